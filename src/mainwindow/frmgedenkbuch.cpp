@@ -1,0 +1,43 @@
+#include "frmgedenkbuch.h"
+
+#include "listenaufbau.h"
+#include "bilder.h"
+#include "ui/aussehen.h"
+#include "ui/listenfeld.h"
+#include "ui/uhr.h"
+#include "version.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+
+frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
+    : QWidget(parent), dienste_(dienste), store_(std::move(store)), datGedenkbuch(*store_)
+{
+    steuerelementeAnlegen();
+    Form_Load();
+}
+
+frmGedenkbuch::~frmGedenkbuch() = default;
+
+void frmGedenkbuch::Form_Load()
+{
+    lblCopyrights->setText(lblCopyrights->text() + QStringLiteral(" - Version: ") + versionstext);
+    const QColor gelb(237, 237, 125);
+    for (int k = 0; k < Tagesfenster::anzahl; ++k)
+        ui::hintergrund(tagesfenster_->rahmen(k), gelb);
+    ui::hintergrund(Frame10, gelb);
+    // The store was opened and checked by the start-up window; the cursor stands over it.
+    listenaufbau();
+}
+
+void frmGedenkbuch::listenaufbau()
+{
+    ::listenaufbau(datGedenkbuch, *lstGedenkbuch, variablen_, dienste_.uhr.heute().year());
+}
+
+void frmGedenkbuch::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    hauptfensterbildMalen(p, rect());
+}

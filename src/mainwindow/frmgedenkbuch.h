@@ -1,0 +1,57 @@
+#pragma once
+
+#include "daywindow/tagesfenster.h"
+#include "store/cursor.h"
+#include "ui/dienste.h"
+#include "variablen.h"
+
+#include <QWidget>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+namespace ui {
+class Bildschaltflaeche;
+class Listenfeld;
+} // namespace ui
+
+// The main window: the day window on the left, the full list, the detail panel and the commands
+// on the right. It owns the open store and the one cursor over it, datGedenkbuch.
+class frmGedenkbuch : public QWidget {
+    Q_OBJECT
+public:
+    // Takes over the store that the start-up window opened and loads the window.
+    frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent = nullptr);
+    ~frmGedenkbuch() override;
+
+    void listenaufbau();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void steuerelementeAnlegen();
+    void Form_Load();
+
+    ui::Dienste& dienste_;
+    Variablen variablen_;
+    std::unique_ptr<store::Store> store_;
+    store::Cursor datGedenkbuch;
+
+    std::unique_ptr<Tagesfenster> tagesfenster_;
+    QLabel* Label3 = nullptr;
+    ui::Listenfeld* lstGedenkbuch = nullptr;
+    QGroupBox* Frame10 = nullptr;
+    QLineEdit* txtBezeichnung = nullptr;
+    QLineEdit* txtTag = nullptr;
+    QLineEdit* txtMonat = nullptr;
+    QLineEdit* txtJahr = nullptr;
+    QPlainTextEdit* txtBemerkungen = nullptr;
+    ui::Bildschaltflaeche* cmdEintragNeu = nullptr;
+    ui::Bildschaltflaeche* cmdLoeschen = nullptr;
+    ui::Bildschaltflaeche* cmdAenderung = nullptr;
+    ui::Bildschaltflaeche* cmdSuchen = nullptr;
+    QLabel* lblCopyrights = nullptr;
+};

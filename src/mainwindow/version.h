@@ -1,0 +1,5 @@
+#pragma once
+
+#include <QString>
+
+inline const QString versionstext = QStringLiteral("3.1");

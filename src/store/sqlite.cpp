@@ -1,0 +1,118 @@
+#include "sqlite.h"
+
+namespace store {
+
+StoreError sqliteError(sqlite3* db, int code, const QString& during)
+{
+    using Art = StoreError::Art;
+    const QString technisch = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return {Art::Gesperrt, QStringLiteral("Die Datei daten.mdb wird gerade von einem anderen Programm benutzt. "
+                                              "Bitte versuchen Sie es gleich noch einmal.")};
+    case SQLITE_READONLY:
+        return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei daten.mdb ist schreibgeschützt. "
+                                                       "Die Änderung wurde nicht gespeichert.")};
+    case SQLITE_FULL:
+        return {Art::DatentraegerVoll, QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
+    case SQLITE_NOTADB:
+        return {Art::KeineDatenbank, QStringLiteral("Die Datei ist keine Gedenkbuch-Datenbank, "
+                                                    "oder sie ist mit einem anderen Kennwort geschützt.")};
+    case SQLITE_CORRUPT:
+        return {Art::KeineDatenbank, QStringLiteral("Die Datei daten.mdb ist beschädigt.")};
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht gelesen oder geschrieben werden (%1).")
+                                    .arg(technisch)};
+    default:
+        return {Art::Sonstiges, QStringLiteral("Fehler der Datenbank beim %1: %2").arg(during, technisch)};
+    }
+}
+
+Statement::Statement(sqlite3* db, const char* sql) : db_(db)
+{
+    const int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr);
+    if (rc != SQLITE_OK)
+        throw sqliteError(db_, rc, QStringLiteral("Vorbereiten einer Abfrage"));
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+void Statement::bind(int index, const QVariant& value)
+{
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(stmt_, index);
+    } else if (value.typeId() == QMetaType::QString) {
+        const QByteArray utf8 = value.toString().toUtf8();
+        rc = sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    } else {
+        rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+    }
+    if (rc != SQLITE_OK)
+        throw sqliteError(db_, rc, QStringLiteral("Übergeben eines Wertes"));
+}
+
+void Statement::bindInt64(int index, qint64 value)
+{
+    const int rc = sqlite3_bind_int64(stmt_, index, value);
+    if (rc != SQLITE_OK)
+        throw sqliteError(db_, rc, QStringLiteral("Übergeben eines Wertes"));
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE) {
+        sqlite3_reset(stmt_);
+        return false;
+    }
+    sqlite3_reset(stmt_);
+    throw sqliteError(db_, rc, QStringLiteral("Zugriff auf die Datei"));
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+QVariant Statement::column(int index) const
+{
+    switch (sqlite3_column_type(stmt_, index)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(stmt_, index)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt_, index));
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, index));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt_, index)));
+    }
+    case SQLITE_BLOB: {
+        const auto* daten = static_cast<const char*>(sqlite3_column_blob(stmt_, index));
+        return QVariant(QByteArray(daten, sqlite3_column_bytes(stmt_, index)));
+    }
+    default:
+        return {};
+    }
+}
+
+qint64 Statement::columnInt64(int index) const
+{
+    return sqlite3_column_int64(stmt_, index);
+}
+
+void execute(sqlite3* db, const char* sql)
+{
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        throw sqliteError(db, rc, QStringLiteral("Ausführen von „%1“").arg(QString::fromUtf8(sql)));
+}
+
+} // namespace store

@@ -1,0 +1,124 @@
+#include "store.h"
+
+#include "schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace store {
+
+namespace {
+
+constexpr char passwort[] = "birke";
+constexpr int wartezeitBeiSperreMs = 3000;
+
+struct Verbindung {
+    sqlite3* db = nullptr;
+    ~Verbindung() { sqlite3_close_v2(db); }
+    sqlite3* freigeben() { return std::exchange(db, nullptr); }
+};
+
+StoreError dateiFehlt(const QString& path, const QString& grund)
+{
+    return {StoreError::Art::DateiFehlt, QStringLiteral("Die Datei %1 %2.").arg(path, grund)};
+}
+
+void schluesselSetzen(sqlite3* db)
+{
+    const int rc = sqlite3_key(db, passwort, int(std::strlen(passwort)));
+    if (rc != SQLITE_OK)
+        throw sqliteError(db, rc, QStringLiteral("Setzen des Kennworts"));
+}
+
+// Only a library that really is SQLCipher answers this pragma; a plain SQLite that shadows it
+// would accept the key silently and write the data in plain text.
+void sqlcipherPruefen(sqlite3* db)
+{
+    Statement version(db, "PRAGMA cipher_version");
+    if (!version.step() || version.column(0).toString().isEmpty())
+        throw StoreError(StoreError::Art::Sonstiges,
+                         QStringLiteral("Die Verschlüsselung der Datenbank steht nicht zur Verfügung."));
+    version.reset();
+}
+
+void tabellePruefen(sqlite3* db)
+{
+    // The first read decides whether the key fits; a wrong key gives SQLITE_NOTADB here.
+    Statement master(db, "SELECT count(*) FROM sqlite_master");
+    master.step();
+    master.reset();
+
+    Statement spalten(db, "PRAGMA table_info(Gedenkbuch)");
+    QStringList vorhanden;
+    while (spalten.step())
+        vorhanden << spalten.column(1).toString();
+    for (const char* feld : feldnamen) {
+        if (!vorhanden.contains(QString::fromLatin1(feld), Qt::CaseInsensitive))
+            throw StoreError(StoreError::Art::TabelleFehlt,
+                             QStringLiteral("Die Datei enthält keine Tabelle Gedenkbuch mit dem Feld %1.")
+                                 .arg(QString::fromLatin1(feld)));
+    }
+}
+
+} // namespace
+
+std::unique_ptr<Store> Store::open(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw dateiFehlt(path, QStringLiteral("gibt es nicht"));
+    if (!info.isFile())
+        throw dateiFehlt(path, QStringLiteral("ist keine Datei"));
+    if (info.size() == 0)
+        throw dateiFehlt(path, QStringLiteral("ist leer"));
+
+    Verbindung v;
+    const QByteArray name = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK)
+        throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
+    schluesselSetzen(v.db);
+    sqlcipherPruefen(v.db);
+    tabellePruefen(v.db);
+    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
+    return std::unique_ptr<Store>(new Store(v.freigeben()));
+}
+
+void Store::create(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            throw StoreError(StoreError::Art::Sonstiges,
+                             QStringLiteral("Die Datei %1 existiert schon. Sie wird nicht überschrieben.").arg(path));
+        throw StoreError(StoreError::Art::Sonstiges, QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.")
+                                                         .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    ::close(fd);
+
+    try {
+        Verbindung v;
+        const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
+        if (rc != SQLITE_OK)
+            throw sqliteError(v.db, rc, QStringLiteral("Anlegen der Datei"));
+        schluesselSetzen(v.db);
+        sqlcipherPruefen(v.db);
+        execute(v.db, tabelleAnlegen);
+    } catch (...) {
+        ::unlink(name.constData());
+        throw;
+    }
+}
+
+Store::~Store()
+{
+    sqlite3_close_v2(db_);
+}
+
+} // namespace store

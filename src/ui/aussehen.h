@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace ui {
+
+// MS Sans Serif at 9.75 points, or the nearest sans-serif font the system has.
+QFont msSansSerif(bool fett = false);
+
+// Fills the widget's background with a colour of its own.
+void hintergrund(QWidget* widget, QColor farbe);
+
+// The background of a text box or a list, in every state of the control.
+void feldhintergrund(QWidget* widget, QColor farbe);
+
+} // namespace ui

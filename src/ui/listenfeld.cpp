@@ -1,0 +1,68 @@
+#include "listenfeld.h"
+
+namespace ui {
+
+Listenfeld::Listenfeld(bool sortiert, QWidget* parent)
+    : QListView(parent), modell_(new Zeilenmodell(sortiert, this))
+{
+    setModel(modell_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& aktuell) {
+                if (aktuell.isValid())
+                    emit zeileGewaehlt(aktuell.row());
+            });
+}
+
+void Listenfeld::hinzufuegen(const QString& text, qint64 id)
+{
+    modell_->hinzufuegen({Zeile{text, id}});
+}
+
+void Listenfeld::hinzufuegen(QList<Zeile> zeilen)
+{
+    modell_->hinzufuegen(std::move(zeilen));
+}
+
+void Listenfeld::leeren()
+{
+    modell_->leeren();
+}
+
+int Listenfeld::anzahl() const
+{
+    return modell_->rowCount();
+}
+
+QString Listenfeld::text(int row) const
+{
+    return modell_->zeile(row).text;
+}
+
+qint64 Listenfeld::id(int row) const
+{
+    return modell_->zeile(row).id;
+}
+
+int Listenfeld::gewaehlt() const
+{
+    const QModelIndex aktuell = selectionModel()->currentIndex();
+    return aktuell.isValid() && selectionModel()->isSelected(aktuell) ? aktuell.row() : -1;
+}
+
+void Listenfeld::waehlen(int row)
+{
+    if (row < 0 || row >= anzahl()) {
+        selectionModel()->clear();
+        return;
+    }
+    if (gewaehlt() == row) {
+        emit zeileGewaehlt(row);
+        return;
+    }
+    selectionModel()->setCurrentIndex(modell_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "zeilenmodell.h"
+
+#include <QListView>
+
+namespace ui {
+
+// A list box: lines with the identity of their entry, one selected line at most.
+// A selection by mouse, by keys or by code raises zeileGewaehlt; removing the selection does not.
+class Listenfeld : public QListView {
+    Q_OBJECT
+public:
+    explicit Listenfeld(bool sortiert, QWidget* parent = nullptr);
+
+    void hinzufuegen(const QString& text, qint64 id = -1);
+    void hinzufuegen(QList<Zeile> zeilen);
+    void leeren();
+
+    int anzahl() const;
+    QString text(int row) const;
+    qint64 id(int row) const;
+
+    // The selected line, -1 for none.
+    int gewaehlt() const;
+    // Selects a line and runs the selection handling, as a user's selection does; -1 only removes
+    // the selection.
+    void waehlen(int row);
+
+signals:
+    void zeileGewaehlt(int row);
+
+private:
+    Zeilenmodell* modell_;
+};
+
+} // namespace ui

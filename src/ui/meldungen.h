@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// Message boxes with a German text and title and no icon. Tests answer them in place of a person.
+class Meldungen {
+public:
+    virtual ~Meldungen() = default;
+    // An error or a notice with the single button "OK".
+    virtual void hinweis(const QString& text, const QString& titel) = 0;
+    // A question with the buttons "Ja" and "Nein"; true only for "Ja".
+    virtual bool frage(const QString& text, const QString& titel) = 0;
+};
+
+class Meldungsfenster final : public Meldungen {
+public:
+    void hinweis(const QString& text, const QString& titel) override;
+    bool frage(const QString& text, const QString& titel) override;
+};
+
+} // namespace ui

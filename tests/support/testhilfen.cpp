@@ -1,0 +1,77 @@
+#include "testhilfen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+void Antwortbuch::hinweis(const QString& text, const QString& titel)
+{
+    gezeigt.append({false, text, titel});
+}
+
+bool Antwortbuch::frage(const QString& text, const QString& titel)
+{
+    gezeigt.append({true, text, titel});
+    if (antworten_.isEmpty()) {
+        ++unerwarteteFragen;
+        return false;
+    }
+    return antworten_.takeFirst();
+}
+
+Testdatenbank::Testdatenbank() : vorherigerOrdner_(QDir::currentPath())
+{
+    if (!ordner_.isValid())
+        qFatal("Kein temporärer Ordner");
+    store::Store::create(pfad());
+    QDir::setCurrent(ordner_.path());
+}
+
+Testdatenbank::~Testdatenbank()
+{
+    QDir::setCurrent(vorherigerOrdner_);
+}
+
+QString Testdatenbank::pfad() const
+{
+    return ordner_.filePath(store::dateiname);
+}
+
+std::unique_ptr<store::Store> Testdatenbank::oeffnen() const
+{
+    return store::Store::open(pfad());
+}
+
+QList<qint64> Testdatenbank::hinzufuegen(const QList<Testeintrag>& eintraege) const
+{
+    auto store = oeffnen();
+    store::Cursor cursor(*store);
+    QList<qint64> ids;
+    for (const Testeintrag& e : eintraege) {
+        cursor.AddNew();
+        cursor.SetField(QStringLiteral("Bezeichnung"), e.name);
+        cursor.SetField(QStringLiteral("tag"), e.tag);
+        cursor.SetField(QStringLiteral("monat"), e.monat);
+        if (e.jahr)
+            cursor.SetField(QStringLiteral("jahr"), *e.jahr);
+        if (e.bemerkungen)
+            cursor.SetField(QStringLiteral("Bemerkungen"), *e.bemerkungen);
+        cursor.Update();
+        ids.append(*cursor.LastModified());
+    }
+    return ids;
+}
+
+void Testdatenbank::sqlAusfuehren(const char* sql) const
+{
+    auto store = oeffnen();
+    store::execute(store->handle(), sql);
+}
+
+QByteArray dateiinhalt(const QString& pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return datei.readAll();
+}
