@@ -3,18 +3,35 @@
 #include "beispieldaten.h"
 #include "messung.h"
 
+#include "mainwindow/frmgedenkbuch.h"
 #include "mainwindow/listenaufbau.h"
 #include "mainwindow/variablen.h"
 #include "store/cursor.h"
 #include "store/store.h"
 #include "ui/listenfeld.h"
+#include "ui/meldungen.h"
+#include "ui/uhr.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 
+namespace {
+
+// Nothing in a benchmark asks the user; a message would be a fault of the run.
+class KeineMeldungen final : public ui::Meldungen {
+public:
+    void hinweis(const QString& text, const QString&) override { qFatal("Meldung: %s", qPrintable(text)); }
+    bool frage(const QString& text, const QString&) override { qFatal("Frage: %s", qPrintable(text)); }
+};
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    ui::SystemUhr uhr;
+    KeineMeldungen meldungen;
+    ui::Dienste dienste{uhr, meldungen};
     constexpr int laeufe = 5;
     for (int anzahl : {1000, 10000, 100000}) {
         QTemporaryDir ordner;
@@ -29,6 +46,10 @@ int main(int argc, char* argv[])
         Variablen variablen;
         ausgeben("listenaufbau", anzahl,
                  medianMs(laeufe, [&] { liste.leeren(); }, [&] { listenaufbau(cursor, liste, variablen, 2026); }));
+
+        // A whole refresh of the main window: full list, captions, day lists, next anniversary.
+        frmGedenkbuch fenster(dienste, store::Store::open(pfad));
+        ausgeben("auffrischen", anzahl, medianMs(laeufe, [] {}, [&] { fenster.auffrischen(); }));
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "frmgedenkbuch.h"
 
+#include "daywindow/erinnerungsaufbau.h"
 #include "listenaufbau.h"
 #include "bilder.h"
 #include "ui/aussehen.h"
@@ -26,9 +27,17 @@ void frmGedenkbuch::Form_Load()
     const QColor gelb(237, 237, 125);
     for (int k = 0; k < Tagesfenster::anzahl; ++k)
         ui::hintergrund(tagesfenster_->rahmen(k), gelb);
-    ui::hintergrund(Frame10, gelb);
+    ui::hintergrund(detail_->Frame10, gelb);
     // The store was opened and checked by the start-up window; the cursor stands over it.
-    listenaufbau();
+    auffrischen();
+}
+
+void frmGedenkbuch::auffrischen()
+{
+    const QDate heute = dienste_.uhr.heute();
+    lstGedenkbuch->leeren();
+    ::listenaufbau(datGedenkbuch, *lstGedenkbuch, variablen_, heute.year());
+    tagesfensterAufbauen(*tagesfenster_, datGedenkbuch, *lstGedenkbuch, *detail_, variablen_, heute);
 }
 
 void frmGedenkbuch::listenaufbau()

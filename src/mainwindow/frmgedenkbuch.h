@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daywindow/tagesfenster.h"
+#include "detailfelder.h"
 #include "store/cursor.h"
 #include "ui/dienste.h"
 #include "variablen.h"
@@ -8,10 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 namespace ui {
 class Bildschaltflaeche;
 class Listenfeld;
@@ -27,6 +25,8 @@ public:
     ~frmGedenkbuch() override;
 
     void listenaufbau();
+    // Rebuilds the full list and the day window from the store.
+    void auffrischen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,12 +43,7 @@ private:
     std::unique_ptr<Tagesfenster> tagesfenster_;
     QLabel* Label3 = nullptr;
     ui::Listenfeld* lstGedenkbuch = nullptr;
-    QGroupBox* Frame10 = nullptr;
-    QLineEdit* txtBezeichnung = nullptr;
-    QLineEdit* txtTag = nullptr;
-    QLineEdit* txtMonat = nullptr;
-    QLineEdit* txtJahr = nullptr;
-    QPlainTextEdit* txtBemerkungen = nullptr;
+    std::unique_ptr<Detailfelder> detail_;
     ui::Bildschaltflaeche* cmdEintragNeu = nullptr;
     ui::Bildschaltflaeche* cmdLoeschen = nullptr;
     ui::Bildschaltflaeche* cmdAenderung = nullptr;

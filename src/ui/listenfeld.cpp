@@ -28,6 +28,7 @@ void Listenfeld::hinzufuegen(QList<Zeile> zeilen)
 
 void Listenfeld::leeren()
 {
+    rollenBeimZeigen_ = -1;
     modell_->leeren();
 }
 
@@ -63,6 +64,26 @@ void Listenfeld::waehlen(int row)
         return;
     }
     selectionModel()->setCurrentIndex(modell_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+
+void Listenfeld::nachObenRollen(int row)
+{
+    if (row < 0 || row >= anzahl())
+        return;
+    if (!isVisible()) {
+        rollenBeimZeigen_ = row;
+        return;
+    }
+    scrollTo(modell_->index(row), QAbstractItemView::PositionAtTop);
+}
+
+void Listenfeld::showEvent(QShowEvent* event)
+{
+    QListView::showEvent(event);
+    const int row = std::exchange(rollenBeimZeigen_, -1);
+    if (row >= 0 && row < anzahl())
+        scrollTo(modell_->index(row), QAbstractItemView::PositionAtTop);
 }
 
 } // namespace ui

@@ -26,12 +26,19 @@ public:
     // Selects a line and runs the selection handling, as a user's selection does; -1 only removes
     // the selection.
     void waehlen(int row);
+    // Scrolls the list so that the line stands at the top, or as near to it as the list allows.
+    // A list that is not shown yet does so when it is shown.
+    void nachObenRollen(int row);
 
 signals:
     void zeileGewaehlt(int row);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     Zeilenmodell* modell_;
+    int rollenBeimZeigen_ = -1;
 };
 
 } // namespace ui

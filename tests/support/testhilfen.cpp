@@ -1,6 +1,10 @@
 #include "testhilfen.h"
 
+#include "mainwindow/frmgedenkbuch.h"
+#include "ui/listenfeld.h"
+
 #include <QDir>
+#include <QGroupBox>
 #include <QFile>
 #include <QTest>
 
@@ -74,4 +78,40 @@ QByteArray dateiinhalt(const QString& pfad)
     if (!datei.open(QIODevice::ReadOnly))
         return {};
     return datei.readAll();
+}
+
+Hauptfensterprobe::Hauptfensterprobe(QDate heute, const QList<Testeintrag>& eintraege) : t(heute)
+{
+    ids = db.hinzufuegen(eintraege);
+    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, db.oeffnen());
+}
+
+Hauptfensterprobe::~Hauptfensterprobe() = default;
+
+ui::Listenfeld& Hauptfensterprobe::voll() const
+{
+    return *finden<ui::Listenfeld>(QStringLiteral("lstGedenkbuch"));
+}
+
+ui::Listenfeld& Hauptfensterprobe::tagesliste(int slot) const
+{
+    return *finden<ui::Listenfeld>(QStringLiteral("List%1").arg(slot));
+}
+
+QStringList Hauptfensterprobe::zeilen(int slot) const
+{
+    return zeilenVon(tagesliste(slot));
+}
+
+QString Hauptfensterprobe::titel(int slot) const
+{
+    return finden<QGroupBox>(QStringLiteral("Frame%1").arg(slot + 1))->title();
+}
+
+QStringList zeilenVon(const ui::Listenfeld& liste)
+{
+    QStringList texte;
+    for (int i = 0; i < liste.anzahl(); ++i)
+        texte << liste.text(i);
+    return texte;
 }

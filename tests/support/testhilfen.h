@@ -1,9 +1,11 @@
 #pragma once
 
+#include "mainwindow/frmgedenkbuch.h"
 #include "store/cursor.h"
 #include "store/store.h"
 #include "ui/dienste.h"
 #include "ui/meldungen.h"
+#include "ui/listenfeld.h"
 #include "ui/uhr.h"
 
 #include <QTemporaryDir>
@@ -82,3 +84,27 @@ struct Testdienste {
 };
 
 QByteArray dateiinhalt(const QString& pfad);
+
+
+// A main window on a real database file with a fixed day, its controls found by object name.
+class Hauptfensterprobe {
+public:
+    Hauptfensterprobe(QDate heute, const QList<Testeintrag>& eintraege = {});
+    ~Hauptfensterprobe();
+
+    frmGedenkbuch& fenster() { return *fenster_; }
+    ui::Listenfeld& voll() const;
+    ui::Listenfeld& tagesliste(int slot) const;
+    QStringList zeilen(int slot) const; // the lines of a day list
+    QString titel(int slot) const;      // the caption of its frame
+    template <typename T> T* finden(const QString& name) const { return fenster_->findChild<T*>(name); }
+
+    Testdatenbank db;
+    Testdienste t;
+    QList<qint64> ids;
+
+private:
+    std::unique_ptr<frmGedenkbuch> fenster_;
+};
+
+QStringList zeilenVon(const ui::Listenfeld& liste);
