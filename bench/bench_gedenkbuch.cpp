@@ -9,6 +9,7 @@
 #include "store/cursor.h"
 #include "store/store.h"
 #include "ui/listenfeld.h"
+#include "ui/fensterdienst.h"
 #include "ui/meldungen.h"
 #include "ui/uhr.h"
 
@@ -31,7 +32,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ui::SystemUhr uhr;
     KeineMeldungen meldungen;
-    ui::Dienste dienste{uhr, meldungen};
+    ui::Dialogfenster fenster;
+    ui::Dienste dienste{uhr, meldungen, fenster};
     constexpr int laeufe = 5;
     for (int anzahl : {1000, 10000, 100000}) {
         QTemporaryDir ordner;
@@ -50,6 +52,11 @@ int main(int argc, char* argv[])
         // A whole refresh of the main window: full list, captions, day lists, next anniversary.
         frmGedenkbuch fenster(dienste, store::Store::open(pfad));
         ausgeben("auffrischen", anzahl, medianMs(laeufe, [] {}, [&] { fenster.auffrischen(); }));
+
+        // A click on the last line of the full list: the entry found and shown in the panel.
+        auto* voll = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
+        ausgeben("nachschlagen", anzahl,
+                 medianMs(laeufe, [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); }));
     }
     return 0;
 }

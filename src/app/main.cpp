@@ -1,5 +1,6 @@
 #include "mainwindow/programm.h"
 #include "ui/dienste.h"
+#include "ui/fensterdienst.h"
 #include "ui/meldungen.h"
 #include "ui/uhr.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("KOBALT-Merkwerk!"));
     ui::SystemUhr uhr;
     ui::Meldungsfenster meldungen;
-    ui::Dienste dienste{uhr, meldungen};
+    ui::Dialogfenster fenster;
+    ui::Dienste dienste{uhr, meldungen, fenster};
     return gedenkbuchAusfuehren(dienste);
 }

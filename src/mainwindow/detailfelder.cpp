@@ -1,5 +1,6 @@
 #include "detailfelder.h"
 
+#include "store/cursor.h"
 #include "ui/aussehen.h"
 #include "ui/twips.h"
 
@@ -62,4 +63,27 @@ void Detailfelder::ruhezustand()
     txtBemerkungen->setEnabled(false);
     txtJahr->setEnabled(false);
     txtMonat->setEnabled(false);
+    angezeigt_.reset();
+}
+
+void Detailfelder::zeigen(const store::Cursor& cursor)
+{
+    txtBezeichnung->setEnabled(true);
+    txtTag->setEnabled(true);
+    txtMonat->setEnabled(true);
+    txtJahr->setEnabled(true);
+    txtJahr->clear();
+    txtBemerkungen->setEnabled(true);
+    txtBemerkungen->clear();
+
+    txtBezeichnung->setText(cursor.Field(QStringLiteral("Bezeichnung")).toString());
+    txtTag->setText(cursor.Field(QStringLiteral("tag")).toString());
+    txtMonat->setText(cursor.Field(QStringLiteral("monat")).toString());
+    const QVariant jahr = cursor.Field(QStringLiteral("jahr"));
+    if (!jahr.isNull())
+        txtJahr->setText(jahr.toString());
+    const QVariant bemerkungen = cursor.Field(QStringLiteral("Bemerkungen"));
+    if (!bemerkungen.isNull())
+        txtBemerkungen->setPlainText(bemerkungen.toString());
+    angezeigt_ = cursor.Bookmark();
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
+#include <optional>
+
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
+namespace store {
+class Cursor;
+}
 
 // The detail panel: the frame Frame10, "Angaben", with the five fields of the shown entry.
 class Detailfelder {
@@ -13,6 +19,11 @@ public:
 
     // Rest state: the five fields emptied, then disabled.
     void ruhezustand();
+    // Shown state: the fields enabled and filled from the record under the cursor. Year and
+    // remarks are emptied first, so nothing of the entry shown before stays.
+    void zeigen(const store::Cursor& cursor);
+    // The record the panel shows, if any; the commands act on it and on nothing else.
+    std::optional<qint64> angezeigt() const { return angezeigt_; }
 
     QGroupBox* Frame10;
     QLineEdit* txtBezeichnung;
@@ -20,4 +31,7 @@ public:
     QLineEdit* txtMonat;
     QLineEdit* txtJahr;
     QPlainTextEdit* txtBemerkungen;
+
+private:
+    std::optional<qint64> angezeigt_;
 };

@@ -13,9 +13,10 @@
 #include <QPainter>
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
-    : QWidget(parent), dienste_(dienste), store_(std::move(store)), datGedenkbuch(*store_)
+    : QWidget(parent), dienste_(dienste), store_(std::move(store)), datGedenkbuch_(*store_)
 {
     steuerelementeAnlegen();
+    ereignisseVerbinden();
     Form_Load();
 }
 
@@ -36,13 +37,13 @@ void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
     lstGedenkbuch->leeren();
-    ::listenaufbau(datGedenkbuch, *lstGedenkbuch, variablen_, heute.year());
-    tagesfensterAufbauen(*tagesfenster_, datGedenkbuch, *lstGedenkbuch, *detail_, variablen_, heute);
+    ::listenaufbau(datGedenkbuch_, *lstGedenkbuch, variablen_, heute.year());
+    tagesfensterAufbauen(*tagesfenster_, datGedenkbuch_, *lstGedenkbuch, *detail_, variablen_, heute);
 }
 
 void frmGedenkbuch::listenaufbau()
 {
-    ::listenaufbau(datGedenkbuch, *lstGedenkbuch, variablen_, dienste_.uhr.heute().year());
+    ::listenaufbau(datGedenkbuch_, *lstGedenkbuch, variablen_, dienste_.uhr.heute().year());
 }
 
 void frmGedenkbuch::paintEvent(QPaintEvent*)

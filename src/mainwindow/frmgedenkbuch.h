@@ -27,18 +27,28 @@ public:
     void listenaufbau();
     // Rebuilds the full list and the day window from the store.
     void auffrischen();
+    // The one cursor over the table; the record under it is the selected entry.
+    store::Cursor& datGedenkbuch() { return datGedenkbuch_; }
+    // Selects the full-list line of an entry, which shows the entry in the detail panel.
+    void eintragWaehlen(qint64 id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void steuerelementeAnlegen();
+    void ereignisseVerbinden();
     void Form_Load();
+
+    void lstGedenkbuch_Click(int row);
+    void lstGedenkbuch_MouseDown();
+    void cmdLoeschen_Click();
 
     ui::Dienste& dienste_;
     Variablen variablen_;
     std::unique_ptr<store::Store> store_;
-    store::Cursor datGedenkbuch;
+    store::Cursor datGedenkbuch_;
 
     std::unique_ptr<Tagesfenster> tagesfenster_;
     QLabel* Label3 = nullptr;

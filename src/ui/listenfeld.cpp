@@ -86,4 +86,10 @@ void Listenfeld::showEvent(QShowEvent* event)
         scrollTo(modell_->index(row), QAbstractItemView::PositionAtTop);
 }
 
+void Listenfeld::mousePressEvent(QMouseEvent* event)
+{
+    emit mausGedrueckt();
+    QListView::mousePressEvent(event);
+}
+
 } // namespace ui

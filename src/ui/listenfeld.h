@@ -32,9 +32,12 @@ public:
 
 signals:
     void zeileGewaehlt(int row);
+    // Any mouse button pressed anywhere in the list, on a line or not.
+    void mausGedrueckt();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     Zeilenmodell* modell_;

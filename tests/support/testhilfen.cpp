@@ -3,6 +3,7 @@
 #include "mainwindow/frmgedenkbuch.h"
 #include "ui/listenfeld.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QFile>
@@ -21,6 +22,18 @@ bool Antwortbuch::frage(const QString& text, const QString& titel)
         return false;
     }
     return antworten_.takeFirst();
+}
+
+void Dialogregie::modalZeigen(QDialog& dialog)
+{
+    ++geoeffnet;
+    dialog.show();
+    if (!handlungen_.isEmpty())
+        handlungen_.takeFirst()(dialog);
+    if (dialog.isVisible()) {
+        ++nichtGeschlossen;
+        dialog.reject();
+    }
 }
 
 Testdatenbank::Testdatenbank() : vorherigerOrdner_(QDir::currentPath())
@@ -114,4 +127,10 @@ QStringList zeilenVon(const ui::Listenfeld& liste)
     for (int i = 0; i < liste.anzahl(); ++i)
         texte << liste.text(i);
     return texte;
+}
+
+void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste)
+{
+    const QPoint ort = liste.visualRect(liste.model()->index(row, 0)).center();
+    QTest::mouseClick(liste.viewport(), taste, {}, ort);
 }

@@ -4,11 +4,13 @@
 #include "store/cursor.h"
 #include "store/store.h"
 #include "ui/dienste.h"
+#include "ui/fensterdienst.h"
 #include "ui/meldungen.h"
 #include "ui/listenfeld.h"
 #include "ui/uhr.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -75,12 +77,28 @@ private:
     QString vorherigerOrdner_;
 };
 
+// Runs modal dialogs without a person: each opening takes the next prepared action, which drives
+// the dialog's widgets; a dialog still open afterwards is closed and noted as unexpected.
+class Dialogregie final : public ui::Fensterdienst {
+public:
+    using Handlung = std::function<void(QDialog&)>;
+    void modalZeigen(QDialog& dialog) override;
+    void dann(Handlung handlung) { handlungen_.append(std::move(handlung)); }
+
+    int geoeffnet = 0;
+    int nichtGeschlossen = 0;
+
+private:
+    QList<Handlung> handlungen_;
+};
+
 // Test services around a fixed day.
 struct Testdienste {
     explicit Testdienste(QDate heute = QDate(2026, 12, 30)) : uhr(heute) {}
     FesteUhr uhr;
     Antwortbuch meldungen;
-    ui::Dienste dienste{uhr, meldungen};
+    Dialogregie dialoge;
+    ui::Dienste dienste{uhr, meldungen, dialoge};
 };
 
 QByteArray dateiinhalt(const QString& pfad);
@@ -108,3 +126,5 @@ private:
 };
 
 QStringList zeilenVon(const ui::Listenfeld& liste);
+// A mouse click on a line of a list, as a user makes it.
+void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste = Qt::LeftButton);

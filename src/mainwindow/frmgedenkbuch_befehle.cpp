@@ -1,0 +1,78 @@
+// What the main window does on the user's actions: the lookup behind a line of the full list and
+// the commands below the detail panel.
+#include "frmgedenkbuch.h"
+
+#include "ui/bildschaltflaeche.h"
+#include "ui/listenfeld.h"
+#include "ui/meldungen.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+void frmGedenkbuch::ereignisseVerbinden()
+{
+    connect(lstGedenkbuch, &ui::Listenfeld::zeileGewaehlt, this, &frmGedenkbuch::lstGedenkbuch_Click);
+    connect(lstGedenkbuch, &ui::Listenfeld::mausGedrueckt, this, &frmGedenkbuch::lstGedenkbuch_MouseDown);
+    connect(cmdLoeschen, &QPushButton::clicked, this, &frmGedenkbuch::cmdLoeschen_Click);
+    detail_->txtJahr->installEventFilter(this);
+}
+
+// Each line carries the identity of its record, so the panel and the cursor end on exactly the
+// entry whose line was picked, also among entries with equal or prefixed names.
+void frmGedenkbuch::lstGedenkbuch_Click(int row)
+{
+    try {
+        datGedenkbuch_.SetBookmark(lstGedenkbuch->id(row));
+    } catch (const store::StoreError&) {
+        return; // removed behind the list: the panel stays as it is
+    }
+    detail_->zeigen(datGedenkbuch_);
+}
+
+void frmGedenkbuch::lstGedenkbuch_MouseDown()
+{
+    cmdLoeschen->setEnabled(true);
+    cmdAenderung->setEnabled(true);
+}
+
+void frmGedenkbuch::eintragWaehlen(qint64 id)
+{
+    for (int row = 0; row < lstGedenkbuch->anzahl(); ++row) {
+        if (lstGedenkbuch->id(row) == id) {
+            lstGedenkbuch->waehlen(row);
+            return;
+        }
+    }
+}
+
+bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // A key typed into the year leads on to "Ändern": the panel only shows the entry.
+    if (objekt == detail_->txtJahr && ereignis->type() == QEvent::KeyPress
+        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
+        cmdAenderung->setFocus();
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void frmGedenkbuch::cmdLoeschen_Click()
+{
+    const auto eintrag = detail_->angezeigt();
+    if (!eintrag)
+        return; // no entry shown, nothing the user could mean
+    if (!dienste_.meldungen.frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
+                                  QStringLiteral("Sicherheitsfrage")))
+        return;
+
+    try {
+        datGedenkbuch_.SetBookmark(*eintrag);
+        datGedenkbuch_.Delete();
+    } catch (const store::StoreError& fehler) {
+        dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(fehler.meldung()),
+                                   QStringLiteral("Fehler beim Löschen"));
+        return;
+    }
+    detail_->ruhezustand();
+    auffrischen();
+    cmdLoeschen->setEnabled(false);
+    cmdAenderung->setEnabled(false);
+}

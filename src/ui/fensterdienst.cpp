@@ -1,0 +1,12 @@
+#include "fensterdienst.h"
+
+#include <QDialog>
+
+namespace ui {
+
+void Dialogfenster::modalZeigen(QDialog& dialog)
+{
+    dialog.exec();
+}
+
+} // namespace ui
