@@ -31,6 +31,11 @@ public:
     store::Cursor& datGedenkbuch() { return datGedenkbuch_; }
     // Selects the full-list line of an entry, which shows the entry in the detail panel.
     void eintragWaehlen(qint64 id);
+    // After a dialog stored an entry: refresh, show the entry and make the commands available.
+    void gespeichert(qint64 id);
+
+    Variablen& variablen() { return variablen_; }
+    const Detailfelder& detail() const { return *detail_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,9 +46,12 @@ private:
     void ereignisseVerbinden();
     void Form_Load();
 
+    QList<QWidget*> detailfeldflaechen() const;
     void lstGedenkbuch_Click(int row);
     void lstGedenkbuch_MouseDown();
     void cmdLoeschen_Click();
+    void cmdAenderung_Click();
+    void cmdEintragNeu_Click();
 
     ui::Dienste& dienste_;
     Variablen variablen_;

@@ -2,19 +2,25 @@
 // the commands below the detail panel.
 #include "frmgedenkbuch.h"
 
+#include "dialogs/eintragsdialog.h"
 #include "ui/bildschaltflaeche.h"
+#include "ui/fensterdienst.h"
 #include "ui/listenfeld.h"
 #include "ui/meldungen.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 void frmGedenkbuch::ereignisseVerbinden()
 {
     connect(lstGedenkbuch, &ui::Listenfeld::zeileGewaehlt, this, &frmGedenkbuch::lstGedenkbuch_Click);
     connect(lstGedenkbuch, &ui::Listenfeld::mausGedrueckt, this, &frmGedenkbuch::lstGedenkbuch_MouseDown);
     connect(cmdLoeschen, &QPushButton::clicked, this, &frmGedenkbuch::cmdLoeschen_Click);
-    detail_->txtJahr->installEventFilter(this);
+    connect(cmdAenderung, &QPushButton::clicked, this, &frmGedenkbuch::cmdAenderung_Click);
+    connect(cmdEintragNeu, &QPushButton::clicked, this, &frmGedenkbuch::cmdEintragNeu_Click);
+    for (QWidget* feld : detailfeldflaechen())
+        feld->installEventFilter(this);
 }
 
 // Each line carries the identity of its record, so the panel and the cursor end on exactly the
@@ -45,13 +51,53 @@ void frmGedenkbuch::eintragWaehlen(qint64 id)
     }
 }
 
+void frmGedenkbuch::gespeichert(qint64 id)
+{
+    auffrischen();
+    eintragWaehlen(id);
+    cmdAenderung->setEnabled(true);
+    cmdLoeschen->setEnabled(true);
+}
+
+QList<QWidget*> frmGedenkbuch::detailfeldflaechen() const
+{
+    return {detail_->txtBezeichnung, detail_->txtTag, detail_->txtMonat, detail_->txtJahr,
+            detail_->txtBemerkungen->viewport()};
+}
+
 bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    // A key typed into the year leads on to "Ändern": the panel only shows the entry.
+    // The panel only shows the entry: a click on a field opens the change dialog, and a key
+    // typed into the year leads on to "Ändern".
+    if (ereignis->type() == QEvent::MouseButtonPress && detailfeldflaechen().contains(objekt)) {
+        cmdAenderung->setFocus();
+        cmdAenderung_Click();
+        return true;
+    }
     if (objekt == detail_->txtJahr && ereignis->type() == QEvent::KeyPress
         && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
         cmdAenderung->setFocus();
     return QWidget::eventFilter(objekt, ereignis);
+}
+
+void frmGedenkbuch::cmdEintragNeu_Click()
+{
+    Eintragsdialog dialog(Eintragsdialog::Art::Neu, *this, dienste_.meldungen);
+    dienste_.fenster.modalZeigen(dialog);
+}
+
+void frmGedenkbuch::cmdAenderung_Click()
+{
+    if (!detail_->angezeigt())
+        return; // no entry shown, nothing the user could mean
+    if (!Eintragsdialog::aenderungMoeglich(*this)) {
+        dienste_.meldungen.hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
+                                                  "Bitte wählen Sie den Eintrag noch einmal aus."),
+                                   QStringLiteral("Ändern nicht möglich"));
+        return;
+    }
+    Eintragsdialog dialog(Eintragsdialog::Art::Aendern, *this, dienste_.meldungen, detail_->angezeigt());
+    dienste_.fenster.modalZeigen(dialog);
 }
 
 void frmGedenkbuch::cmdLoeschen_Click()

@@ -1,5 +1,6 @@
 #include "aussehen.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace ui {
@@ -17,6 +18,7 @@ void hintergrund(QWidget* widget, QColor farbe)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, farbe);
+    palette.setColor(widget->backgroundRole(), farbe); // buttons fill with the Button role
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -26,6 +28,16 @@ void feldhintergrund(QWidget* widget, QColor farbe)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, farbe);
     widget->setPalette(palette);
+}
+
+void eingepasst(QLabel* label, const QString& text, qreal punkte)
+{
+    QFont schrift = label->font();
+    schrift.setPointSizeF(punkte);
+    while (QFontMetrics(schrift).horizontalAdvance(text) > label->width() && schrift.pointSizeF() > 6)
+        schrift.setPointSizeF(schrift.pointSizeF() - 1);
+    label->setFont(schrift);
+    label->setText(text);
 }
 
 } // namespace ui

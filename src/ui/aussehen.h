@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QLabel;
 class QWidget;
 
 namespace ui {
@@ -15,5 +16,9 @@ void hintergrund(QWidget* widget, QColor farbe);
 
 // The background of a text box or a list, in every state of the control.
 void feldhintergrund(QWidget* widget, QColor farbe);
+
+// Sets the label's text in the given size, or in the largest smaller one in which it fits: the
+// sizes were made for a narrower font than most systems have.
+void eingepasst(QLabel* label, const QString& text, qreal punkte);
 
 } // namespace ui
