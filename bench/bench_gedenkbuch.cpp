@@ -6,6 +6,7 @@
 #include "mainwindow/frmgedenkbuch.h"
 #include "mainwindow/listenaufbau.h"
 #include "mainwindow/variablen.h"
+#include "search/frmsuche.h"
 #include "store/cursor.h"
 #include "store/store.h"
 #include "ui/listenfeld.h"
@@ -14,6 +15,8 @@
 #include "ui/uhr.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -57,6 +60,15 @@ int main(int argc, char* argv[])
         auto* voll = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
         ausgeben("nachschlagen", anzahl,
                  medianMs(laeufe, [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); }));
+
+        // A search for a name (one entry in 24 matches), and one that two thirds of all match.
+        frmSuche suche(fenster, uhr);
+        auto* begriff = suche.findChild<QLineEdit*>(QStringLiteral("txtSuche"));
+        auto* suchen = suche.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"));
+        begriff->setText(QStringLiteral("Quirin"));
+        ausgeben("suchen", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
+        begriff->setText(QStringLiteral("er"));
+        ausgeben("suchen_viele_treffer", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
     }
     return 0;
 }

@@ -18,7 +18,7 @@ QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr)
     if (!jahr || *jahr <= 0)
         return {};
     const int alter = bezugsjahr - *jahr;
-    return alter > 0 ? QStringLiteral(" (%1.)").arg(alter) : QString();
+    return alter > 0 ? QStringLiteral(" (") % QString::number(alter) % QStringLiteral(".)") : QString();
 }
 
 QString anzeigezeile(const Eintrag& eintrag, int aktuellesJahr)

@@ -33,6 +33,11 @@ public:
     void eintragWaehlen(qint64 id);
     // After a dialog stored an entry: refresh, show the entry and make the commands available.
     void gespeichert(qint64 id);
+    // An entry chosen elsewhere (a day list, a search result): shown in the panel, its line
+    // selected in the full list, the cursor on it and the commands available.
+    void eintragZeigen(qint64 id);
+    // No entry selected: no line of the full list, the panel at rest, the commands unavailable.
+    void auswahlAufheben();
 
     Variablen& variablen() { return variablen_; }
     const Detailfelder& detail() const { return *detail_; }
@@ -52,6 +57,8 @@ private:
     void cmdLoeschen_Click();
     void cmdAenderung_Click();
     void cmdEintragNeu_Click();
+    void cmdSuchen_Click();
+    void List_Click(int slot, int row);
 
     ui::Dienste& dienste_;
     Variablen variablen_;

@@ -3,6 +3,7 @@
 #include "frmgedenkbuch.h"
 
 #include "dialogs/eintragsdialog.h"
+#include "search/frmsuche.h"
 #include "ui/bildschaltflaeche.h"
 #include "ui/fensterdienst.h"
 #include "ui/listenfeld.h"
@@ -19,6 +20,9 @@ void frmGedenkbuch::ereignisseVerbinden()
     connect(cmdLoeschen, &QPushButton::clicked, this, &frmGedenkbuch::cmdLoeschen_Click);
     connect(cmdAenderung, &QPushButton::clicked, this, &frmGedenkbuch::cmdAenderung_Click);
     connect(cmdEintragNeu, &QPushButton::clicked, this, &frmGedenkbuch::cmdEintragNeu_Click);
+    connect(cmdSuchen, &QPushButton::clicked, this, &frmGedenkbuch::cmdSuchen_Click);
+    for (int k = 0; k < Tagesfenster::anzahl; ++k)
+        connect(tagesfenster_->liste(k), &ui::Listenfeld::zeileGewaehlt, this, [this, k](int row) { List_Click(k, row); });
     for (QWidget* feld : detailfeldflaechen())
         feld->installEventFilter(this);
 }
@@ -59,6 +63,37 @@ void frmGedenkbuch::gespeichert(qint64 id)
     cmdLoeschen->setEnabled(true);
 }
 
+void frmGedenkbuch::eintragZeigen(qint64 id)
+{
+    try {
+        datGedenkbuch_.SetBookmark(id);
+        detail_->zeigen(datGedenkbuch_);
+    } catch (const store::StoreError&) {
+        // removed behind the lists: the panel stays as it is
+    }
+    eintragWaehlen(id);
+    cmdLoeschen->setEnabled(true);
+    cmdAenderung->setEnabled(true);
+}
+
+void frmGedenkbuch::auswahlAufheben()
+{
+    lstGedenkbuch->waehlen(-1);
+    detail_->ruhezustand();
+    cmdLoeschen->setEnabled(false);
+    cmdAenderung->setEnabled(false);
+}
+
+// A line of a day list, picked by mouse or keys, shows its own entry. The selection leaves all
+// nine lists, so the same line can be picked again.
+void frmGedenkbuch::List_Click(int slot, int row)
+{
+    const qint64 id = tagesfenster_->liste(slot)->id(row);
+    for (int k = 0; k < Tagesfenster::anzahl; ++k)
+        tagesfenster_->liste(k)->waehlen(-1);
+    eintragZeigen(id);
+}
+
 QList<QWidget*> frmGedenkbuch::detailfeldflaechen() const
 {
     return {detail_->txtBezeichnung, detail_->txtTag, detail_->txtMonat, detail_->txtJahr,
@@ -83,6 +118,12 @@ bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
 void frmGedenkbuch::cmdEintragNeu_Click()
 {
     Eintragsdialog dialog(Eintragsdialog::Art::Neu, *this, dienste_.meldungen);
+    dienste_.fenster.modalZeigen(dialog);
+}
+
+void frmGedenkbuch::cmdSuchen_Click()
+{
+    frmSuche dialog(*this, dienste_.uhr);
     dienste_.fenster.modalZeigen(dialog);
 }
 

@@ -8,7 +8,7 @@ namespace store {
 
 namespace {
 
-constexpr int pufferGroesse = 256;
+constexpr int pufferGroesse = 512;
 
 StoreError keinAktuellerDatensatz()
 {
@@ -108,6 +108,7 @@ Cursor::Cursor(Store& store)
 void Cursor::laden(qint64 abId)
 {
     puffer_.clear();
+    puffer_.reserve(pufferGroesse);
     pos_ = 0;
     lesen_.bindInt64(1, abId);
     lesen_.bindInt64(2, pufferGroesse);

@@ -14,7 +14,7 @@ namespace store {
 // order in which they were added, and reads and writes their fields by name.
 //
 // Nothing is held open between two calls: the cursor reads the table in short read transactions
-// of a few hundred records, so another program is never locked out for longer than one of them.
+// of some hundred records, so another program is never locked out for longer than one of them.
 // Every Update and every Delete is one transaction of its own.
 class Cursor {
 public:

@@ -9,10 +9,12 @@ Listenfeld::Listenfeld(bool sortiert, QWidget* parent)
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& aktuell) {
-                if (aktuell.isValid())
-                    emit zeileGewaehlt(aktuell.row());
+    // On a mouse press Qt moves the current line first and selects it afterwards; only the
+    // selection tells that the choice is complete, for the mouse, the keys and code alike.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& neu) {
+                if (!neu.isEmpty())
+                    emit zeileGewaehlt(neu.indexes().constFirst().row());
             });
 }
 
