@@ -1,10 +1,12 @@
 # make run    installs what is missing, builds, and starts the program in its program folder
 # make test   installs what is missing, builds, and runs every test
 # make bench  installs what is missing, builds, and prints the benchmark figures
+# make screenshot  saves docs/hauptfenster.png, the main window with sample entries
+# make test SANITIZE=1  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make clean  removes the build folders; the program folder and its daten.mdb stay untouched
 
 PROGRAMM ?= $(CURDIR)/programm
-PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher
+PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher xvfb xauth xdotool
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 ifeq ($(SANITIZE),1)
@@ -15,11 +17,11 @@ BUILD ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: run test bench clean pakete bauen
+.PHONY: run test bench screenshot clean pakete bauen
 
 pakete:
 	@fehlend=""; \
-	for p in $(PAKETE); do \
+	for p in $(PAKETE) $(MEHR_PAKETE); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || fehlend="$$fehlend $$p"; \
 	done; \
 	if [ -n "$$fehlend" ]; then \
@@ -43,6 +45,11 @@ run: bauen
 	mkdir -p "$(PROGRAMM)"
 	install -m 755 $(BUILD)/src/gedenkbuch $(BUILD)/tools/gedenkbuch-daten "$(PROGRAMM)/"
 	cd "$(PROGRAMM)" && { [ -e daten.mdb ] || ./gedenkbuch-daten neu; } && ./gedenkbuch
+
+screenshot: MEHR_PAKETE = imagemagick
+screenshot: bauen
+	mkdir -p docs
+	sh tools/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
 
 clean:
 	rm -rf build build-sanitize

@@ -14,6 +14,7 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 {
     setObjectName(QStringLiteral("frmStart"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("KOBALT-Merkwerk! wird gestartet")); // for task lists and screen readers
     setFixedSize(ui::twips(7200), ui::twips(3885));
     setWindowIcon(fenstersymbol());
 

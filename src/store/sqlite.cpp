@@ -22,9 +22,14 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
     case SQLITE_CORRUPT:
         return {Art::KeineDatenbank, QStringLiteral("Die Datei daten.mdb ist beschädigt.")};
     case SQLITE_IOERR:
+        // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
+        if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
+            return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht gelesen werden.")};
+        return {Art::DatentraegerVoll, QStringLiteral("Die Datei daten.mdb konnte nicht geschrieben werden. "
+                                                      "Vielleicht ist der Datenträger voll. "
+                                                      "Die Änderung wurde nicht gespeichert.")};
     case SQLITE_CANTOPEN:
-        return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht gelesen oder geschrieben werden (%1).")
-                                    .arg(technisch)};
+        return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht geöffnet werden.")};
     default:
         return {Art::Sonstiges, QStringLiteral("Fehler der Datenbank beim %1: %2").arg(during, technisch)};
     }

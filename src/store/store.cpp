@@ -87,6 +87,7 @@ std::unique_ptr<Store> Store::open(const QString& path)
     const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
+    sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
     schluesselSetzen(v.db);
     sqlcipherPruefen(v.db);
     tabellePruefen(v.db);

@@ -23,7 +23,7 @@ QMessageBox* neuesFenster(const QString& text, const QString& titel)
 void Meldungsfenster::hinweis(const QString& text, const QString& titel)
 {
     std::unique_ptr<QMessageBox> box(neuesFenster(text, titel));
-    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     box->exec();
 }
 

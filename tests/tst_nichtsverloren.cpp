@@ -1,0 +1,231 @@
+#include "schreibfolge.h"
+#include "testhilfen.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+const QString schreibhelfer = QStringLiteral(GEDENKBUCH_SCHREIBHELFER);
+
+QString integritaet(store::Store& s)
+{
+    store::Statement pruefung(s.handle(), "PRAGMA integrity_check");
+    pruefung.step();
+    const QString ergebnis = pruefung.column(0).toString();
+    pruefung.reset();
+    return ergebnis;
+}
+
+// The helper's lines of output that begin with `art`, without that word.
+QStringList zeilen(QProcess& prozess, const QString& art)
+{
+    QStringList gefunden;
+    for (const QString& zeile : QString::fromUtf8(prozess.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (zeile.startsWith(art + u' '))
+            gefunden << zeile.mid(art.size() + 1);
+    }
+    return gefunden;
+}
+
+bool warteAuf(QProcess& prozess, const QByteArray& wort)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!prozess.peek(1 << 16).contains(wort)) {
+        if (uhr.elapsed() > 10000 || !prozess.waitForReadyRead(1000))
+            return false;
+    }
+    return true;
+}
+
+// No text stored through the program shows in the file or in anything SQLite put beside it.
+void nichtsImKlartext(const QString& ordner, const QList<QByteArray>& texte)
+{
+    for (const QFileInfo& datei : QDir(ordner).entryInfoList(QDir::Files)) {
+        const QByteArray inhalt = dateiinhalt(datei.filePath());
+        for (const QByteArray& text : texte)
+            QVERIFY2(!inhalt.contains(text), qPrintable(datei.fileName() + QStringLiteral(": ") + text));
+    }
+}
+
+} // namespace
+
+class TestNichtsVerloren : public QObject {
+    Q_OBJECT
+private slots:
+    void abgebrochenMittenImSchreiben();
+    void datentraegerVoll();
+    void zweiProgrammeAufEinerDatei();
+    void schwierigeEingaben_data();
+    void schwierigeEingaben();
+};
+
+// A writer killed at random moments: every reported operation is in the file, none half.
+void TestNichtsVerloren::abgebrochenMittenImSchreiben()
+{
+    Testdatenbank db;
+    QRandomGenerator zufall(20261206);
+    Bestand erwartet;
+    int naechste = 0, abbrueche = 0, imFlug = 0;
+    while (abbrueche < 60) {
+        QProcess helfer;
+        helfer.start(schreibhelfer, {QStringLiteral("folge"), db.pfad(), QString::number(naechste)});
+        QVERIFY(warteAuf(helfer, "ok "));
+        QThread::usleep(zufall.bounded(0, 25000));
+        ::kill(pid_t(helfer.processId()), SIGKILL);
+        QVERIFY(helfer.waitForFinished(10000));
+        ++abbrueche;
+        for (const QString& nummer : zeilen(helfer, QStringLiteral("ok"))) {
+            QCOMPARE(nummer.toInt(), naechste);
+            erwarten(erwartet, naechste++);
+        }
+        nichtsImKlartext(db.ordner(), {"Bemerkung ", "ge\xc3\xa4ndert "});
+
+        auto s = db.oeffnen(); // rolls back what the killed writer left half done
+        QCOMPARE(integritaet(*s), QStringLiteral("ok"));
+        store::Cursor cursor(*s);
+        const Bestand ist = lesen(cursor);
+        if (ist != erwartet) {
+            // The operation under way when the kill came may have been stored whole.
+            erwarten(erwartet, naechste++);
+            ++imFlug;
+            QVERIFY2(ist == erwartet, qPrintable(QStringLiteral("nach Operation %1").arg(naechste - 1)));
+        }
+    }
+    qInfo("%d Abbrüche, %d Operationen geprüft, %d davon im Augenblick des Abbruchs gespeichert", abbrueche,
+          naechste, imFlug);
+}
+
+void TestNichtsVerloren::datentraegerVoll()
+{
+    Testdatenbank db;
+    db.hinzufuegen({{"Anna", 1, 1}, {"Bert", 2, 2}});
+    QProcess helfer;
+    helfer.start(schreibhelfer, {QStringLiteral("voll"), db.pfad(), QString::number(QFileInfo(db.pfad()).size() + 40000)});
+    QVERIFY(helfer.waitForFinished(30000));
+    QCOMPARE(helfer.exitStatus(), QProcess::NormalExit);
+    const QByteArray ausgabe = helfer.readAllStandardOutput();
+    const QStringList teile = QString::fromUtf8(ausgabe).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(teile.size(), 2);
+    const int gespeichert = teile[0].section(u' ', 1).toInt();
+    const QString meldung = teile[1].section(u' ', 1);
+    QVERIFY(gespeichert > 0);
+    QVERIFY2(meldung.startsWith(QStringLiteral("Der Datenträger ist voll"))
+                 || meldung.startsWith(QStringLiteral("Die Datei daten.mdb konnte nicht geschrieben werden")),
+             qPrintable(meldung));
+
+    auto s = db.oeffnen();
+    QCOMPARE(integritaet(*s), QStringLiteral("ok"));
+    store::Cursor cursor(*s);
+    QCOMPARE(lesen(cursor).size(), 2 + gespeichert);
+    qInfo("%d Einträge gespeichert, bis das Schreiben scheiterte: %s", gespeichert, qPrintable(meldung));
+}
+
+// While another program holds a write transaction, a save waits a few seconds, then says so;
+// nothing is lost, and saved entries of either program show after the next refresh.
+void TestNichtsVerloren::zweiProgrammeAufEinerDatei()
+{
+    Hauptfensterprobe p(QDate::currentDate(), {{"Anna", 1, 1}});
+    QProcess sperre;
+    sperre.start(schreibhelfer, {QStringLiteral("sperren"), p.db.pfad(), QStringLiteral("5000")});
+    QVERIFY(warteAuf(sperre, "gesperrt"));
+
+    qint64 gewartet = -1;
+    bool offenMitEingabe = false;
+    p.t.dialoge.dann([&](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->setText(QStringLiteral("Bert"));
+        d.findChild<QRadioButton*>(QStringLiteral("optTag0"))->click();
+        d.findChild<QRadioButton*>(QStringLiteral("optMonat1"))->click();
+        auto* speichern = d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern"));
+        QElapsedTimer uhr;
+        uhr.start();
+        speichern->click();
+        gewartet = uhr.elapsed();
+        offenMitEingabe = d.isVisible()
+                          && d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->text() == QLatin1String("Bert");
+        QVERIFY(sperre.waitForFinished(10000));
+        speichern->click();
+    });
+    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdEintragNeu")), Qt::LeftButton);
+
+    QVERIFY2(gewartet >= 2500 && gewartet < 5000, qPrintable(QString::number(gewartet)));
+    QVERIFY(offenMitEingabe);
+    QCOMPARE(p.t.meldungen.gezeigt.size(), 1);
+    QVERIFY(p.t.meldungen.gezeigt[0].text.contains(QStringLiteral("anderen Programm")));
+    QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
+    QCOMPARE(zeilenVon(p.voll()), QStringList({"01-01 Anna", "02-01 Bert"}));
+
+    QCOMPARE(QProcess::execute(schreibhelfer, {QStringLiteral("hinzufuegen"), p.db.pfad(), QStringLiteral("Carla")}), 0);
+    p.fenster().auffrischen();
+    QCOMPARE(p.zeilen(2), QStringList({"Carla"}));
+    qInfo("Eine gesperrte Speicherung wartete %lld ms.", gewartet);
+}
+
+void TestNichtsVerloren::schwierigeEingaben_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("bemerkungen");
+    QTest::newRow("Anführungszeichen") << "O'Brien \"der Bär\"" << "'; \"";
+    QTest::newRow("SQL") << "Tom'); DROP TABLE Gedenkbuch;--" << "1 OR 1=1; DELETE FROM Gedenkbuch";
+    QTest::newRow("Prozent") << "100% _Rabatt_ \\ %s %n" << "%1 %%";
+    QTest::newRow("Umlaute") << "Jörg Ößmann-Ähre, Übel ß" << "Grüße an Bärbel";
+    QTest::newRow("Emoji") << "Geburtstag 🎂🎉" << "🎈 Luftballons";
+    QTest::newRow("50 Zeichen") << QStringLiteral("Ä").append(QString(49, u'b')) << "";
+    QTest::newRow("Zeilenumbrüche") << "Zeilen" << "Zeile 1\nZeile 2\n\n\tEnde\n";
+    QTest::newRow("100000 Zeichen") << "Lang" << QStringLiteral("Lange Bemerkung ").repeated(6250);
+}
+
+// Stored through the dialog and read back unchanged; shown unchanged in every list and the panel.
+void TestNichtsVerloren::schwierigeEingaben()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, bemerkungen);
+    const QDate heute(2026, 6, 10);
+    Hauptfensterprobe p(heute);
+    p.t.dialoge.dann([&](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->setText(name);
+        d.findChild<QRadioButton*>(QStringLiteral("optTag9"))->click();
+        d.findChild<QRadioButton*>(QStringLiteral("optMonat5"))->click();
+        d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen"))->setPlainText(bemerkungen);
+        d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern"))->click();
+    });
+    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdEintragNeu")), Qt::LeftButton);
+    QCOMPARE(p.t.meldungen.gezeigt.size(), 0);
+
+    auto s = p.db.oeffnen();
+    store::Statement roh(s->handle(), "SELECT CAST(Bezeichnung AS BLOB), CAST(Bemerkungen AS BLOB) FROM Gedenkbuch");
+    QVERIFY(roh.step());
+    QCOMPARE(roh.column(0).toByteArray(), name.toUtf8());
+    QCOMPARE(roh.column(1).toByteArray(), bemerkungen.toUtf8());
+    roh.reset();
+
+    QCOMPARE(zeilenVon(p.voll()), QStringList({QStringLiteral("06-10 ") + name}));
+    QCOMPARE(p.zeilen(2), QStringList({name}));
+    QCOMPARE(p.finden<QLineEdit>(QStringLiteral("txtBezeichnung"))->text(), name);
+    QCOMPARE(p.finden<QPlainTextEdit>(QStringLiteral("txtBemerkungen"))->toPlainText(), bemerkungen);
+    QStringList gefunden;
+    p.t.dialoge.dann([&](QDialog& d) {
+        d.findChild<QLineEdit*>(QStringLiteral("txtSuche"))->setText(name);
+        d.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"))->click();
+        gefunden = zeilenVon(*d.findChild<ui::Listenfeld*>(QStringLiteral("lstSuchergebnisse")));
+        d.findChild<QPushButton*>(QStringLiteral("cmdAbbruch"))->click();
+    });
+    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdSuchen")), Qt::LeftButton);
+    QCOMPARE(gefunden, QStringList({QStringLiteral("06-10 ") + name}));
+    nichtsImKlartext(p.db.ordner(), {name.toUtf8()});
+}
+
+QTEST_MAIN(TestNichtsVerloren)
+#include "tst_nichtsverloren.moc"

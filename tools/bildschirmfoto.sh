@@ -1,0 +1,45 @@
+#!/bin/sh
+# Saves a PNG of the main window with a few made-up entries around today.
+# Arguments: the build folder, the PNG to write.
+set -eu
+build=$(cd "$1" && pwd)
+ziel=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+quellen=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${GEDENKBUCH_IM_XVFB:-}" ]; then
+  GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
+fi
+. "$quellen/tools/fenster.sh"
+export QT_QPA_PLATFORM=xcb
+ordner=$(mktemp -d)
+trap 'rm -rf "$ordner"' EXIT
+cd "$ordner"
+"$build/tools/gedenkbuch-daten" neu >/dev/null
+
+# One entry: name, days from today, year (or NULL), remarks (or NULL).
+eintrag() {
+  echo "INSERT INTO Gedenkbuch VALUES ('$1', $(date -d "$2 days" +%-d), $(date -d "$2 days" +%-m), $3, $4);"
+}
+{
+  echo "PRAGMA key='birke';"
+  eintrag 'Oma Erna' 0 1941 "'Blumen und Kuchen mitbringen'"
+  eintrag 'Hochzeitstag Anna und Bernd' 0 1996 NULL
+  eintrag 'Jörg Müller' -1 1975 NULL
+  eintrag 'Namenstag Barbara' -2 NULL NULL
+  eintrag 'Tante Käthe' 1 1950 "'Anrufen!'"
+  eintrag 'Max' 3 2016 "'Wünscht sich ein Fahrrad'"
+  eintrag 'Patenkind Lina' 5 2019 NULL
+  eintrag 'Frieda Schäfer' 12 1988 NULL
+  eintrag 'Klassentreffen' 40 2006 NULL
+  eintrag 'Umzug in die Gartenstraße' 75 2012 NULL
+  eintrag 'Papa' 120 1958 NULL
+  eintrag 'Onkel Günter' 200 1962 NULL
+} | sqlcipher daten.mdb >/dev/null
+
+"$build/src/gedenkbuch" & pid=$!
+haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15)
+xdotool mousemove --window "$haupt" 80 168 click 1 # the first entry of today
+sleep 0.5
+import -window "$haupt" "$ziel"
+"$build/tests/x11-schliessen" "$haupt"
+prozess_abwarten $pid 10
+echo "$ziel"
