@@ -2,13 +2,11 @@
 #include "testhilfen.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
@@ -65,167 +63,177 @@ void nichtsImKlartext(const QString& ordner, const QList<QByteArray>& texte)
 class TestNichtsVerloren : public QObject {
     Q_OBJECT
 private slots:
-    void abgebrochenMittenImSchreiben();
-    void datentraegerVoll();
-    void zweiProgrammeAufEinerDatei();
-    void schwierigeEingaben_data();
-    void schwierigeEingaben();
-};
+    // A read-only file: neither a delete nor a save changes it; each says why, and the dialog keeps
+    // its input.
+    void schreibgeschuetzt()
+    {
+        Hauptfensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}}, true);
+        const QByteArray vorher = dateiinhalt(p.db.pfad());
+        p.voll().waehlen(0);
+        p.mausInDieListe();
+        p.t.meldungen.antworten(true);
+        p.klicken("cmdLoeschen");
+        QString nameDanach;
+        p.t.dialoge.dann([&](QDialog& dialog) {
+            const Eintragsprobe d{dialog};
+            d.ausfuellen(QStringLiteral("Bert"), 2, 2, QStringLiteral("1970"));
+            d.speichern();
+            nameDanach = dialog.isVisible() ? d.name()->text() : QString();
+        });
+        p.klicken("cmdEintragNeu");
 
-// A writer killed at random moments: every reported operation is in the file, none half.
-void TestNichtsVerloren::abgebrochenMittenImSchreiben()
-{
-    Testdatenbank db;
-    QRandomGenerator zufall(20261206);
-    Bestand erwartet;
-    int naechste = 0, abbrueche = 0, imFlug = 0;
-    while (abbrueche < 60) {
-        QProcess helfer;
-        helfer.start(schreibhelfer, {QStringLiteral("folge"), db.pfad(), QString::number(naechste)});
-        QVERIFY(warteAuf(helfer, "ok "));
-        QThread::usleep(zufall.bounded(0, 25000));
-        ::kill(pid_t(helfer.processId()), SIGKILL);
-        QVERIFY(helfer.waitForFinished(10000));
-        ++abbrueche;
-        for (const QString& nummer : zeilen(helfer, QStringLiteral("ok"))) {
-            QCOMPARE(nummer.toInt(), naechste);
-            erwarten(erwartet, naechste++);
-        }
-        nichtsImKlartext(db.ordner(), {"Bemerkung ", "ge\xc3\xa4ndert "});
-
-        auto s = db.oeffnen(); // rolls back what the killed writer left half done
-        QCOMPARE(integritaet(*s), QStringLiteral("ok"));
-        store::Cursor cursor(*s);
-        const Bestand ist = lesen(cursor);
-        if (ist != erwartet) {
-            // The operation under way when the kill came may have been stored whole.
-            erwarten(erwartet, naechste++);
-            ++imFlug;
-            QVERIFY2(ist == erwartet, qPrintable(QStringLiteral("nach Operation %1").arg(naechste - 1)));
-        }
+        QStringList titel;
+        for (const auto& m : p.t.meldungen.gezeigt)
+            titel << m.titel + (m.text.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)") : QString());
+        QCOMPARE(titel, QStringList({"Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
+                                     "Fehler beim Speichern (schreibgeschützt)"}));
+        QCOMPARE(nameDanach, QStringLiteral("Bert"));
+        QCOMPARE(zeilenVon(p.voll()), QStringList({"01-01 Anna"}));
+        QCOMPARE(dateiinhalt(p.db.pfad()), vorher);
     }
-    qInfo("%d Abbrüche, %d Operationen geprüft, %d davon im Augenblick des Abbruchs gespeichert", abbrueche,
-          naechste, imFlug);
-}
 
-void TestNichtsVerloren::datentraegerVoll()
-{
-    Testdatenbank db;
-    db.hinzufuegen({{"Anna", 1, 1}, {"Bert", 2, 2}});
-    QProcess helfer;
-    helfer.start(schreibhelfer, {QStringLiteral("voll"), db.pfad(), QString::number(QFileInfo(db.pfad()).size() + 40000)});
-    QVERIFY(helfer.waitForFinished(30000));
-    QCOMPARE(helfer.exitStatus(), QProcess::NormalExit);
-    const QByteArray ausgabe = helfer.readAllStandardOutput();
-    const QStringList teile = QString::fromUtf8(ausgabe).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(teile.size(), 2);
-    const int gespeichert = teile[0].section(u' ', 1).toInt();
-    const QString meldung = teile[1].section(u' ', 1);
-    QVERIFY(gespeichert > 0);
-    QVERIFY2(meldung.startsWith(QStringLiteral("Der Datenträger ist voll"))
-                 || meldung.startsWith(QStringLiteral("Die Datei daten.mdb konnte nicht geschrieben werden")),
-             qPrintable(meldung));
+    // A writer killed at random moments: every reported operation is in the file, none half.
+    void abgebrochenMittenImSchreiben()
+    {
+        Testdatenbank db;
+        QRandomGenerator zufall(20261206);
+        Bestand erwartet;
+        int naechste = 0, abbrueche = 0, imFlug = 0;
+        while (abbrueche < 60) {
+            QProcess helfer;
+            helfer.start(schreibhelfer, {QStringLiteral("folge"), db.pfad(), QString::number(naechste)});
+            QVERIFY(warteAuf(helfer, "ok "));
+            QThread::usleep(zufall.bounded(0, 25000));
+            ::kill(pid_t(helfer.processId()), SIGKILL);
+            QVERIFY(helfer.waitForFinished(10000));
+            ++abbrueche;
+            for (const QString& nummer : zeilen(helfer, QStringLiteral("ok"))) {
+                QCOMPARE(nummer.toInt(), naechste);
+                erwarten(erwartet, naechste++);
+            }
+            nichtsImKlartext(db.ordner(), {"Bemerkung ", "ge\xc3\xa4ndert "});
 
-    auto s = db.oeffnen();
-    QCOMPARE(integritaet(*s), QStringLiteral("ok"));
-    store::Cursor cursor(*s);
-    QCOMPARE(lesen(cursor).size(), 2 + gespeichert);
-    qInfo("%d Einträge gespeichert, bis das Schreiben scheiterte: %s", gespeichert, qPrintable(meldung));
-}
+            QCOMPARE(integritaet(*db.oeffnen()), QStringLiteral("ok")); // rolls back what was left half done
+            const Bestand ist = bestand(db.saetze());
+            if (ist != erwartet) {
+                // The operation under way when the kill came may have been stored whole.
+                erwarten(erwartet, naechste++);
+                ++imFlug;
+                QVERIFY2(ist == erwartet, qPrintable(QStringLiteral("nach Operation %1").arg(naechste - 1)));
+            }
+        }
+        qInfo("%d Abbrüche, %d Operationen geprüft, %d davon im Augenblick des Abbruchs gespeichert", abbrueche,
+              naechste, imFlug);
+    }
 
-// While another program holds a write transaction, a save waits a few seconds, then says so;
-// nothing is lost, and saved entries of either program show after the next refresh.
-void TestNichtsVerloren::zweiProgrammeAufEinerDatei()
-{
-    Hauptfensterprobe p(QDate::currentDate(), {{"Anna", 1, 1}});
-    QProcess sperre;
-    sperre.start(schreibhelfer, {QStringLiteral("sperren"), p.db.pfad(), QStringLiteral("5000")});
-    QVERIFY(warteAuf(sperre, "gesperrt"));
+    void datentraegerVoll()
+    {
+        Testdatenbank db;
+        db.hinzufuegen({{"Anna", 1, 1}, {"Bert", 2, 2}});
+        QProcess helfer;
+        helfer.start(schreibhelfer, {QStringLiteral("voll"), db.pfad(), QString::number(QFileInfo(db.pfad()).size() + 40000)});
+        QVERIFY(helfer.waitForFinished(30000));
+        QCOMPARE(helfer.exitStatus(), QProcess::NormalExit);
+        const QByteArray ausgabe = helfer.readAllStandardOutput();
+        const QStringList teile = QString::fromUtf8(ausgabe).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(teile.size(), 2);
+        const int gespeichert = teile[0].section(u' ', 1).toInt();
+        const QString meldung = teile[1].section(u' ', 1);
+        QVERIFY(gespeichert > 0);
+        QVERIFY2(meldung.startsWith(QStringLiteral("Der Datenträger ist voll"))
+                     || meldung.startsWith(QStringLiteral("Die Datei daten.mdb konnte nicht geschrieben werden")),
+                 qPrintable(meldung));
 
-    qint64 gewartet = -1;
-    bool offenMitEingabe = false;
-    p.t.dialoge.dann([&](QDialog& d) {
-        d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->setText(QStringLiteral("Bert"));
-        d.findChild<QRadioButton*>(QStringLiteral("optTag0"))->click();
-        d.findChild<QRadioButton*>(QStringLiteral("optMonat1"))->click();
-        auto* speichern = d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern"));
-        QElapsedTimer uhr;
-        uhr.start();
-        speichern->click();
-        gewartet = uhr.elapsed();
-        offenMitEingabe = d.isVisible()
-                          && d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->text() == QLatin1String("Bert");
-        QVERIFY(sperre.waitForFinished(10000));
-        speichern->click();
-    });
-    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdEintragNeu")), Qt::LeftButton);
+        QCOMPARE(integritaet(*db.oeffnen()), QStringLiteral("ok"));
+        QCOMPARE(db.saetze().size(), 2 + gespeichert);
+        qInfo("%d Einträge gespeichert, bis das Schreiben scheiterte: %s", gespeichert, qPrintable(meldung));
+    }
 
-    QVERIFY2(gewartet >= 2500 && gewartet < 5000, qPrintable(QString::number(gewartet)));
-    QVERIFY(offenMitEingabe);
-    QCOMPARE(p.t.meldungen.gezeigt.size(), 1);
-    QVERIFY(p.t.meldungen.gezeigt[0].text.contains(QStringLiteral("anderen Programm")));
-    QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
-    QCOMPARE(zeilenVon(p.voll()), QStringList({"01-01 Anna", "02-01 Bert"}));
+    // While another program holds a write transaction, a save waits a few seconds, then says so;
+    // nothing is lost, and saved entries of either program show after the next refresh.
+    void zweiProgrammeAufEinerDatei()
+    {
+        Hauptfensterprobe p(QDate::currentDate(), {{"Anna", 1, 1}});
+        QProcess sperre;
+        sperre.start(schreibhelfer, {QStringLiteral("sperren"), p.db.pfad(), QStringLiteral("5000")});
+        QVERIFY(warteAuf(sperre, "gesperrt"));
 
-    QCOMPARE(QProcess::execute(schreibhelfer, {QStringLiteral("hinzufuegen"), p.db.pfad(), QStringLiteral("Carla")}), 0);
-    p.fenster().auffrischen();
-    QCOMPARE(p.zeilen(2), QStringList({"Carla"}));
-    qInfo("Eine gesperrte Speicherung wartete %lld ms.", gewartet);
-}
+        qint64 gewartet = -1;
+        bool offenMitEingabe = false;
+        p.t.dialoge.dann([&](QDialog& dialog) {
+            const Eintragsprobe d{dialog};
+            d.ausfuellen(QStringLiteral("Bert"), 1, 2);
+            QElapsedTimer uhr;
+            uhr.start();
+            d.speichern();
+            gewartet = uhr.elapsed();
+            offenMitEingabe = dialog.isVisible() && d.name()->text() == QLatin1String("Bert");
+            QVERIFY(sperre.waitForFinished(10000));
+            d.speichern();
+        });
+        p.klicken("cmdEintragNeu");
 
-void TestNichtsVerloren::schwierigeEingaben_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("bemerkungen");
-    QTest::newRow("Anführungszeichen") << "O'Brien \"der Bär\"" << "'; \"";
-    QTest::newRow("SQL") << "Tom'); DROP TABLE Gedenkbuch;--" << "1 OR 1=1; DELETE FROM Gedenkbuch";
-    QTest::newRow("Prozent") << "100% _Rabatt_ \\ %s %n" << "%1 %%";
-    QTest::newRow("Umlaute") << "Jörg Ößmann-Ähre, Übel ß" << "Grüße an Bärbel";
-    QTest::newRow("Emoji") << "Geburtstag 🎂🎉" << "🎈 Luftballons";
-    QTest::newRow("50 Zeichen") << QStringLiteral("Ä").append(QString(49, u'b')) << "";
-    QTest::newRow("Zeilenumbrüche") << "Zeilen" << "Zeile 1\nZeile 2\n\n\tEnde\n";
-    QTest::newRow("100000 Zeichen") << "Lang" << QStringLiteral("Lange Bemerkung ").repeated(6250);
-}
+        QVERIFY2(gewartet >= 2500 && gewartet < 5000, qPrintable(QString::number(gewartet)));
+        QVERIFY(offenMitEingabe);
+        QCOMPARE(p.t.meldungen.gezeigt.size(), 1);
+        QVERIFY(p.t.meldungen.gezeigt[0].text.contains(QStringLiteral("anderen Programm")));
+        QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
+        QCOMPARE(zeilenVon(p.voll()), QStringList({"01-01 Anna", "02-01 Bert"}));
 
-// Stored through the dialog and read back unchanged; shown unchanged in every list and the panel.
-void TestNichtsVerloren::schwierigeEingaben()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, bemerkungen);
-    const QDate heute(2026, 6, 10);
-    Hauptfensterprobe p(heute);
-    p.t.dialoge.dann([&](QDialog& d) {
-        d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"))->setText(name);
-        d.findChild<QRadioButton*>(QStringLiteral("optTag9"))->click();
-        d.findChild<QRadioButton*>(QStringLiteral("optMonat5"))->click();
-        d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen"))->setPlainText(bemerkungen);
-        d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern"))->click();
-    });
-    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdEintragNeu")), Qt::LeftButton);
-    QCOMPARE(p.t.meldungen.gezeigt.size(), 0);
+        QCOMPARE(QProcess::execute(schreibhelfer, {QStringLiteral("hinzufuegen"), p.db.pfad(), QStringLiteral("Carla")}), 0);
+        p.fenster().auffrischen();
+        QCOMPARE(p.zeilen(2), QStringList({"Carla"}));
+        qInfo("Eine gesperrte Speicherung wartete %lld ms.", gewartet);
+    }
 
-    auto s = p.db.oeffnen();
-    store::Statement roh(s->handle(), "SELECT CAST(Bezeichnung AS BLOB), CAST(Bemerkungen AS BLOB) FROM Gedenkbuch");
-    QVERIFY(roh.step());
-    QCOMPARE(roh.column(0).toByteArray(), name.toUtf8());
-    QCOMPARE(roh.column(1).toByteArray(), bemerkungen.toUtf8());
-    roh.reset();
+    void schwierigeEingaben_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("bemerkungen");
+        QTest::newRow("Anführungszeichen") << "O'Brien \"der Bär\"" << "'; \"";
+        QTest::newRow("SQL") << "Tom'); DROP TABLE Gedenkbuch;--" << "1 OR 1=1; DELETE FROM Gedenkbuch";
+        QTest::newRow("Prozent") << "100% _Rabatt_ \\ %s %n" << "%1 %%";
+        QTest::newRow("Umlaute") << "Jörg Ößmann-Ähre, Übel ß" << "Grüße an Bärbel";
+        QTest::newRow("Emoji") << "Geburtstag 🎂🎉" << "🎈 Luftballons";
+        QTest::newRow("50 Zeichen") << QStringLiteral("Ä").append(QString(49, u'b')) << "";
+        QTest::newRow("Zeilenumbrüche") << "Zeilen" << "Zeile 1\nZeile 2\n\n\tEnde\n";
+        QTest::newRow("100000 Zeichen") << "Lang" << QStringLiteral("Lange Bemerkung ").repeated(6250);
+    }
 
-    QCOMPARE(zeilenVon(p.voll()), QStringList({QStringLiteral("06-10 ") + name}));
-    QCOMPARE(p.zeilen(2), QStringList({name}));
-    QCOMPARE(p.finden<QLineEdit>(QStringLiteral("txtBezeichnung"))->text(), name);
-    QCOMPARE(p.finden<QPlainTextEdit>(QStringLiteral("txtBemerkungen"))->toPlainText(), bemerkungen);
-    QStringList gefunden;
-    p.t.dialoge.dann([&](QDialog& d) {
-        d.findChild<QLineEdit*>(QStringLiteral("txtSuche"))->setText(name);
-        d.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"))->click();
-        gefunden = zeilenVon(*d.findChild<ui::Listenfeld*>(QStringLiteral("lstSuchergebnisse")));
-        d.findChild<QPushButton*>(QStringLiteral("cmdAbbruch"))->click();
-    });
-    QTest::mouseClick(p.finden<QPushButton>(QStringLiteral("cmdSuchen")), Qt::LeftButton);
-    QCOMPARE(gefunden, QStringList({QStringLiteral("06-10 ") + name}));
-    nichtsImKlartext(p.db.ordner(), {name.toUtf8()});
-}
+    // Stored through the dialog and read back unchanged; shown unchanged in every list and the panel.
+    void schwierigeEingaben()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, bemerkungen);
+        const QDate heute(2026, 6, 10);
+        Hauptfensterprobe p(heute);
+        p.t.dialoge.dann([&](QDialog& dialog) {
+            const Eintragsprobe d{dialog};
+            d.name()->setText(name);
+            d.ausfuellen({}, 10, 6);
+            d.bemerkungen()->setPlainText(bemerkungen);
+            d.speichern();
+        });
+        p.klicken("cmdEintragNeu");
+        QCOMPARE(p.t.meldungen.gezeigt.size(), 0);
+
+        auto s = p.db.oeffnen();
+        store::Statement roh(s->handle(), "SELECT CAST(Bezeichnung AS BLOB), CAST(Bemerkungen AS BLOB) FROM Gedenkbuch");
+        QVERIFY(roh.step());
+        QCOMPARE(roh.column(0).toByteArray(), name.toUtf8());
+        QCOMPARE(roh.column(1).toByteArray(), bemerkungen.toUtf8());
+        roh.reset();
+
+        QCOMPARE(zeilenVon(p.voll()), QStringList({QStringLiteral("06-10 ") + name}));
+        QCOMPARE(p.zeilen(2), QStringList({name}));
+        QCOMPARE(p.angaben(), QStringList({name, "10", "6", "", bemerkungen}).join(u'|'));
+        QStringList gefunden;
+        p.t.dialoge.dann([&](QDialog& d) { gefunden = suchlauf(d, name); });
+        p.klicken("cmdSuchen");
+        QCOMPARE(gefunden, QStringList({QStringLiteral("06-10 ") + name}));
+        nichtsImKlartext(p.db.ordner(), {name.toUtf8()});
+    }
+};
 
 QTEST_MAIN(TestNichtsVerloren)
 #include "tst_nichtsverloren.moc"

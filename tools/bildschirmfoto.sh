@@ -40,6 +40,6 @@ haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15)
 xdotool mousemove --window "$haupt" 80 168 click 1 # the first entry of today
 sleep 0.5
 import -window "$haupt" "$ziel"
-"$build/tests/x11-schliessen" "$haupt"
+"$build/tools/x11-schliessen" "$haupt"
 prozess_abwarten $pid 10
 echo "$ziel"

@@ -77,17 +77,10 @@ void ausfuehren(store::Cursor& cursor, int i)
     }
 }
 
-Bestand lesen(store::Cursor& cursor)
+Bestand bestand(const QList<QStringList>& saetze)
 {
-    Bestand bestand;
-    try {
-        for (cursor.MoveFirst(); !cursor.Eof(); cursor.MoveNext()) {
-            bestand.insert(cursor.Field(QStringLiteral("Bezeichnung")).toString(),
-                           {cursor.Field(QStringLiteral("tag")).toLongLong(), cursor.Field(QStringLiteral("monat")).toLongLong(),
-                            cursor.Field(QStringLiteral("jahr")).toLongLong(),
-                            cursor.Field(QStringLiteral("Bemerkungen")).toString()});
-        }
-    } catch (const store::StoreError&) {
-    }
-    return bestand;
+    Bestand b;
+    for (const QStringList& s : saetze)
+        b.insert(s[0], {s[1].toLongLong(), s[2].toLongLong(), s[3].toLongLong(), s[4]});
+    return b;
 }

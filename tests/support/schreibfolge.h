@@ -19,5 +19,5 @@ using Bestand = QMap<QString, Werte>;
 void erwarten(Bestand& bestand, int i);
 // Operation i through the program's store layer, as one Update or Delete.
 void ausfuehren(store::Cursor& cursor, int i);
-// What the file holds, read through the store layer.
-Bestand lesen(store::Cursor& cursor);
+// The contents of the file, from its records as Testdatenbank::saetze() gives them.
+Bestand bestand(const QList<QStringList>& saetze);

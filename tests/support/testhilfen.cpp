@@ -1,27 +1,20 @@
 #include "testhilfen.h"
 
-#include "mainwindow/frmgedenkbuch.h"
-#include "ui/listenfeld.h"
-
 #include <QDialog>
 #include <QDir>
-#include <QGroupBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
-
-void Antwortbuch::hinweis(const QString& text, const QString& titel)
-{
-    gezeigt.append({false, text, titel});
-}
 
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt.append({true, text, titel});
-    if (antworten_.isEmpty()) {
-        ++unerwarteteFragen;
-        return false;
-    }
-    return antworten_.takeFirst();
+    return !antworten_.isEmpty() && antworten_.takeFirst();
 }
 
 void Dialogregie::modalZeigen(QDialog& dialog)
@@ -38,8 +31,6 @@ void Dialogregie::modalZeigen(QDialog& dialog)
 
 Testdatenbank::Testdatenbank() : vorherigerOrdner_(QDir::currentPath())
 {
-    if (!ordner_.isValid())
-        qFatal("Kein temporärer Ordner");
     store::Store::create(pfad());
     QDir::setCurrent(ordner_.path());
 }
@@ -49,20 +40,10 @@ Testdatenbank::~Testdatenbank()
     QDir::setCurrent(vorherigerOrdner_);
 }
 
-QString Testdatenbank::pfad() const
-{
-    return ordner_.filePath(store::dateiname);
-}
-
-std::unique_ptr<store::Store> Testdatenbank::oeffnen() const
-{
-    return store::Store::open(pfad());
-}
-
 QList<qint64> Testdatenbank::hinzufuegen(const QList<Testeintrag>& eintraege) const
 {
-    auto store = oeffnen();
-    store::Cursor cursor(*store);
+    auto s = oeffnen();
+    store::Cursor cursor(*s);
     QList<qint64> ids;
     for (const Testeintrag& e : eintraege) {
         cursor.AddNew();
@@ -81,35 +62,38 @@ QList<qint64> Testdatenbank::hinzufuegen(const QList<Testeintrag>& eintraege) co
 
 void Testdatenbank::sqlAusfuehren(const char* sql) const
 {
-    auto store = oeffnen();
-    store::execute(store->handle(), sql);
+    store::execute(oeffnen()->handle(), sql);
 }
 
-QByteArray dateiinhalt(const QString& pfad)
+QList<QStringList> Testdatenbank::saetze() const
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    return datei.readAll();
+    auto s = oeffnen();
+    store::Cursor c(*s);
+    QList<QStringList> saetze;
+    try {
+        for (c.MoveFirst(); !c.Eof(); c.MoveNext()) {
+            QStringList felder;
+            for (const char* feld : store::feldnamen) {
+                const QVariant wert = c.Field(QLatin1String(feld));
+                felder << (wert.isNull() ? QStringLiteral("-") : wert.toString());
+            }
+            saetze << felder;
+        }
+    } catch (const store::StoreError&) {
+    }
+    return saetze;
 }
 
-Hauptfensterprobe::Hauptfensterprobe(QDate heute, const QList<Testeintrag>& eintraege) : t(heute)
+Hauptfensterprobe::Hauptfensterprobe(QDate heute, const QList<Testeintrag>& eintraege, bool schreibgeschuetzt) : t(heute)
 {
     ids = db.hinzufuegen(eintraege);
-    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, db.oeffnen());
+    auto s = db.oeffnen();
+    if (schreibgeschuetzt)
+        store::execute(s->handle(), "PRAGMA query_only = ON");
+    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, std::move(s));
 }
 
 Hauptfensterprobe::~Hauptfensterprobe() = default;
-
-ui::Listenfeld& Hauptfensterprobe::voll() const
-{
-    return *finden<ui::Listenfeld>(QStringLiteral("lstGedenkbuch"));
-}
-
-ui::Listenfeld& Hauptfensterprobe::tagesliste(int slot) const
-{
-    return *finden<ui::Listenfeld>(QStringLiteral("List%1").arg(slot));
-}
 
 QStringList Hauptfensterprobe::zeilen(int slot) const
 {
@@ -119,6 +103,76 @@ QStringList Hauptfensterprobe::zeilen(int slot) const
 QString Hauptfensterprobe::titel(int slot) const
 {
     return finden<QGroupBox>(QStringLiteral("Frame%1").arg(slot + 1))->title();
+}
+
+QString Hauptfensterprobe::angaben() const
+{
+    QStringList texte;
+    bool aktiv = true;
+    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr"}) {
+        texte << finden<QLineEdit>(QLatin1String(name))->text();
+        aktiv = aktiv && finden<QLineEdit>(QLatin1String(name))->isEnabled();
+    }
+    auto* bemerkungen = finden<QPlainTextEdit>(QStringLiteral("txtBemerkungen"));
+    texte << bemerkungen->toPlainText();
+    return (aktiv && bemerkungen->isEnabled() ? QString() : QStringLiteral("aus:")) + texte.join(u'|');
+}
+
+QString Hauptfensterprobe::befehle() const
+{
+    QStringList an;
+    for (const char* name : {"cmdLoeschen", "cmdAenderung"}) {
+        auto* taste = finden<QPushButton>(QLatin1String(name));
+        if (taste->isEnabled())
+            an << taste->text();
+    }
+    return an.join(u' ');
+}
+
+void Hauptfensterprobe::klicken(const char* taste)
+{
+    QTest::mouseClick(finden<QPushButton>(QLatin1String(taste)), Qt::LeftButton);
+}
+
+void Hauptfensterprobe::mausInDieListe()
+{
+    // The list's own height: its viewport keeps a default size until the window is shown.
+    QTest::mousePress(voll().viewport(), Qt::LeftButton, {}, QPoint(20, voll().height() - 10));
+}
+
+void Hauptfensterprobe::zeigen()
+{
+    fenster_->show();
+    QApplication::setActiveWindow(fenster_.get());
+    QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+}
+
+QLineEdit* Eintragsprobe::name() const { return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung")); }
+QLineEdit* Eintragsprobe::jahr() const { return d.findChild<QLineEdit*>(QStringLiteral("txtJahr")); }
+QPlainTextEdit* Eintragsprobe::bemerkungen() const { return d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen")); }
+QRadioButton* Eintragsprobe::tag(int t) const { return d.findChild<QRadioButton*>(QStringLiteral("optTag%1").arg(t - 1)); }
+QRadioButton* Eintragsprobe::monat(int m) const { return d.findChild<QRadioButton*>(QStringLiteral("optMonat%1").arg(m - 1)); }
+QString Eintragsprobe::anzeige() const { return d.findChild<QLabel*>(QStringLiteral("lblAnzeige"))->text(); }
+void Eintragsprobe::klick(QRadioButton* knopf) const { QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8)); }
+void Eintragsprobe::speichern() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern")), Qt::LeftButton); }
+void Eintragsprobe::abbrechen() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton); }
+
+void Eintragsprobe::ausfuellen(const QString& n, int t, int m, const QString& j) const
+{
+    QTest::keyClicks(name(), n);
+    if (t)
+        klick(tag(t));
+    if (m)
+        klick(monat(m));
+    QTest::keyClicks(jahr(), j);
+}
+
+QStringList suchlauf(QDialog& d, const QString& begriff)
+{
+    // Set, not typed: QTest types ASCII only. The change handler runs either way.
+    d.findChild<QLineEdit*>(QStringLiteral("txtSuche"))->setText(begriff);
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSuchStart")), Qt::LeftButton);
+    return zeilenVon(*d.findChild<ui::Listenfeld*>(QStringLiteral("lstSuchergebnisse")));
 }
 
 QStringList zeilenVon(const ui::Listenfeld& liste)
@@ -131,6 +185,11 @@ QStringList zeilenVon(const ui::Listenfeld& liste)
 
 void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste)
 {
-    const QPoint ort = liste.visualRect(liste.model()->index(row, 0)).center();
-    QTest::mouseClick(liste.viewport(), taste, {}, ort);
+    QTest::mouseClick(liste.viewport(), taste, {}, liste.visualRect(liste.model()->index(row, 0)).center());
+}
+
+QByteArray dateiinhalt(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
