@@ -8,11 +8,8 @@ build=$1 quellen=$2 schliessen=$3
 for befehl in xvfb-run xdotool; do
   command -v "$befehl" >/dev/null 2>&1 || { echo "$befehl fehlt"; exit 77; }
 done
-if [ -z "${GEDENKBUCH_IM_XVFB:-}" ]; then
-  GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
-fi
 . "$quellen/tools/fenster.sh"
-export QT_QPA_PLATFORM=xcb
+im_xvfb "$0" "$@"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 fehler() { echo "FEHLER: $*"; exit 1; }

@@ -5,11 +5,8 @@ set -eu
 build=$(cd "$1" && pwd)
 ziel=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 quellen=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${GEDENKBUCH_IM_XVFB:-}" ]; then
-  GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
-fi
 . "$quellen/tools/fenster.sh"
-export QT_QPA_PLATFORM=xcb
+im_xvfb "$0" "$@"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 cd "$ordner"

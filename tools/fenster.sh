@@ -1,5 +1,14 @@
 # Shell helpers for running the program in a real X window (sourced by tests and tools).
 
+# Runs the calling script again inside a fresh Xvfb, unless it already runs in one.
+# Call as: im_xvfb "$0" "$@"
+im_xvfb() {
+  if [ -z "${GEDENKBUCH_IM_XVFB:-}" ]; then
+    GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24' "$@"
+  fi
+  export QT_QPA_PLATFORM=xcb
+}
+
 # Prints the id of the first visible window whose name matches the pattern, waiting up to the
 # given number of seconds for it to appear; fails when none does.
 fenster_abwarten() {

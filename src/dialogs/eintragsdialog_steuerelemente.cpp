@@ -32,17 +32,6 @@ QFont schrift(qreal punkte)
     return f;
 }
 
-QLineEdit* textfeld(QWidget* r, const char* name, const QString& zugriffsname, int laenge, QRect ort)
-{
-    auto* feld = new QLineEdit(r);
-    feld->setObjectName(QLatin1String(name));
-    feld->setAccessibleName(zugriffsname);
-    feld->setMaxLength(laenge);
-    feld->setGeometry(ort);
-    feld->setFont(schrift(9.75));
-    return feld;
-}
-
 QRadioButton* optionsfeld(QWidget* r, const QString& name, const QString& text, QRect ort)
 {
     auto* knopf = new QRadioButton(text, r);
@@ -81,7 +70,7 @@ void Eintragsdialog::steuerelementeAnlegen()
     setFixedSize(neu ? QSize(464, 463) : QSize(466, 466));
 
     auto* frame1 = rahmen(this, "Frame1", QStringLiteral("Bezeichnung"), {8, 32, 369, 49});
-    txtBezeichnung = textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), 50, {8, 16, 353, 25});
+    txtBezeichnung = ui::textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), 50, {8, 16, 353, 25});
 
     auto* frame2 = rahmen(this, "Frame2", QStringLiteral("Tag"), {8, 88, 449, 73});
     tage_ = new QButtonGroup(this);
@@ -106,7 +95,7 @@ void Eintragsdialog::steuerelementeAnlegen()
     }
 
     auto* frame4 = rahmen(this, "Frame4", QStringLiteral("Jahr"), {8, 232, 81, 49});
-    txtJahr = textfeld(frame4, "txtJahr", QStringLiteral("Jahr"), 4, {8, 16, 65, 25});
+    txtJahr = ui::textfeld(frame4, "txtJahr", QStringLiteral("Jahr"), 4, {8, 16, 65, 25});
 
     lblAnzeige = new QLabel(this);
     lblAnzeige->setObjectName(QStringLiteral("lblAnzeige"));

@@ -12,14 +12,10 @@ namespace {
 
 const QColor feldgrau(224, 224, 224);
 
+// The detail fields show the entry; they are grey and disabled until one is shown.
 QLineEdit* textfeld(QWidget* rahmen, const char* name, const QString& zugriffsname, int laenge, QRect ort)
 {
-    auto* feld = new QLineEdit(rahmen);
-    feld->setObjectName(QLatin1String(name));
-    feld->setAccessibleName(zugriffsname);
-    feld->setMaxLength(laenge);
-    feld->setGeometry(ort);
-    feld->setFont(ui::msSansSerif());
+    QLineEdit* feld = ui::textfeld(rahmen, name, zugriffsname, laenge, ort);
     ui::feldhintergrund(feld, feldgrau);
     feld->setEnabled(false);
     return feld;

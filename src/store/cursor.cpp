@@ -10,6 +10,11 @@ namespace {
 
 constexpr int pufferGroesse = 512;
 
+StoreError eintragWeg()
+{
+    return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
+}
+
 StoreError keinAktuellerDatensatz()
 {
     return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Es gibt keinen aktuellen Datensatz.")};
@@ -183,8 +188,7 @@ void Cursor::SetBookmark(qint64 bookmark)
     laden(bookmark);
     if (puffer_.empty() || puffer_.front().id != bookmark) {
         puffer_.clear();
-        throw StoreError(StoreError::Art::KeinAktuellerDatensatz,
-                         QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht."));
+        throw eintragWeg();
     }
     lage_ = Lage::AufDatensatz;
 }
@@ -236,8 +240,7 @@ void Cursor::Update()
         aendern_.step();
         aendern_.reset();
         if (sqlite3_changes(db_) != 1)
-            throw StoreError(StoreError::Art::KeinAktuellerDatensatz,
-                             QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht."));
+            throw eintragWeg();
         zuletztGespeichert_ = bearbeiteteId_;
         if (lage_ == Lage::AufDatensatz && puffer_[pos_].id == bearbeiteteId_)
             puffer_[pos_].werte = neu_;
@@ -258,8 +261,7 @@ void Cursor::Delete()
     loeschen_.step();
     loeschen_.reset();
     if (sqlite3_changes(db_) != 1)
-        throw StoreError(StoreError::Art::KeinAktuellerDatensatz,
-                         QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht."));
+        throw eintragWeg();
     lage_ = Lage::Geloescht;
 }
 

@@ -1,6 +1,7 @@
 #include "aussehen.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace ui {
@@ -28,6 +29,17 @@ void feldhintergrund(QWidget* widget, QColor farbe)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, farbe);
     widget->setPalette(palette);
+}
+
+QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsname, int laenge, const QRect& ort)
+{
+    auto* feld = new QLineEdit(eltern);
+    feld->setObjectName(QLatin1String(name));
+    feld->setAccessibleName(zugriffsname);
+    feld->setMaxLength(laenge);
+    feld->setGeometry(ort);
+    feld->setFont(msSansSerif());
+    return feld;
 }
 
 void eingepasst(QLabel* label, const QString& text, qreal punkte)

@@ -4,6 +4,8 @@
 #include <QFont>
 
 class QLabel;
+class QLineEdit;
+class QRect;
 class QWidget;
 
 namespace ui {
@@ -16,6 +18,9 @@ void hintergrund(QWidget* widget, QColor farbe);
 
 // The background of a text box or a list, in every state of the control.
 void feldhintergrund(QWidget* widget, QColor farbe);
+
+// A single-line text box with its object name, accessible name, length limit and place.
+QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsname, int laenge, const QRect& ort);
 
 // Sets the label's text in the given size, or in the largest smaller one in which it fits: the
 // sizes were made for a narrower font than most systems have.
