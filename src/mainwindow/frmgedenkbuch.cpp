@@ -37,13 +37,8 @@ void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
     lstGedenkbuch->leeren();
-    ::listenaufbau(datGedenkbuch_, *lstGedenkbuch, variablen_, heute.year());
+    listenaufbau(datGedenkbuch_, *lstGedenkbuch, variablen_, heute.year());
     tagesfensterAufbauen(*tagesfenster_, datGedenkbuch_, *lstGedenkbuch, *detail_, variablen_, heute);
-}
-
-void frmGedenkbuch::listenaufbau()
-{
-    ::listenaufbau(datGedenkbuch_, *lstGedenkbuch, variablen_, dienste_.uhr.heute().year());
 }
 
 void frmGedenkbuch::paintEvent(QPaintEvent*)

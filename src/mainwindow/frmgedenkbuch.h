@@ -24,7 +24,6 @@ public:
     frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent = nullptr);
     ~frmGedenkbuch() override;
 
-    void listenaufbau();
     // Rebuilds the full list and the day window from the store.
     void auffrischen();
     // The one cursor over the table; the record under it is the selected entry.
