@@ -68,7 +68,6 @@ void Listenfeld::waehlen(int row)
     selectionModel()->setCurrentIndex(modell_->index(row), QItemSelectionModel::ClearAndSelect);
 }
 
-
 void Listenfeld::nachObenRollen(int row)
 {
     if (row < 0 || row >= anzahl())
