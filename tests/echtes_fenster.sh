@@ -12,7 +12,12 @@ done
 im_xvfb "$0" "$@"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
-fehler() { echo "FEHLER: $*"; exit 1; }
+fehler() {
+  echo "FEHLER: $*"
+  [ -n "${pid:-}" ] && { kill -0 "$pid" 2>/dev/null && echo "Das Programm läuft noch." || echo "Das Programm ist beendet."; }
+  echo "Fenster: $(for w in $(xdotool search --name '.' 2>/dev/null); do printf '[%s] ' "$(xdotool getwindowname "$w")"; done)"
+  exit 1
+}
 
 cmake --install "$build" --prefix "$ordner/installiert" >/dev/null || fehler "cmake --install"
 bin="$ordner/installiert/bin"
@@ -35,12 +40,15 @@ echo "Ladefehler gezeigt, Ende mit Status $status, nichts angelegt"
 mkdir "$ordner/mit"
 cd "$ordner/mit"
 "$bin/gedenkbuch-daten" neu >/dev/null || fehler "gedenkbuch-daten neu"
+beginn=$(date +%s%N)
 "$bin/gedenkbuch" & pid=$!
 fenster_abwarten '^KOBALT-Merkwerk! wird gestartet$' 15 >/dev/null || fehler "kein Startfenster"
 fenster_sichtbar '^KOBALT-Merkwerk!$' && fehler "Hauptfenster vor dem Startfenster"
 haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15) || fehler "kein Hauptfenster"
+dauer=$(( ($(date +%s%N) - beginn) / 1000000 ))
+[ "$dauer" -ge 1900 ] && [ "$dauer" -lt 6000 ] || fehler "Hauptfenster nach $dauer ms"
 fenster_sichtbar 'wird gestartet$' && fehler "Startfenster neben dem Hauptfenster"
 "$schliessen" "$haupt"
 prozess_abwarten $pid 10
 [ "$status" -eq 0 ] || fehler "Status $status nach dem Schließen"
-echo "Startfenster, dann Hauptfenster; nach dem Schließen Status 0"
+echo "Startfenster, nach $dauer ms das Hauptfenster; nach dem Schließen Status 0"

@@ -31,7 +31,7 @@ class TestEintragsdialog : public QObject {
     Q_OBJECT
 private slots:
     // The label as day, month and year are chosen, typed and deleted; a year alone shows nothing.
-    // A click on a day or a month leads on to the year.
+    // A click on a day or a month leads on to the year. Cancel writes and refreshes nothing.
     void datumsanzeige()
     {
         Hauptfensterprobe p(QDate(2026, 6, 10));
@@ -56,6 +56,10 @@ private slots:
             QTest::keyClicks(d.jahr(), QStringLiteral("0"));
             d.klick(d.tag(12));
             anzeigen << d.anzeige();
+            QTest::keyClicks(d.name(), QStringLiteral("Oma"));
+            QTest::keyClick(&d.d, Qt::Key_Return); // neither key saves or closes
+            QTest::keyClick(&d.d, Qt::Key_Escape);
+            anzeigen << (d.d.isVisible() ? QStringLiteral("offen") : QStringLiteral("zu"));
             d.abbrechen();
         });
         neuerEintrag(p, [&](Eintragsprobe d) {
@@ -67,8 +71,11 @@ private slots:
             d.abbrechen();
         });
         QCOMPARE(anzeigen, QStringList({"", "05.03.", "05.03.", "05.03.", "05.03.", "05.03.1970", "05.03.", "12.03.1970",
-                                        "", "01.11.1970"}));
+                                        "offen", "", "01.11.1970"}));
         QVERIFY(fokusImJahr);
+        QCOMPARE(p.t.dialoge.nichtGeschlossen, 0); // cancel closed both, and nothing was written
+        QVERIFY(p.db.saetze().isEmpty());
+        QCOMPARE(p.voll().anzahl(), 0);
     }
 
     void jahr_data()
@@ -114,7 +121,6 @@ private slots:
         QTest::newRow("ohne Namen") << "" << 1 << 2 << unvollstaendig;
         QTest::newRow("ohne Tag") << "Neu" << 0 << 2 << unvollstaendig;
         QTest::newRow("ohne Monat") << "Neu" << 1 << 0 << unvollstaendig;
-        QTest::newRow("31. April") << "Neu" << 31 << 4 << ungueltig;
         QTest::newRow("30. Februar") << "Neu" << 30 << 2 << ungueltig;
         QTest::newRow("29. Februar") << "Neu" << 29 << 2 << "";
     }
@@ -156,24 +162,6 @@ private slots:
         QCOMPARE(p.zeilen(3), QStringList({"Anna Berg (36.)", "Anna"}));
         QCOMPARE(p.titel(3), QStringLiteral("Morgen: Donnerstag, 11.06.2026 (2)"));
         QCOMPARE(p.befehle(), QStringLiteral("Löschen Ändern"));
-    }
-
-    void abbrechenUndTastenAendernNichts()
-    {
-        Hauptfensterprobe p(QDate(2026, 6, 10), {{"Anna", 11, 6}});
-        bool nachTastenOffen = false;
-        neuerEintrag(p, [&](Eintragsprobe d) {
-            d.ausfuellen(QStringLiteral("Bert"), 12, 6, QStringLiteral("1980"));
-            QTest::keyClick(&d.d, Qt::Key_Return);
-            QTest::keyClick(&d.d, Qt::Key_Escape);
-            nachTastenOffen = d.d.isVisible();
-            d.abbrechen();
-        });
-        QVERIFY(nachTastenOffen);
-        QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
-        QCOMPARE(p.db.saetze().size(), 1);
-        QCOMPARE(zeilenVon(p.voll()), QStringList({"06-11 Anna"}));
-        QCOMPARE(p.zeilen(4), QStringList());
     }
 
     void aendernOeffnen_data()

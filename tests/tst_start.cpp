@@ -4,13 +4,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -44,35 +42,6 @@ private slots:
         QCOMPARE(t.meldungen.gezeigt[0].titel, QStringLiteral("Ladefehler"));
         QVERIFY(!sichtbar("frmStart") && !sichtbar("frmGedenkbuch"));
         QVERIFY(QDir(ordner.path()).isEmpty());
-    }
-
-    // The start-up window stands for 2000 ms, then the main window takes over; closing it ends the
-    // program with status 0.
-    void startfensterDannHauptfenster()
-    {
-        Testdatenbank db;
-        Testdienste t;
-        QElapsedTimer uhr;
-        QString nachHalberSekunde, beimWechsel;
-        qint64 wechselNachMs = -1;
-        QTimer::singleShot(500, [&] { nachHalberSekunde = QStringLiteral("%1 %2").arg(sichtbar("frmStart")).arg(sichtbar("frmGedenkbuch")); });
-        QTimer pruefen;
-        QObject::connect(&pruefen, &QTimer::timeout, [&] {
-            if (!sichtbar("frmGedenkbuch"))
-                return;
-            pruefen.stop();
-            wechselNachMs = uhr.elapsed();
-            beimWechsel = QStringLiteral("%1 %2").arg(sichtbar("frmStart")).arg(sichtbar("frmGedenkbuch"));
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QLatin1String("frmGedenkbuch"))
-                    w->close();
-        });
-        pruefen.start(20);
-        uhr.start();
-        QCOMPARE(gedenkbuchAusfuehren(t.dienste), 0);
-        QCOMPARE(nachHalberSekunde, QStringLiteral("1 0"));
-        QCOMPARE(beimWechsel, QStringLiteral("0 1"));
-        QVERIFY2(wechselNachMs >= 1900 && wechselNachMs < 4000, qPrintable(QString::number(wechselNachMs)));
     }
 
     void hauptfensterNachDemLaden()
