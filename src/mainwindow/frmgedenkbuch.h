@@ -28,8 +28,9 @@ public:
     void auffrischen();
     // The one cursor over the table; the record under it is the selected entry.
     store::Cursor& datGedenkbuch() { return datGedenkbuch_; }
-    // Selects the full-list line of an entry, which shows the entry in the detail panel.
-    void eintragWaehlen(qint64 id);
+    // Selects the full-list line of an entry, which shows the entry in the detail panel; false
+    // when no line stands for it.
+    bool eintragWaehlen(qint64 id);
     // After a dialog stored an entry: refresh, show the entry and make the commands available.
     void gespeichert(qint64 id);
     // An entry chosen elsewhere (a day list, a search result): shown in the panel, its line

@@ -45,14 +45,15 @@ void frmGedenkbuch::lstGedenkbuch_MouseDown()
     cmdAenderung->setEnabled(true);
 }
 
-void frmGedenkbuch::eintragWaehlen(qint64 id)
+bool frmGedenkbuch::eintragWaehlen(qint64 id)
 {
     for (int row = 0; row < lstGedenkbuch->anzahl(); ++row) {
         if (lstGedenkbuch->id(row) == id) {
             lstGedenkbuch->waehlen(row);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void frmGedenkbuch::gespeichert(qint64 id)
@@ -65,13 +66,16 @@ void frmGedenkbuch::gespeichert(qint64 id)
 
 void frmGedenkbuch::eintragZeigen(qint64 id)
 {
-    try {
-        datGedenkbuch_.SetBookmark(id);
-        detail_->zeigen(datGedenkbuch_);
-    } catch (const store::StoreError&) {
-        // removed behind the lists: the panel stays as it is
+    // Selecting its line shows the entry. One that another program added since the last refresh
+    // has no line yet and is shown directly.
+    if (!eintragWaehlen(id)) {
+        try {
+            datGedenkbuch_.SetBookmark(id);
+            detail_->zeigen(datGedenkbuch_);
+        } catch (const store::StoreError&) {
+            // removed behind the lists: the panel stays as it is
+        }
     }
-    eintragWaehlen(id);
     cmdLoeschen->setEnabled(true);
     cmdAenderung->setEnabled(true);
 }
