@@ -1,9 +1,12 @@
 #include "beispieldaten.h"
 
+#include "store/cursor.h"
 #include "store/store.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
+
+using store::Feld;
 
 void beispieldatenbank(const QString& pfad, int anzahl, quint32 seed)
 {
@@ -15,20 +18,21 @@ void beispieldatenbank(const QString& pfad, int anzahl, quint32 seed)
     QRandomGenerator zufall(seed);
     store::Store::create(pfad);
     auto s = store::Store::open(pfad);
-    store::execute(s->handle(), "BEGIN");
-    store::Statement einfuegen(s->handle(), "INSERT INTO Gedenkbuch VALUES (?1, ?2, ?3, ?4, ?5)");
+    store::Cursor cursor(*s);
+    store::Transaktion transaktion(*s);
     for (int i = 0; i < anzahl; ++i) {
-        const QString name = QStringLiteral("%1 %2 %3")
-                                 .arg(vornamen.at(zufall.bounded(int(vornamen.size()))),
-                                      nachnamen.at(zufall.bounded(int(nachnamen.size()))))
-                                 .arg(i);
-        einfuegen.bind(1, name);
-        einfuegen.bind(2, zufall.bounded(1, 29));
-        einfuegen.bind(3, zufall.bounded(1, 13));
-        einfuegen.bind(4, zufall.bounded(5) == 0 ? QVariant() : QVariant(zufall.bounded(1920, 2026)));
-        einfuegen.bind(5, zufall.bounded(3) == 0 ? QVariant(QStringLiteral("Blumen mitbringen")) : QVariant());
-        einfuegen.step();
-        einfuegen.reset();
+        cursor.AddNew();
+        cursor.SetField(Feld::Bezeichnung, QStringLiteral("%1 %2 %3")
+                                               .arg(vornamen.at(zufall.bounded(int(vornamen.size()))),
+                                                    nachnamen.at(zufall.bounded(int(nachnamen.size()))))
+                                               .arg(i));
+        cursor.SetField(Feld::tag, zufall.bounded(1, 29));
+        cursor.SetField(Feld::monat, zufall.bounded(1, 13));
+        if (zufall.bounded(5) != 0)
+            cursor.SetField(Feld::jahr, zufall.bounded(1920, 2026));
+        if (zufall.bounded(3) == 0)
+            cursor.SetField(Feld::Bemerkungen, QStringLiteral("Blumen mitbringen"));
+        cursor.Update();
     }
-    store::execute(s->handle(), "COMMIT");
+    transaktion.abschliessen();
 }

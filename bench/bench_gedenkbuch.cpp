@@ -1,22 +1,25 @@
 // Prints the time of the program's main operations for stores of 1,000, 10,000 and 100,000
-// entries, one figure a line: "<figure> <entries> <median ms>".
+// entries, one figure a line: "<figure> <entries> <median ms>". For comparison, the last line is
+// the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process.
 #include "beispieldaten.h"
 #include "messung.h"
 
-#include "mainwindow/frmgedenkbuch.h"
-#include "mainwindow/listenaufbau.h"
-#include "mainwindow/variablen.h"
-#include "search/frmsuche.h"
+#include "core/anzeigezeile.h"
+#include "core/eintragsbuch.h"
+#include "core/uhr.h"
 #include "store/cursor.h"
 #include "store/store.h"
-#include "ui/listenfeld.h"
-#include "ui/fensterdienst.h"
-#include "ui/meldungen.h"
-#include "ui/uhr.h"
+#include "windows/common/fensterdienst.h"
+#include "windows/common/listenfeld.h"
+#include "windows/common/meldungen.h"
+#include "windows/mainwindow/frmgedenkbuch.h"
+#include "windows/search/frmsuche.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -28,12 +31,22 @@ public:
     bool frage(const QString& text, const QString&) override { qFatal("Frage: %s", qPrintable(text)); }
 };
 
+void shellLesen(const QString& pfad)
+{
+    QProcess shell;
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    shell.start(QStringLiteral("sqlcipher"), {QStringLiteral("-cmd"), QStringLiteral("PRAGMA key='" GEDENKBUCH_KENNWORT "';"), pfad,
+                                              QStringLiteral("SELECT * FROM Gedenkbuch;")});
+    if (!shell.waitForFinished(60000) || shell.exitCode() != 0)
+        qFatal("Die sqlcipher-Shell konnte die Datei nicht lesen.");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ui::SystemUhr uhr;
+    core::SystemUhr uhr;
     KeineMeldungen meldungen;
     ui::Dialogfenster fenster;
     ui::Dienste dienste{uhr, meldungen, fenster};
@@ -45,30 +58,35 @@ int main(int argc, char* argv[])
 
         ausgeben("oeffnen", anzahl, medianMs(laeufe, [] {}, [&] { store::Store::open(pfad); }));
 
+        // The full list: one walk, one line per entry, sorted into the list box.
         auto s = store::Store::open(pfad);
         store::Cursor cursor(*s);
+        core::Eintragsbuch buch(cursor);
         ui::Listenfeld liste(true);
-        Variablen variablen;
-        ausgeben("listenaufbau", anzahl,
-                 medianMs(laeufe, [&] { liste.leeren(); }, [&] { listenaufbau(cursor, liste, variablen, 2026); }));
+        ausgeben("listenaufbau", anzahl, medianMs(laeufe, [&] { liste.leeren(); }, [&] {
+                     liste.hinzufuegen(core::listenaufbau(buch.alle().eintraege, 2026));
+                 }));
 
         // A whole refresh of the main window: full list, captions, day lists, next anniversary.
-        frmGedenkbuch fenster(dienste, store::Store::open(pfad));
-        ausgeben("auffrischen", anzahl, medianMs(laeufe, [] {}, [&] { fenster.auffrischen(); }));
+        frmGedenkbuch hauptfenster(dienste, store::Store::open(pfad));
+        ausgeben("auffrischen", anzahl, medianMs(laeufe, [] {}, [&] { hauptfenster.auffrischen(); }));
 
         // A click on the last line of the full list: the entry found and shown in the panel.
-        auto* voll = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
+        auto* voll = hauptfenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
         ausgeben("nachschlagen", anzahl,
                  medianMs(laeufe, [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); }));
 
         // A search for a name (one entry in 24 matches), and one that two thirds of all match.
-        frmSuche suche(fenster, uhr);
+        frmSuche suche(buch, uhr, nullptr);
         auto* begriff = suche.findChild<QLineEdit*>(QStringLiteral("txtSuche"));
         auto* suchen = suche.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"));
         begriff->setText(QStringLiteral("Quirin"));
         ausgeben("suchen", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
         begriff->setText(QStringLiteral("er"));
         ausgeben("suchen_viele_treffer", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
+
+        if (anzahl == 100000 && !QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
+            ausgeben("sqlcipher_shell", anzahl, medianMs(laeufe, [] {}, [&] { shellLesen(pfad); }));
     }
     return 0;
 }

@@ -1,54 +1,107 @@
-#include "schreibfolge.h"
-#include "testhilfen.h"
+#include "fensterprobe.h"
+
+#include "core/eintragsbuch.h"
+#include "store/cursor.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QDir>
-#include <QFileInfo>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QThread>
 
 #include <csignal>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using store::Feld;
 
 namespace {
 
-const QString schreibhelfer = QStringLiteral(GEDENKBUCH_SCHREIBHELFER);
+// A fixed sequence of writes: operation i adds "E<i>" (i % 3 == 0), changes the entry added just
+// before it (1), or deletes an older one (2). Long remarks spread a write over several pages.
+struct Operation {
+    enum { Neu, Aendern, Loeschen } art;
+    QString name;
+    int jahr = 0;
+    QString bemerkungen;
+};
 
-QString integritaet(store::Store& s)
+Operation operation(int i)
 {
-    store::Statement pruefung(s.handle(), "PRAGMA integrity_check");
-    pruefung.step();
-    const QString ergebnis = pruefung.column(0).toString();
-    pruefung.reset();
-    return ergebnis;
+    const auto name = [](int n) { return QStringLiteral("E%1").arg(n); };
+    switch (i % 3) {
+    case 0:
+        return {Operation::Neu, name(i), 1900 + i % 100, QStringLiteral("Bemerkung %1 ").arg(i).repeated(200)};
+    case 1:
+        return {Operation::Aendern, name(i - 1), 2000 + i % 20, QStringLiteral("geändert %1 ").arg(i).repeated(150)};
+    default:
+        return {Operation::Loeschen, name(i - 5), 0, {}};
+    }
 }
 
-// Waits up to 20 s (a sanitized build starts slowly) for the helper to print `wort`.
-bool warteAuf(QProcess& prozess, const QByteArray& wort)
+using Bestand = QMap<QString, QString>; // name -> "jahr|Bemerkungen"
+
+void erwarten(Bestand& b, int i)
 {
-    QElapsedTimer uhr;
-    uhr.start();
-    while (!prozess.peek(1 << 16).contains(wort)) {
-        if (uhr.elapsed() > 20000 || prozess.state() == QProcess::NotRunning)
-            return false;
-        prozess.waitForReadyRead(200);
+    const Operation op = operation(i);
+    if (op.art == Operation::Loeschen)
+        b.remove(op.name);
+    else if (op.art == Operation::Neu || b.contains(op.name))
+        b.insert(op.name, QString::number(op.jahr) + u'|' + op.bemerkungen);
+}
+
+Bestand lesen(store::Cursor& cursor)
+{
+    Bestand b;
+    core::durchlaufen(cursor, [&b](const store::Cursor& c) {
+        b.insert(c.Field(Feld::Bezeichnung).toString(), c.Field(Feld::jahr).toString() + u'|' + c.Field(Feld::Bemerkungen).toString());
+    });
+    return b;
+}
+
+// The writer, in a child process: runs the sequence from `ab` on through the program's store and
+// reports each operation through the pipe once it is stored.
+[[noreturn]] void schreiben(const QString& pfad, int ab, int meldung)
+{
+    auto s = store::Store::open(pfad);
+    store::Cursor cursor(*s);
+    core::Eintragsbuch buch(cursor);
+    QMap<QString, qint64> ids;
+    core::durchlaufen(cursor, [&ids](const store::Cursor& c) { ids.insert(c.Field(Feld::Bezeichnung).toString(), c.Bookmark()); });
+    for (int i = ab;; ++i) {
+        const Operation op = operation(i);
+        core::Aenderung werte;
+        werte.setzen(Feld::Bezeichnung, op.name);
+        werte.setzen(Feld::jahr, op.jahr);
+        werte.setzen(Feld::Bemerkungen, op.bemerkungen);
+        if (op.art == Operation::Neu)
+            ids.insert(op.name, buch.speichern(std::nullopt, werte));
+        else if (op.art == Operation::Aendern && ids.contains(op.name))
+            buch.speichern(ids.value(op.name), werte);
+        else if (ids.contains(op.name))
+            buch.loeschen(ids.take(op.name));
+        const QByteArray zeile = QByteArray::number(i) + '\n';
+        if (::write(meldung, zeile.constData(), size_t(zeile.size())) < 0)
+            ::_exit(1);
     }
-    return true;
 }
 
 // No text stored through the program shows in the file or in anything SQLite put beside it.
-void nichtsImKlartext(const QString& ordner, const QList<QByteArray>& texte)
+QString imKlartext(const QString& ordner, const QList<QByteArray>& texte)
 {
     for (const QFileInfo& datei : QDir(ordner).entryInfoList(QDir::Files)) {
         const QByteArray inhalt = dateiinhalt(datei.filePath());
         for (const QByteArray& text : texte)
-            QVERIFY2(!inhalt.contains(text), qPrintable(datei.fileName() + QStringLiteral(": ") + text));
+            if (inhalt.contains(text))
+                return datei.fileName() + QStringLiteral(": ") + QString::fromUtf8(text);
     }
+    return {};
 }
 
 } // namespace
@@ -60,28 +113,25 @@ private slots:
     // its input.
     void schreibgeschuetzt()
     {
-        Hauptfensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}}, true);
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}}, store::Store::Zugriff::NurLesen);
         const QByteArray vorher = dateiinhalt(p.db.pfad());
         p.voll().waehlen(0);
         p.mausInDieListe();
         p.t.meldungen.antworten(true);
         p.klicken("cmdLoeschen");
         QString nameDanach;
-        p.t.dialoge.dann([&](QDialog& dialog) {
+        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
             const Eintragsprobe d{dialog};
             d.ausfuellen(QStringLiteral("Bert"), 2, 2, QStringLiteral("1970"));
             d.speichern();
             nameDanach = dialog.isVisible() ? d.name()->text() : QString();
         });
-        p.klicken("cmdEintragNeu");
-
         QStringList titel;
-        for (const auto& m : p.t.meldungen.gezeigt)
-            titel << m.titel + (m.text.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)") : QString());
-        QCOMPARE(titel, QStringList({"Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
+        for (const QString& m : p.t.meldungen.gezeigt)
+            titel << m.section(u':', 0, 0) + (m.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)") : QString());
+        QCOMPARE(titel, QStringList({"?Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
                                      "Fehler beim Speichern (schreibgeschützt)"}));
         QCOMPARE(nameDanach, QStringLiteral("Bert"));
-        QCOMPARE(zeilenVon(p.voll()), QStringList({"01-01 Anna"}));
         QCOMPARE(dateiinhalt(p.db.pfad()), vorher);
     }
 
@@ -91,23 +141,37 @@ private slots:
         Testdatenbank db;
         QRandomGenerator zufall(20261206);
         Bestand erwartet;
-        int naechste = 0, abbrueche = 0, imFlug = 0;
-        while (abbrueche < 60) {
-            QProcess helfer;
-            helfer.start(schreibhelfer, {QStringLiteral("folge"), db.pfad(), QString::number(naechste)});
-            QVERIFY(warteAuf(helfer, "ok "));
+        int naechste = 0, imFlug = 0;
+        for (int abbruch = 0; abbruch < 60; ++abbruch) {
+            int rohr[2];
+            QVERIFY(::pipe(rohr) == 0);
+            const pid_t kind = ::fork();
+            if (kind == 0) {
+                ::close(rohr[0]);
+                schreiben(db.pfad(), naechste, rohr[1]);
+            }
+            ::close(rohr[1]);
+            pollfd warten{rohr[0], POLLIN, 0};
+            QVERIFY(::poll(&warten, 1, 20000) == 1); // the first operation is stored
             QThread::usleep(zufall.bounded(0, 25000));
-            ::kill(pid_t(helfer.processId()), SIGKILL);
-            QVERIFY(helfer.waitForFinished(10000));
-            ++abbrueche;
-            for (const QString& zeile : QString::fromUtf8(helfer.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-                QCOMPARE(zeile, QStringLiteral("ok %1").arg(naechste));
+            ::kill(kind, SIGKILL);
+            ::waitpid(kind, nullptr, 0);
+            QByteArray gemeldet;
+            char puffer[4096];
+            for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+                gemeldet.append(puffer, n);
+            ::close(rohr[0]);
+            for (const QByteArray& zeile : gemeldet.split('\n')) {
+                if (zeile.isEmpty())
+                    continue;
+                QCOMPARE(zeile.toInt(), naechste);
                 erwarten(erwartet, naechste++);
             }
-            nichtsImKlartext(db.ordner(), {"Bemerkung ", "ge\xc3\xa4ndert "});
+            QCOMPARE(imKlartext(db.ordner(), {"Bemerkung ", "ge\xc3\xa4ndert "}), QString());
 
-            QCOMPARE(integritaet(*db.oeffnen()), QStringLiteral("ok")); // rolls back what was left half done
-            const Bestand ist = bestand(db.saetze());
+            auto s = db.oeffnen(); // rolls back what was left half done
+            store::Cursor cursor(*s);
+            const Bestand ist = lesen(cursor);
             if (ist != erwartet) {
                 // The operation under way when the kill came may have been stored whole.
                 erwarten(erwartet, naechste++);
@@ -115,53 +179,51 @@ private slots:
                 QVERIFY2(ist == erwartet, qPrintable(QStringLiteral("nach Operation %1").arg(naechste - 1)));
             }
         }
-        qInfo("%d Abbrüche, %d Operationen geprüft, %d davon im Augenblick des Abbruchs gespeichert", abbrueche,
-              naechste, imFlug);
+        QCOMPARE(Fremdzugriff(db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        qInfo("60 Abbrüche, %d Operationen geprüft, %d davon im Augenblick des Abbruchs gespeichert", naechste, imFlug);
     }
 
     // Entries are added through the dialog until the file may not grow any more: the program says
     // so in German, and the file keeps every entry saved before.
     void datentraegerVoll()
     {
-        Hauptfensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}});
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}});
         std::signal(SIGXFSZ, SIG_IGN); // beyond the limit a write fails instead of ending the process
-        const rlimit vorher = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }();
+        rlimit vorher{};
+        getrlimit(RLIMIT_FSIZE, &vorher);
         const rlimit grenze{rlim_t(QFileInfo(p.db.pfad()).size() + 40000), vorher.rlim_max};
         setrlimit(RLIMIT_FSIZE, &grenze);
         int gespeichert = 0;
         while (p.t.meldungen.gezeigt.isEmpty() && gespeichert < 200) {
-            p.t.dialoge.dann([&](QDialog& dialog) {
+            p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
                 const Eintragsprobe d{dialog};
                 d.ausfuellen(QStringLiteral("Voll %1").arg(gespeichert), 1, 1);
                 d.bemerkungen()->setPlainText(QString(1500, u'x'));
                 d.speichern();
                 gespeichert += dialog.isVisible() ? 0 : 1;
             });
-            p.klicken("cmdEintragNeu");
         }
         setrlimit(RLIMIT_FSIZE, &vorher);
         std::signal(SIGXFSZ, SIG_DFL);
 
         QVERIFY(gespeichert > 0);
         QCOMPARE(p.t.meldungen.gezeigt.size(), 1);
-        const QString meldung = p.t.meldungen.gezeigt[0].text;
-        QVERIFY2(meldung.contains(QStringLiteral("Datenträger")), qPrintable(meldung));
-        QCOMPARE(integritaet(*p.db.oeffnen()), QStringLiteral("ok"));
+        QVERIFY2(p.t.meldungen.gezeigt[0].contains(QStringLiteral("Datenträger")), qPrintable(p.t.meldungen.gezeigt[0]));
+        QCOMPARE(Fremdzugriff(p.db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
         QCOMPARE(p.db.saetze().size(), 1 + gespeichert);
-        qInfo("%d Einträge gespeichert, dann: %s", gespeichert, qPrintable(meldung));
+        qInfo("%d Einträge gespeichert, dann: %s", gespeichert, qPrintable(p.t.meldungen.gezeigt[0]));
     }
 
-    // While another program holds a write transaction, a save waits a few seconds, then says so;
-    // nothing is lost, and the entry the other program saved shows after the next refresh.
+    // While another program holds a write transaction, a save waits a few seconds, then says so
+    // and keeps the input; the entry the other program saved shows after the next refresh.
     void zweiProgrammeAufEinerDatei()
     {
-        Hauptfensterprobe p(QDate::currentDate(), {{"Anna", 1, 1}});
-        QProcess sperre;
-        sperre.start(schreibhelfer, {QStringLiteral("sperren"), p.db.pfad(), QStringLiteral("Carla")});
-        QVERIFY(warteAuf(sperre, "gesperrt"));
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}});
+        Fremdzugriff anderes(p.db.pfad());
+        QCOMPARE(anderes.sql(QStringLiteral("BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)")), QString());
         qint64 gewartet = -1;
         bool offenMitEingabe = false;
-        p.t.dialoge.dann([&](QDialog& dialog) {
+        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
             const Eintragsprobe d{dialog};
             d.ausfuellen(QStringLiteral("Bert"), 1, 2);
             QElapsedTimer uhr;
@@ -169,18 +231,15 @@ private slots:
             d.speichern();
             gewartet = uhr.elapsed();
             offenMitEingabe = dialog.isVisible() && d.name()->text() == QLatin1String("Bert");
-            QVERIFY(sperre.waitForFinished(15000));
+            anderes.sql(QStringLiteral("COMMIT"));
             d.speichern();
         });
-        p.klicken("cmdEintragNeu");
-
         QVERIFY2(gewartet >= 2500 && gewartet < 7000, qPrintable(QString::number(gewartet)));
         QVERIFY(offenMitEingabe);
         QCOMPARE(p.t.meldungen.gezeigt.size(), 1);
-        QVERIFY(p.t.meldungen.gezeigt[0].text.contains(QStringLiteral("anderen Programm")));
-        QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
-        QCOMPARE(p.zeilen(2), QStringList({"Carla"}));
-        QVERIFY(zeilenVon(p.voll()).contains(QStringLiteral("02-01 Bert")));
+        QVERIFY(p.t.meldungen.gezeigt[0].contains(QStringLiteral("anderen Programm")));
+        QCOMPARE(p.bild().mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Carla",
+                                                  "Liste: 01-01 Anna / [02-01 Bert] / 06-10 Carla"}));
         qInfo("Eine gesperrte Speicherung wartete %lld ms.", gewartet);
     }
 
@@ -203,33 +262,24 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, bemerkungen);
-        const QDate heute(2026, 6, 10);
-        Hauptfensterprobe p(heute);
-        p.t.dialoge.dann([&](QDialog& dialog) {
+        Fensterprobe p(QDate(2026, 6, 10));
+        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
             const Eintragsprobe d{dialog};
-            d.name()->setText(name);
-            d.ausfuellen({}, 10, 6);
+            d.ausfuellen(name, 10, 6);
             d.bemerkungen()->setPlainText(bemerkungen);
             d.speichern();
         });
-        p.klicken("cmdEintragNeu");
-        QCOMPARE(p.t.meldungen.gezeigt.size(), 0);
-
-        auto s = p.db.oeffnen();
-        store::Statement roh(s->handle(), "SELECT CAST(Bezeichnung AS BLOB), CAST(Bemerkungen AS BLOB) FROM Gedenkbuch");
-        QVERIFY(roh.step());
-        QCOMPARE(roh.column(0).toByteArray(), name.toUtf8());
-        QCOMPARE(roh.column(1).toByteArray(), bemerkungen.toUtf8());
-        roh.reset();
-
-        QCOMPARE(zeilenVon(p.voll()), QStringList({QStringLiteral("06-10 ") + name}));
-        QCOMPARE(p.zeilen(2), QStringList({name}));
-        QCOMPARE(p.angaben(), QStringList({name, "10", "6", "", bemerkungen}).join(u'|'));
+        QCOMPARE(p.t.meldungen.gezeigt, QStringList());
+        Fremdzugriff roh(p.db.pfad());
+        QCOMPARE(roh.wert(QStringLiteral("SELECT hex(Bezeichnung) || '|' || hex(ifnull(Bemerkungen, '')) FROM Gedenkbuch")),
+                 QString::fromLatin1(name.toUtf8().toHex().toUpper() + '|' + bemerkungen.toUtf8().toHex().toUpper()));
+        QCOMPARE(p.bild(), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: " + name, "Liste: [06-10 " + name + "]",
+                                        "Angaben: " + QStringList({name, "10", "6", "", bemerkungen}).join(u'|'),
+                                        "Befehle: Löschen Ändern"}));
         QStringList gefunden;
-        p.t.dialoge.dann([&](QDialog& d) { gefunden = suchlauf(d, name); });
-        p.klicken("cmdSuchen");
-        QCOMPARE(gefunden, QStringList({QStringLiteral("06-10 ") + name}));
-        nichtsImKlartext(p.db.ordner(), {name.toUtf8()});
+        p.mitDialog("cmdSuchen", [&](QDialog& d) { gefunden = suchlauf(d, name); });
+        QCOMPARE(gefunden, QStringList({"06-10 " + name}));
+        QCOMPARE(imKlartext(p.db.ordner(), {name.toUtf8()}), QString());
     }
 };
 

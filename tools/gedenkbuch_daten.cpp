@@ -1,4 +1,5 @@
 // The database tool: `gedenkbuch-daten neu` creates an empty daten.mdb in the current folder.
+#include "store/storeerror.h"
 #include "store/store.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,13 @@
 #include "cursor.h"
 
+#include "sqlite.h"
+#include "verbindung.h"
+
 #include <QRegularExpression>
 #include <cmath>
+#include <array>
 #include <limits>
+#include <vector>
 
 namespace store {
 
@@ -93,176 +98,230 @@ QVariant umwandeln(const QVariant& value, std::size_t index)
 
 } // namespace
 
-Cursor::Cursor(Store& store)
-    : db_(store.handle()),
-      lesen_(db_, "SELECT rowid, Bezeichnung, tag, monat, jahr, Bemerkungen FROM Gedenkbuch "
-                  "WHERE rowid >= ?1 ORDER BY rowid LIMIT ?2"),
-      einfuegen_(db_, "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat, jahr, Bemerkungen) VALUES (?1, ?2, ?3, ?4, ?5)"),
+struct Cursor::Innen {
+    enum class Lage { Keine, AufDatensatz, Geloescht, Ende };
+    enum class Bearbeitung { Keine, Neu, Aendern };
+    using Werte = std::array<QVariant, feldnamen.size()>;
+    struct Datensatz {
+        qint64 id;
+        Werte werte;
+    };
+
+    explicit Innen(sqlite3* db);
+    void laden(qint64 abId);
+    const Datensatz& aktueller() const;
+
+    sqlite3* db;
+    Statement lesen;
+    Statement einfuegen;
+    Statement aendern;
+    Statement loeschen;
+
+    std::vector<Datensatz> puffer;
+    std::size_t pos = 0;
+    bool pufferVoll = false;
+    Lage lage = Lage::Keine;
+
+    Bearbeitung bearbeitung = Bearbeitung::Keine;
+    Werte neu;
+    std::array<bool, feldnamen.size()> geschrieben{};
+    qint64 bearbeiteteId = 0;
+    std::optional<qint64> zuletztGespeichert;
+};
+
+Cursor::Innen::Innen(sqlite3* db)
+    : db(db),
+      lesen(db, "SELECT rowid, Bezeichnung, tag, monat, jahr, Bemerkungen FROM Gedenkbuch "
+                "WHERE rowid >= ?1 ORDER BY rowid LIMIT ?2"),
+      einfuegen(db, "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat, jahr, Bemerkungen) VALUES (?1, ?2, ?3, ?4, ?5)"),
       // Only the fields written since Edit are changed; the others keep what is stored now.
-      aendern_(db_, "UPDATE Gedenkbuch SET "
-                    "Bezeichnung = CASE WHEN ?1 THEN ?2 ELSE Bezeichnung END, "
-                    "tag = CASE WHEN ?3 THEN ?4 ELSE tag END, "
-                    "monat = CASE WHEN ?5 THEN ?6 ELSE monat END, "
-                    "jahr = CASE WHEN ?7 THEN ?8 ELSE jahr END, "
-                    "Bemerkungen = CASE WHEN ?9 THEN ?10 ELSE Bemerkungen END "
-                    "WHERE rowid = ?11"),
-      loeschen_(db_, "DELETE FROM Gedenkbuch WHERE rowid = ?1")
+      aendern(db, "UPDATE Gedenkbuch SET "
+                  "Bezeichnung = CASE WHEN ?1 THEN ?2 ELSE Bezeichnung END, "
+                  "tag = CASE WHEN ?3 THEN ?4 ELSE tag END, "
+                  "monat = CASE WHEN ?5 THEN ?6 ELSE monat END, "
+                  "jahr = CASE WHEN ?7 THEN ?8 ELSE jahr END, "
+                  "Bemerkungen = CASE WHEN ?9 THEN ?10 ELSE Bemerkungen END "
+                  "WHERE rowid = ?11"),
+      loeschen(db, "DELETE FROM Gedenkbuch WHERE rowid = ?1")
 {
 }
 
-void Cursor::laden(qint64 abId)
+void Cursor::Innen::laden(qint64 abId)
 {
-    puffer_.clear();
-    puffer_.reserve(pufferGroesse);
-    pos_ = 0;
-    lesen_.bindInt64(1, abId);
-    lesen_.bindInt64(2, pufferGroesse);
-    while (lesen_.step()) {
-        Datensatz satz{lesen_.columnInt64(0), {}};
+    puffer.clear();
+    puffer.reserve(pufferGroesse);
+    pos = 0;
+    lesen.bindInt64(1, abId);
+    lesen.bindInt64(2, pufferGroesse);
+    while (lesen.step()) {
+        Datensatz satz{lesen.columnInt64(0), {}};
         for (std::size_t i = 0; i < satz.werte.size(); ++i)
-            satz.werte[i] = lesen_.column(int(i) + 1);
-        puffer_.push_back(std::move(satz));
+            satz.werte[i] = lesen.column(int(i) + 1);
+        puffer.push_back(std::move(satz));
     }
-    pufferVoll_ = puffer_.size() == std::size_t(pufferGroesse);
+    pufferVoll = puffer.size() == std::size_t(pufferGroesse);
 }
 
-void Cursor::verwerfen()
+const Cursor::Innen::Datensatz& Cursor::Innen::aktueller() const
 {
-    bearbeitung_ = Bearbeitung::Keine;
+    if (lage != Lage::AufDatensatz)
+        throw keinAktuellerDatensatz();
+    return puffer[pos];
+}
+
+Cursor::Cursor(Store& store) : d_(std::make_unique<Innen>(store.verbindung_->db)) {}
+
+Cursor::~Cursor() = default;
+
+bool Cursor::Eof() const
+{
+    return d_->lage == Innen::Lage::Ende;
+}
+
+std::optional<qint64> Cursor::LastModified() const
+{
+    return d_->zuletztGespeichert;
 }
 
 void Cursor::MoveFirst()
 {
-    verwerfen();
-    lage_ = Lage::Keine;
-    laden(std::numeric_limits<qint64>::min());
-    if (puffer_.empty()) {
-        lage_ = Lage::Ende;
+    d_->bearbeitung = Innen::Bearbeitung::Keine;
+    d_->lage = Innen::Lage::Keine;
+    d_->laden(std::numeric_limits<qint64>::min());
+    if (d_->puffer.empty()) {
+        d_->lage = Innen::Lage::Ende;
         throw keinAktuellerDatensatz();
     }
-    lage_ = Lage::AufDatensatz;
+    d_->lage = Innen::Lage::AufDatensatz;
 }
 
 void Cursor::MoveNext()
 {
-    if (lage_ != Lage::AufDatensatz && lage_ != Lage::Geloescht)
+    Innen& d = *d_;
+    if (d.lage != Innen::Lage::AufDatensatz && d.lage != Innen::Lage::Geloescht)
         throw keinAktuellerDatensatz();
-    verwerfen();
-    ++pos_;
-    if (pos_ < puffer_.size()) {
-        lage_ = Lage::AufDatensatz;
+    d.bearbeitung = Innen::Bearbeitung::Keine;
+    ++d.pos;
+    if (d.pos < d.puffer.size()) {
+        d.lage = Innen::Lage::AufDatensatz;
         return;
     }
-    const qint64 letzteId = puffer_.back().id;
-    if (pufferVoll_ && letzteId < std::numeric_limits<qint64>::max())
-        laden(letzteId + 1);
+    const qint64 letzteId = d.puffer.back().id;
+    if (d.pufferVoll && letzteId < std::numeric_limits<qint64>::max())
+        d.laden(letzteId + 1);
     else
-        puffer_.clear();
-    lage_ = puffer_.empty() ? Lage::Ende : Lage::AufDatensatz;
-}
-
-const Cursor::Datensatz& Cursor::aktueller() const
-{
-    if (lage_ != Lage::AufDatensatz)
-        throw keinAktuellerDatensatz();
-    return puffer_[pos_];
+        d.puffer.clear();
+    d.lage = d.puffer.empty() ? Innen::Lage::Ende : Innen::Lage::AufDatensatz;
 }
 
 QVariant Cursor::Field(const QString& name) const
 {
-    const std::size_t index = feldIndex(name);
-    if (bearbeitung_ != Bearbeitung::Keine)
-        return neu_[index];
-    return aktueller().werte[index];
+    return Field(Feld(feldIndex(name)));
+}
+
+QVariant Cursor::Field(Feld feld) const
+{
+    const auto index = std::size_t(feld);
+    if (d_->bearbeitung != Innen::Bearbeitung::Keine)
+        return d_->neu[index];
+    return d_->aktueller().werte[index];
 }
 
 qint64 Cursor::Bookmark() const
 {
-    return aktueller().id;
+    return d_->aktueller().id;
 }
 
 void Cursor::SetBookmark(qint64 bookmark)
 {
-    verwerfen();
-    lage_ = Lage::Keine;
-    laden(bookmark);
-    if (puffer_.empty() || puffer_.front().id != bookmark) {
-        puffer_.clear();
+    Innen& d = *d_;
+    d.bearbeitung = Innen::Bearbeitung::Keine;
+    d.lage = Innen::Lage::Keine;
+    d.laden(bookmark);
+    if (d.puffer.empty() || d.puffer.front().id != bookmark) {
+        d.puffer.clear();
         throw eintragWeg();
     }
-    lage_ = Lage::AufDatensatz;
+    d.lage = Innen::Lage::AufDatensatz;
 }
 
 void Cursor::AddNew()
 {
-    bearbeitung_ = Bearbeitung::Neu;
-    neu_ = {};
-    geschrieben_ = {};
+    d_->bearbeitung = Innen::Bearbeitung::Neu;
+    d_->neu = {};
+    d_->geschrieben = {};
 }
 
 void Cursor::Edit()
 {
-    const Datensatz& satz = aktueller();
-    bearbeitung_ = Bearbeitung::Aendern;
-    neu_ = satz.werte;
-    geschrieben_ = {};
-    bearbeiteteId_ = satz.id;
+    const Innen::Datensatz& satz = d_->aktueller();
+    d_->bearbeitung = Innen::Bearbeitung::Aendern;
+    d_->neu = satz.werte;
+    d_->geschrieben = {};
+    d_->bearbeiteteId = satz.id;
 }
 
 void Cursor::SetField(const QString& name, const QVariant& value)
 {
-    const std::size_t index = feldIndex(name);
-    if (bearbeitung_ == Bearbeitung::Keine)
+    SetField(Feld(feldIndex(name)), value);
+}
+
+void Cursor::SetField(Feld feld, const QVariant& value)
+{
+    const auto index = std::size_t(feld);
+    if (d_->bearbeitung == Innen::Bearbeitung::Keine)
         throw StoreError(StoreError::Art::KeineBearbeitung,
                          QStringLiteral("Ein Feld kann nur nach AddNew oder Edit geschrieben werden."));
-    neu_[index] = umwandeln(value, index);
-    geschrieben_[index] = true;
+    d_->neu[index] = umwandeln(value, index);
+    d_->geschrieben[index] = true;
 }
 
 void Cursor::Update()
 {
-    if (bearbeitung_ == Bearbeitung::Keine)
+    Innen& d = *d_;
+    if (d.bearbeitung == Innen::Bearbeitung::Keine)
         throw StoreError(StoreError::Art::KeineBearbeitung,
                          QStringLiteral("Es gibt keinen neuen oder geänderten Datensatz zu speichern."));
 
-    if (bearbeitung_ == Bearbeitung::Neu) {
-        for (std::size_t i = 0; i < neu_.size(); ++i)
-            einfuegen_.bind(int(i) + 1, neu_[i]);
-        einfuegen_.step();
-        einfuegen_.reset();
-        zuletztGespeichert_ = sqlite3_last_insert_rowid(db_);
+    if (d.bearbeitung == Innen::Bearbeitung::Neu) {
+        for (std::size_t i = 0; i < d.neu.size(); ++i)
+            d.einfuegen.bind(int(i) + 1, d.neu[i]);
+        d.einfuegen.step();
+        d.einfuegen.reset();
+        d.zuletztGespeichert = sqlite3_last_insert_rowid(d.db);
     } else {
-        for (std::size_t i = 0; i < neu_.size(); ++i) {
-            aendern_.bindInt64(int(2 * i) + 1, geschrieben_[i] ? 1 : 0);
-            aendern_.bind(int(2 * i) + 2, neu_[i]);
+        for (std::size_t i = 0; i < d.neu.size(); ++i) {
+            d.aendern.bindInt64(int(2 * i) + 1, d.geschrieben[i] ? 1 : 0);
+            d.aendern.bind(int(2 * i) + 2, d.neu[i]);
         }
-        aendern_.bindInt64(11, bearbeiteteId_);
-        aendern_.step();
-        aendern_.reset();
-        if (sqlite3_changes(db_) != 1)
+        d.aendern.bindInt64(11, d.bearbeiteteId);
+        d.aendern.step();
+        d.aendern.reset();
+        if (sqlite3_changes(d.db) != 1)
             throw eintragWeg();
-        zuletztGespeichert_ = bearbeiteteId_;
-        if (lage_ == Lage::AufDatensatz && puffer_[pos_].id == bearbeiteteId_)
-            puffer_[pos_].werte = neu_;
+        d.zuletztGespeichert = d.bearbeiteteId;
+        if (d.lage == Innen::Lage::AufDatensatz && d.puffer[d.pos].id == d.bearbeiteteId)
+            d.puffer[d.pos].werte = d.neu;
     }
-    bearbeitung_ = Bearbeitung::Keine;
+    d.bearbeitung = Innen::Bearbeitung::Keine;
 }
 
 void Cursor::CancelUpdate()
 {
-    verwerfen();
+    d_->bearbeitung = Innen::Bearbeitung::Keine;
 }
 
 void Cursor::Delete()
 {
-    const qint64 id = aktueller().id;
-    verwerfen();
-    loeschen_.bindInt64(1, id);
-    loeschen_.step();
-    loeschen_.reset();
-    if (sqlite3_changes(db_) != 1)
+    Innen& d = *d_;
+    const qint64 id = d.aktueller().id;
+    d.bearbeitung = Innen::Bearbeitung::Keine;
+    d.loeschen.bindInt64(1, id);
+    d.loeschen.step();
+    d.loeschen.reset();
+    if (sqlite3_changes(d.db) != 1)
         throw eintragWeg();
-    lage_ = Lage::Geloescht;
+    d.lage = Innen::Lage::Geloescht;
 }
 
 } // namespace store

@@ -2,11 +2,11 @@
 
 #include "schema.h"
 #include "store.h"
+#include "storeerror.h"
 
 #include <QVariant>
-#include <array>
+#include <memory>
 #include <optional>
-#include <vector>
 
 namespace store {
 
@@ -15,19 +15,23 @@ namespace store {
 //
 // Nothing is held open between two calls: the cursor reads the table in short read transactions
 // of some hundred records, so another program is never locked out for longer than one of them.
-// Every Update and every Delete is one transaction of its own.
+// Every Update and every Delete is one transaction of its own, unless a Transaktion groups them.
 class Cursor {
 public:
     explicit Cursor(Store& store);
+    ~Cursor();
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
 
     // Fails with Art::KeinAktuellerDatensatz when the table is empty; Eof() is then true.
     void MoveFirst();
     void MoveNext();
-    bool Eof() const { return lage_ == Lage::Ende; }
+    bool Eof() const;
 
     // The value of a field of the current record (or of the pending one during AddNew or Edit);
     // a null QVariant when the field holds no value. Integers come as qint64, texts as QString.
     QVariant Field(const QString& name) const;
+    QVariant Field(Feld feld) const;
 
     // The identity of the current record; SetBookmark puts the cursor back on it.
     qint64 Bookmark() const;
@@ -38,43 +42,18 @@ public:
     // A text written into a numeric field must be a whole number, or this fails with
     // Art::KeineZahl and the pending record keeps its former value.
     void SetField(const QString& name, const QVariant& value);
+    void SetField(Feld feld, const QVariant& value);
     // Stores the pending record. On failure it stays pending, so nothing typed is lost.
     void Update();
     void CancelUpdate();
     // Removes the current record. Until the next move the cursor stands on no valid record.
     void Delete();
     // The identity of the record stored by the last successful Update.
-    std::optional<qint64> LastModified() const { return zuletztGespeichert_; }
+    std::optional<qint64> LastModified() const;
 
 private:
-    enum class Lage { Keine, AufDatensatz, Geloescht, Ende };
-    enum class Bearbeitung { Keine, Neu, Aendern };
-    using Werte = std::array<QVariant, feldnamen.size()>;
-    struct Datensatz {
-        qint64 id;
-        Werte werte;
-    };
-
-    void laden(qint64 abId);
-    const Datensatz& aktueller() const;
-    void verwerfen();
-
-    sqlite3* db_;
-    Statement lesen_;
-    Statement einfuegen_;
-    Statement aendern_;
-    Statement loeschen_;
-
-    std::vector<Datensatz> puffer_;
-    std::size_t pos_ = 0;
-    bool pufferVoll_ = false;
-    Lage lage_ = Lage::Keine;
-
-    Bearbeitung bearbeitung_ = Bearbeitung::Keine;
-    Werte neu_;
-    std::array<bool, feldnamen.size()> geschrieben_{};
-    qint64 bearbeiteteId_ = 0;
-    std::optional<qint64> zuletztGespeichert_;
+    struct Innen;
+    std::unique_ptr<Innen> d_;
 };
 
 } // namespace store

@@ -1,5 +1,7 @@
 #include "sqlite.h"
 
+#include "store.h"
+
 namespace store {
 
 StoreError sqliteError(sqlite3* db, int code, const QString& during)
@@ -9,27 +11,27 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return {Art::Gesperrt, QStringLiteral("Die Datei daten.mdb wird gerade von einem anderen Programm benutzt. "
-                                              "Bitte versuchen Sie es gleich noch einmal.")};
+        return {Art::Gesperrt, QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
+                                              "Bitte versuchen Sie es gleich noch einmal.").arg(dateiname)};
     case SQLITE_READONLY:
-        return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei daten.mdb ist schreibgeschützt. "
-                                                       "Die Änderung wurde nicht gespeichert.")};
+        return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. "
+                                                       "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
     case SQLITE_FULL:
         return {Art::DatentraegerVoll, QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
     case SQLITE_NOTADB:
         return {Art::KeineDatenbank, QStringLiteral("Die Datei ist keine Gedenkbuch-Datenbank, "
                                                     "oder sie ist mit einem anderen Kennwort geschützt.")};
     case SQLITE_CORRUPT:
-        return {Art::KeineDatenbank, QStringLiteral("Die Datei daten.mdb ist beschädigt.")};
+        return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
     case SQLITE_IOERR:
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
-            return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht gelesen werden.")};
-        return {Art::DatentraegerVoll, QStringLiteral("Die Datei daten.mdb konnte nicht geschrieben werden. "
+            return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(dateiname)};
+        return {Art::DatentraegerVoll, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. "
                                                       "Vielleicht ist der Datenträger voll. "
-                                                      "Die Änderung wurde nicht gespeichert.")};
+                                                      "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
     case SQLITE_CANTOPEN:
-        return {Art::Sonstiges, QStringLiteral("Die Datei daten.mdb konnte nicht geöffnet werden.")};
+        return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
     default:
         return {Art::Sonstiges, QStringLiteral("Fehler der Datenbank beim %1: %2").arg(during, technisch)};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The one place that includes SQLCipher's header. SQLITE_HAS_CODEC is defined by the build.
+// Inside the store only: the one place that includes SQLCipher's header. SQLITE_HAS_CODEC is
+// defined by the build.
 #include <sqlcipher/sqlite3.h>
 
 #include "storeerror.h"

@@ -1,9 +1,11 @@
 #include "store.h"
 
 #include "schema.h"
+#include "verbindung.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
@@ -14,16 +16,19 @@ namespace store {
 
 namespace {
 
-constexpr char passwort[] = "birke";
+constexpr char passwort[] = GEDENKBUCH_KENNWORT;
 constexpr int wartezeitBeiSperreMs = 3000;
 // Pages are decrypted when read. A cache that holds the whole file of a large collection (about
 // 100 bytes an entry) spares every walk but the first the decryption; SQLite empties it when
 // another program changes the file. The figure is a limit in KiB, not an allocation.
 constexpr char seitenspeicher[] = "PRAGMA cache_size = -65536";
+constexpr char tabelleAnlegen[] = "CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, "
+                                  "jahr INTEGER, Bemerkungen TEXT)";
 
-struct Verbindung {
+// Closes a connection that is not handed over to a Store.
+struct Offen {
     sqlite3* db = nullptr;
-    ~Verbindung() { sqlite3_close_v2(db); }
+    ~Offen() { sqlite3_close_v2(db); }
     sqlite3* freigeben() { return std::exchange(db, nullptr); }
 };
 
@@ -71,7 +76,11 @@ void tabellePruefen(sqlite3* db)
 
 } // namespace
 
-std::unique_ptr<Store> Store::open(const QString& path)
+Store::Store(std::unique_ptr<Verbindung> verbindung) : verbindung_(std::move(verbindung)) {}
+
+Store::~Store() = default;
+
+std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -81,10 +90,11 @@ std::unique_ptr<Store> Store::open(const QString& path)
     if (info.size() == 0)
         throw dateiFehlt(path, QStringLiteral("ist leer"));
 
-    Verbindung v;
+    Offen v;
     const QByteArray name = QFile::encodeName(path);
-    // Only the user-interface thread uses the connection, so it needs no mutexes of its own.
-    const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Only one thread uses a connection, so it needs no mutexes of its own.
+    const int art = zugriff == Zugriff::NurLesen ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(name.constData(), &v.db, art | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
     sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
@@ -93,7 +103,7 @@ std::unique_ptr<Store> Store::open(const QString& path)
     tabellePruefen(v.db);
     execute(v.db, seitenspeicher);
     sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
-    return std::unique_ptr<Store>(new Store(v.freigeben()));
+    return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben())));
 }
 
 void Store::create(const QString& path)
@@ -110,7 +120,7 @@ void Store::create(const QString& path)
     ::close(fd);
 
     try {
-        Verbindung v;
+        Offen v;
         const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
         if (rc != SQLITE_OK)
             throw sqliteError(v.db, rc, QStringLiteral("Anlegen der Datei"));
@@ -123,9 +133,21 @@ void Store::create(const QString& path)
     }
 }
 
-Store::~Store()
+Transaktion::Transaktion(Store& store) : store_(store)
 {
-    sqlite3_close_v2(db_);
+    execute(store_.verbindung_->db, "BEGIN IMMEDIATE");
+}
+
+Transaktion::~Transaktion()
+{
+    if (offen_)
+        sqlite3_exec(store_.verbindung_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaktion::abschliessen()
+{
+    execute(store_.verbindung_->db, "COMMIT");
+    offen_ = false;
 }
 
 } // namespace store

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "sqlite.h"
-
 #include <QString>
 #include <memory>
 
@@ -10,12 +8,16 @@ namespace store {
 // The database file is opened by its bare name, so it is looked up in the working directory.
 inline const QString dateiname = QStringLiteral("daten.mdb");
 
+class Verbindung;
+
 // An open daten.mdb: an SQLCipher file keyed with the program's password that holds the table
 // Gedenkbuch. Opening never creates or changes a file.
 class Store {
 public:
+    enum class Zugriff { Schreiben, NurLesen };
+
     // Throws StoreError for a missing, empty or foreign file, a wrong key and a missing table.
-    static std::unique_ptr<Store> open(const QString& path);
+    static std::unique_ptr<Store> open(const QString& path, Zugriff zugriff = Zugriff::Schreiben);
     // Creates a new file, readable by its owner only, with the empty table. Refuses to touch
     // anything that already exists at `path`.
     static void create(const QString& path);
@@ -24,11 +26,26 @@ public:
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
 
-    sqlite3* handle() const { return db_; }
+private:
+    friend class Cursor;
+    friend class Transaktion;
+    explicit Store(std::unique_ptr<Verbindung> verbindung);
+    std::unique_ptr<Verbindung> verbindung_;
+};
+
+// Groups writes into one transaction: all of them are stored by abschliessen(), none of them when
+// the object goes before that.
+class Transaktion {
+public:
+    explicit Transaktion(Store& store);
+    ~Transaktion();
+    Transaktion(const Transaktion&) = delete;
+    Transaktion& operator=(const Transaktion&) = delete;
+    void abschliessen();
 
 private:
-    explicit Store(sqlite3* db) : db_(db) {}
-    sqlite3* db_;
+    Store& store_;
+    bool offen_ = true;
 };
 
 } // namespace store

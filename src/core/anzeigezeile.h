@@ -1,0 +1,26 @@
+#pragma once
+
+#include "eintrag.h"
+#include "zeile.h"
+
+#include <QList>
+#include <QString>
+
+namespace core {
+
+// A day or month in two characters: below 10 a "0" and the last digit, otherwise the last two
+// characters of the decimal text ("05", "12").
+QString zweistellig(int zahl);
+
+// " (N.)" when a year is known and the age reached in `bezugsjahr` is at least 1, else empty.
+QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr);
+
+// The line of an entry in the full list and the search results: "MM-TT Bezeichnung (N.)".
+// The name always starts at the seventh character.
+QString anzeigezeile(const Eintrag& eintrag, int aktuellesJahr);
+
+// The lines of the full list: one display line per entry, in store order. The full list sorts
+// them (see kalenderfolge).
+QList<Zeile> listenaufbau(const QList<Eintrag>& eintraege, int aktuellesJahr);
+
+} // namespace core

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "eintrag.h"
+#include "store/storeerror.h"
+
+#include <functional>
+#include <optional>
+
+namespace store {
+class Cursor;
+}
+
+namespace core {
+
+// How a walk over the table ended.
+struct Durchlauf {
+    bool leer = false;                       // the table held no record
+    std::optional<store::StoreError> fehler; // the walk stopped here; what came before stands
+    bool vollstaendig() const { return !fehler; }
+};
+
+// The one walk over the table: MoveFirst, then every record in store order until Eof. `je` gets
+// the cursor on each record. A failure of the store ends the walk and is given back.
+Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Cursor&)>& je);
+
+// The same walk, handing over only the records the walk rule admits (see eintragLesen).
+Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je);
+
+} // namespace core

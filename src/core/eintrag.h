@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace store {
+class Cursor;
+}
+
+namespace core {
+
+// One entry of the table Gedenkbuch as the lists show it.
+struct Eintrag {
+    qint64 id = 0;
+    QString Bezeichnung;
+    qint16 tag = 0;
+    qint16 monat = 0;
+    std::optional<qint16> jahr; // none without a year, or with a year beyond 16 bits
+    QString Bemerkungen;
+};
+
+// The record under the cursor. A record that the program could not have written itself (no name,
+// no day or month that is a 16-bit number) gives none: the walks skip it and go on, so one such
+// record never hides the entries behind it.
+std::optional<Eintrag> eintragLesen(const store::Cursor& cursor);
+
+// The five fields of one record as the detail panel shows them: as stored, each as text.
+struct Feldtexte {
+    qint64 id = 0;
+    QString Bezeichnung;
+    QString tag;
+    QString monat;
+    std::optional<QString> jahr;
+    std::optional<QString> Bemerkungen;
+};
+
+Feldtexte feldtexteLesen(const store::Cursor& cursor);
+
+} // namespace core

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "zeile.h"
+
+#include <QList>
+
+namespace core {
+
+// Sorts lines into the order of the full list: ascending by their whole text, upper and lower
+// case alike, in German collation ("Ärger" among the A). Lines that compare equal keep their
+// order, so adding lines at once or one by one behind the others gives the same list.
+void kalenderfolge(QList<Zeile>& zeilen);
+
+} // namespace core

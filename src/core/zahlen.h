@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+namespace core {
+
+// The numeric value of a text: the number it begins with, read up to the first character that
+// cannot continue it. Blanks anywhere are skipped; a sign, digits, a decimal point with digits
+// and an exponent are understood. A text that begins with no number has the value 0.
+// "12abc" is 12, " 1 2" is 12, "1e3" is 1000.
+double zahlwert(QStringView text);
+
+// The nearest 16-bit integer, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
+// Values outside -32768..32767, infinities and NaN have none.
+std::optional<qint16> alsInt16(double wert);
+
+// A stored field read as a 16-bit integer: whole numbers and decimals as above, a text only when
+// it is a number as a whole. A null field, a foreign text or an out-of-range value have none.
+std::optional<qint16> feldAlsInt16(const QVariant& feld);
+
+} // namespace core

@@ -1,5 +1,0 @@
-#pragma once
-
-#include <QString>
-
-inline const QString versionstext = QStringLiteral("3.1");

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <optional>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+namespace core {
+class Eintragsbuch;
+}
+namespace ui {
+class Bildschaltflaeche;
+class Meldungen;
+} // namespace ui
+
+// The modal dialog that creates an entry (frmEintragNeu) or changes the shown one
+// (frmEintragAendern). Both modes share controls and date display; a successful save stores the
+// record, closes the dialog and tells which record it stored.
+class Eintragsdialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Art { Neu, Aendern };
+
+    // The texts of the main window's detail fields, which a change starts from.
+    struct Startwerte {
+        QString bezeichnung, tag, monat, jahr, bemerkungen;
+    };
+
+    // For Art::Aendern, `eintrag` is the record the main window shows.
+    Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
+                   std::optional<qint64> eintrag = {}, const Startwerte& start = {});
+
+    // Whether the fields hold a day 1 to 31 and a month 1 to 12 to start a change from.
+    static bool aenderungMoeglich(const Startwerte& start);
+
+    // The record a successful save stored; none when the dialog was cancelled.
+    std::optional<qint64> gespeichert() const { return gespeichert_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void steuerelementeAnlegen();
+    void Form_Load(const Startwerte& start);
+    void optTag_Click(int index);
+    void optMonat_Click(int index);
+    void txtJahr_Change();
+    void datumsanzeige();
+    void cmdSpeichern_Click();
+    void cmdAbbrechen_Click();
+
+    bool eingabeGeprueft();
+    std::optional<qint64> speichern();
+
+    Art art_;
+    core::Eintragsbuch& buch_;
+    ui::Meldungen& meldungen_;
+    std::optional<qint64> eintrag_;
+    std::optional<qint64> gespeichert_;
+    QString gewaehlterTag_ = QStringLiteral("0");
+    qint16 gewaehlterMonat_ = 0;
+    qint16 eingegebenesJahr_ = 0;
+    bool jahrGezeigt_ = false; // the change dialog opened with a year in txtJahr
+
+    QLineEdit* txtBezeichnung = nullptr;
+    QList<QRadioButton*> optTag;
+    QList<QRadioButton*> optMonat;
+    QButtonGroup* tage_ = nullptr;
+    QButtonGroup* monate_ = nullptr;
+    QLineEdit* txtJahr = nullptr;
+    QLabel* lblAnzeige = nullptr;
+    QPlainTextEdit* txtBemerkungen = nullptr;
+    ui::Bildschaltflaeche* cmdSpeichern = nullptr;
+    ui::Bildschaltflaeche* cmdAbbrechen = nullptr;
+};

@@ -1,0 +1,78 @@
+// Saving in the entry dialog: the checks of the input and the write of the record.
+#include "eintragsdialog.h"
+
+#include "core/eintragsbuch.h"
+#include "core/zahlen.h"
+#include "windows/common/meldungen.h"
+
+#include <QDate>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+using store::Feld;
+
+void Eintragsdialog::cmdSpeichern_Click()
+{
+    if (!eingabeGeprueft())
+        return;
+    gespeichert_ = speichern();
+    if (gespeichert_)
+        accept(); // otherwise the user was told why, and the dialog keeps every input
+}
+
+bool Eintragsdialog::eingabeGeprueft()
+{
+    const QString name = txtBezeichnung->text();
+    // A read that fails makes no name taken here; the save then fails with its reason.
+    if (art_ == Art::Neu && !name.isEmpty() && buch_.nameVergeben(name).vergeben) {
+        meldungen_.hinweis(QStringLiteral("Ein Datensatz mit der gleichen Bezeichnung existiert schon!"),
+                           QStringLiteral("Fehler"));
+        txtBezeichnung->setFocus();
+        return false;
+    }
+    const int tag = int(core::zahlwert(gewaehlterTag_));
+    if (gewaehlterMonat_ <= 0 || name.isEmpty() || tag <= 0) {
+        meldungen_.hinweis(QStringLiteral("Es müssen die Bezeichnung, der Tag und der Monat angegeben werden!"),
+                           QStringLiteral("Unvollständige Eingabe"));
+        txtBezeichnung->setFocus();
+        return false;
+    }
+    // A day that no year has would never be reminded. 29 February exists in leap years.
+    if (!QDate::isValid(2000, gewaehlterMonat_, tag)) {
+        meldungen_.hinweis(QStringLiteral("Diesen Tag gibt es im gewählten Monat nicht!"),
+                           QStringLiteral("Ungültiges Datum"));
+        optTag[tag - 1]->setFocus();
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint64> Eintragsdialog::speichern()
+{
+    const bool neu = art_ == Art::Neu;
+    core::Aenderung aenderung;
+    aenderung.setzen(Feld::Bezeichnung, txtBezeichnung->text());
+    aenderung.setzen(Feld::tag, gewaehlterTag_);
+    aenderung.setzen(Feld::monat, gewaehlterMonat_);
+    // Only a year from 1001 to 9999 is stored. A change keeps the stored year for any other text,
+    // but the user emptying the year shown removes it. A field that opened empty (no year, or one
+    // below 1000) and stays empty keeps the stored value.
+    if (core::istJahr(eingegebenesJahr_))
+        aenderung.setzen(Feld::jahr, eingegebenesJahr_);
+    else if (!neu && jahrGezeigt_ && txtJahr->text().trimmed().isEmpty())
+        aenderung.setzen(Feld::jahr, QVariant());
+    const QString bemerkungen = txtBemerkungen->toPlainText();
+    if (!bemerkungen.isEmpty())
+        aenderung.setzen(Feld::Bemerkungen, bemerkungen);
+    else if (!neu)
+        aenderung.setzen(Feld::Bemerkungen, QVariant());
+
+    try {
+        return buch_.speichern(eintrag_, aenderung);
+    } catch (const store::StoreError& fehler) {
+        meldungen_.hinweis(QStringLiteral("Der Eintrag wurde nicht gespeichert.\n\n%1").arg(fehler.meldung()),
+                           QStringLiteral("Fehler beim Speichern"));
+        return std::nullopt;
+    }
+}

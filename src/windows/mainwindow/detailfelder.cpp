@@ -1,0 +1,82 @@
+#include "detailfelder.h"
+
+#include "core/eintrag.h"
+#include "windows/common/aussehen.h"
+#include "windows/common/farben.h"
+#include "windows/common/twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+// The detail fields show the entry; they are grey and disabled until one is shown.
+QLineEdit* textfeld(QWidget* rahmen, const char* name, const QString& zugriffsname, int laenge, QRect ort)
+{
+    QLineEdit* feld = ui::textfeld(rahmen, name, zugriffsname, laenge, ort);
+    ui::feldhintergrund(feld, farben::detailfeld);
+    feld->setEnabled(false);
+    return feld;
+}
+
+} // namespace
+
+Detailfelder::Detailfelder(QWidget* fenster)
+{
+    using ui::twips;
+    Frame10 = new QGroupBox(QStringLiteral("Angaben"), fenster);
+    Frame10->setObjectName(QStringLiteral("Frame10"));
+    Frame10->setGeometry(twips(6120, 5040, 5295, 3135));
+    ui::hintergrund(Frame10, farben::rahmenEntwurf);
+
+    txtBezeichnung = textfeld(Frame10, "txtBezeichnung", QStringLiteral("Bezeichnung"), 50, twips(120, 240, 4935, 375));
+    txtTag = textfeld(Frame10, "txtTag", QStringLiteral("Tag"), 2, twips(120, 720, 375, 375));
+    txtMonat = textfeld(Frame10, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
+    txtJahr = textfeld(Frame10, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
+
+    txtBemerkungen = new QPlainTextEdit(Frame10);
+    txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
+    txtBemerkungen->setAccessibleName(QStringLiteral("Bemerkungen"));
+    txtBemerkungen->setGeometry(twips(120, 1200, 4935, 1815));
+    txtBemerkungen->setFont(ui::msSansSerif());
+    txtBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtBemerkungen->setTabChangesFocus(true);
+    ui::feldhintergrund(txtBemerkungen, farben::detailfeld);
+    txtBemerkungen->setEnabled(false);
+}
+
+void Detailfelder::ruhezustand()
+{
+    txtBezeichnung->clear();
+    txtTag->clear();
+    txtBemerkungen->clear();
+    txtJahr->clear();
+    txtMonat->clear();
+    txtBezeichnung->setEnabled(false);
+    txtTag->setEnabled(false);
+    txtBemerkungen->setEnabled(false);
+    txtJahr->setEnabled(false);
+    txtMonat->setEnabled(false);
+    angezeigt_.reset();
+}
+
+void Detailfelder::zeigen(const core::Feldtexte& eintrag)
+{
+    txtBezeichnung->setEnabled(true);
+    txtTag->setEnabled(true);
+    txtMonat->setEnabled(true);
+    txtJahr->setEnabled(true);
+    txtJahr->clear();
+    txtBemerkungen->setEnabled(true);
+    txtBemerkungen->clear();
+
+    txtBezeichnung->setText(eintrag.Bezeichnung);
+    txtTag->setText(eintrag.tag);
+    txtMonat->setText(eintrag.monat);
+    if (eintrag.jahr)
+        txtJahr->setText(*eintrag.jahr);
+    if (eintrag.Bemerkungen)
+        txtBemerkungen->setPlainText(*eintrag.Bemerkungen);
+    angezeigt_ = eintrag.id;
+}

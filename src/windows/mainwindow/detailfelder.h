@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtGlobal>
+#include <optional>
+
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+namespace core {
+struct Feldtexte;
+}
+
+// The detail panel: the frame Frame10, "Angaben", with the five fields of the shown entry.
+class Detailfelder {
+public:
+    // Creates the frame and its fields on the main window, empty and disabled.
+    explicit Detailfelder(QWidget* fenster);
+
+    // Rest state: the five fields emptied, then disabled.
+    void ruhezustand();
+    // Shown state: the fields enabled and filled from the stored fields of an entry. Year and
+    // remarks are emptied first, so nothing of the entry shown before stays.
+    void zeigen(const core::Feldtexte& eintrag);
+    // The record the panel shows, if any; the commands act on it and on nothing else.
+    std::optional<qint64> angezeigt() const { return angezeigt_; }
+
+    QGroupBox* Frame10;
+    QLineEdit* txtBezeichnung;
+    QLineEdit* txtTag;
+    QLineEdit* txtMonat;
+    QLineEdit* txtJahr;
+    QPlainTextEdit* txtBemerkungen;
+
+private:
+    std::optional<qint64> angezeigt_;
+};

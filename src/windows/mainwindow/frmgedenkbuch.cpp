@@ -1,0 +1,73 @@
+#include "frmgedenkbuch.h"
+
+#include "core/anzeigezeile.h"
+#include "core/programm.h"
+#include "core/tage.h"
+#include "core/uhr.h"
+#include "detailfelder.h"
+#include "windows/common/aussehen.h"
+#include "windows/common/bilder.h"
+#include "windows/common/farben.h"
+#include "windows/common/listenfeld.h"
+#include "windows/daywindow/tagesfenster.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+
+frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
+    : QWidget(parent), dienste_(dienste), store_(std::move(store)), datGedenkbuch_(*store_), buch_(datGedenkbuch_)
+{
+    steuerelementeAnlegen();
+    ereignisseVerbinden();
+    Form_Load();
+}
+
+frmGedenkbuch::~frmGedenkbuch() = default;
+
+void frmGedenkbuch::Form_Load()
+{
+    lblCopyrights->setText(lblCopyrights->text() + QStringLiteral(" - Version: ") + core::versionstext);
+    for (int k = 0; k < core::tagesanzahl; ++k)
+        ui::hintergrund(tagesfenster_->rahmen(k), farben::rahmen);
+    ui::hintergrund(detail_->Frame10, farben::rahmen);
+    // The store was opened and checked by the start-up window; the cursor stands over it.
+    auffrischen();
+}
+
+void frmGedenkbuch::auffrischen()
+{
+    const QDate heute = dienste_.uhr.heute();
+    const core::Eintragsbuch::Bestand bestand = buch_.alle();
+
+    lstGedenkbuch->leeren();
+    lstGedenkbuch->hinzufuegen(core::listenaufbau(bestand.eintraege, heute.year()));
+
+    // The counts stand only behind captions of a walk that read the whole, non-empty store.
+    const bool mitAnzahl = bestand.durchlauf.vollstaendig() && !bestand.durchlauf.leer;
+    core::Tageslisten listen = core::erinnerungsaufbau(bestand.eintraege, heute);
+    std::array<QString, core::tagesanzahl> titel;
+    for (int k = 0; k < core::tagesanzahl; ++k) {
+        titel[k] = core::tagesanzeige(k, heute);
+        if (mitAnzahl)
+            titel[k] = core::mitAnzahl(titel[k], listen[k].size());
+    }
+    tagesfenster_->zeigen(titel, std::move(listen));
+    if (!mitAnzahl)
+        return;
+
+    // The next anniversary after the day window stands at the top of the full list, with no line
+    // selected and the panel at rest.
+    const int treffer = core::naechsterJahrestag(lstGedenkbuch->zeilen(), heute);
+    if (treffer >= 0) {
+        lstGedenkbuch->nachObenRollen(treffer);
+        detail_->ruhezustand();
+    }
+    lstGedenkbuch->waehlen(-1);
+}
+
+void frmGedenkbuch::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    hauptfensterbildMalen(p, rect());
+}

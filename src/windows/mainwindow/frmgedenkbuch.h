@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/eintragsbuch.h"
+#include "store/cursor.h"
+#include "windows/common/dienste.h"
+
+#include <QWidget>
+#include <memory>
+
+class Detailfelder;
+class QLabel;
+class Tagesfenster;
+namespace ui {
+class Bildschaltflaeche;
+class Listenfeld;
+} // namespace ui
+
+// The main window: the day window on the left, the full list, the detail panel and the commands
+// on the right. It owns the open store and the one cursor over it, datGedenkbuch.
+class frmGedenkbuch : public QWidget {
+    Q_OBJECT
+public:
+    // Takes over the store that the start-up window opened and loads the window.
+    frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent = nullptr);
+    ~frmGedenkbuch() override;
+
+    // Rebuilds the full list and the day window from one walk over the store.
+    void auffrischen();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void steuerelementeAnlegen();
+    void ereignisseVerbinden();
+    void Form_Load();
+
+    // Selects the full-list line of an entry, which shows the entry in the panel; false when no
+    // line stands for it.
+    bool eintragWaehlen(qint64 id);
+    // After a dialog stored an entry: refresh, show the entry and make the commands available.
+    void gespeichert(qint64 id);
+    // An entry chosen elsewhere (a day list, a search result): shown in the panel, its line
+    // selected in the full list and the commands available.
+    void eintragZeigen(qint64 id);
+    // No entry selected: no line of the full list, the panel at rest, the commands unavailable.
+    void auswahlAufheben();
+    // Whether "Löschen" and "Ändern" are available.
+    void befehleFreigeben(bool frei);
+
+    QList<QWidget*> detailfeldflaechen() const;
+    void lstGedenkbuch_Click(int row);
+    void cmdLoeschen_Click();
+    void cmdAenderung_Click();
+    void cmdEintragNeu_Click();
+    void cmdSuchen_Click();
+
+    ui::Dienste& dienste_;
+    std::unique_ptr<store::Store> store_;
+    store::Cursor datGedenkbuch_;
+    core::Eintragsbuch buch_;
+
+    Tagesfenster* tagesfenster_ = nullptr;
+    QLabel* Label3 = nullptr;
+    ui::Listenfeld* lstGedenkbuch = nullptr;
+    std::unique_ptr<Detailfelder> detail_;
+    ui::Bildschaltflaeche* cmdEintragNeu = nullptr;
+    ui::Bildschaltflaeche* cmdLoeschen = nullptr;
+    ui::Bildschaltflaeche* cmdAenderung = nullptr;
+    ui::Bildschaltflaeche* cmdSuchen = nullptr;
+    QLabel* lblCopyrights = nullptr;
+};

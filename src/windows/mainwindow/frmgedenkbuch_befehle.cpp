@@ -1,0 +1,174 @@
+// What the main window does on the user's actions: the lookup behind a line of the full list, the
+// commands below the detail panel and what the dialogs they open give back.
+#include "frmgedenkbuch.h"
+
+#include "core/uhr.h"
+#include "detailfelder.h"
+#include "windows/common/bildschaltflaeche.h"
+#include "windows/common/fensterdienst.h"
+#include "windows/common/listenfeld.h"
+#include "windows/common/meldungen.h"
+#include "windows/daywindow/tagesfenster.h"
+#include "windows/dialogs/eintragsdialog.h"
+#include "windows/search/frmsuche.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void frmGedenkbuch::ereignisseVerbinden()
+{
+    connect(lstGedenkbuch, &ui::Listenfeld::zeileGewaehlt, this, &frmGedenkbuch::lstGedenkbuch_Click);
+    connect(lstGedenkbuch, &ui::Listenfeld::mausGedrueckt, this, [this] { befehleFreigeben(true); });
+    connect(cmdLoeschen, &QPushButton::clicked, this, &frmGedenkbuch::cmdLoeschen_Click);
+    connect(cmdAenderung, &QPushButton::clicked, this, &frmGedenkbuch::cmdAenderung_Click);
+    connect(cmdEintragNeu, &QPushButton::clicked, this, &frmGedenkbuch::cmdEintragNeu_Click);
+    connect(cmdSuchen, &QPushButton::clicked, this, &frmGedenkbuch::cmdSuchen_Click);
+    connect(tagesfenster_, &Tagesfenster::eintragGewaehlt, this, &frmGedenkbuch::eintragZeigen);
+    for (QWidget* feld : detailfeldflaechen())
+        feld->installEventFilter(this);
+}
+
+void frmGedenkbuch::befehleFreigeben(bool frei)
+{
+    cmdLoeschen->setEnabled(frei);
+    cmdAenderung->setEnabled(frei);
+}
+
+// Each line carries the identity of its record, so the panel ends on exactly the entry whose line
+// was picked, also among entries with equal or prefixed names.
+void frmGedenkbuch::lstGedenkbuch_Click(int row)
+{
+    try {
+        detail_->zeigen(buch_.lesen(lstGedenkbuch->id(row)));
+    } catch (const store::StoreError&) {
+        // removed behind the list: the panel stays as it is
+    }
+}
+
+bool frmGedenkbuch::eintragWaehlen(qint64 id)
+{
+    for (int row = 0; row < lstGedenkbuch->anzahl(); ++row) {
+        if (lstGedenkbuch->id(row) == id) {
+            lstGedenkbuch->waehlen(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmGedenkbuch::gespeichert(qint64 id)
+{
+    auffrischen();
+    eintragWaehlen(id);
+    befehleFreigeben(true);
+}
+
+void frmGedenkbuch::eintragZeigen(qint64 id)
+{
+    // Selecting its line shows the entry. One that another program added since the last refresh
+    // has no line yet and is shown directly.
+    if (!eintragWaehlen(id)) {
+        try {
+            detail_->zeigen(buch_.lesen(id));
+        } catch (const store::StoreError&) {
+            // removed behind the lists: the panel stays as it is
+        }
+    }
+    befehleFreigeben(true);
+}
+
+void frmGedenkbuch::auswahlAufheben()
+{
+    lstGedenkbuch->waehlen(-1);
+    detail_->ruhezustand();
+    befehleFreigeben(false);
+}
+
+QList<QWidget*> frmGedenkbuch::detailfeldflaechen() const
+{
+    return {detail_->txtBezeichnung, detail_->txtTag, detail_->txtMonat, detail_->txtJahr,
+            detail_->txtBemerkungen->viewport()};
+}
+
+bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // The panel only shows the entry: a click on a field opens the change dialog, and a key
+    // typed into the year leads on to "Ändern".
+    if (ereignis->type() == QEvent::MouseButtonPress && detailfeldflaechen().contains(objekt)) {
+        cmdAenderung->setFocus();
+        cmdAenderung_Click();
+        return true;
+    }
+    if (objekt == detail_->txtJahr && ereignis->type() == QEvent::KeyPress
+        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
+        cmdAenderung->setFocus();
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void frmGedenkbuch::cmdEintragNeu_Click()
+{
+    Eintragsdialog dialog(Eintragsdialog::Art::Neu, buch_, dienste_.meldungen, this);
+    dienste_.fenster.modalZeigen(dialog);
+    if (const auto id = dialog.gespeichert())
+        gespeichert(*id);
+}
+
+void frmGedenkbuch::cmdSuchen_Click()
+{
+    frmSuche dialog(buch_, dienste_.uhr, this);
+    dienste_.fenster.modalZeigen(dialog);
+    switch (dialog.ausgang()) {
+    case frmSuche::Ausgang::Uebernommen:
+        eintragZeigen(dialog.auswahl());
+        break;
+    case frmSuche::Ausgang::Abgebrochen:
+        auswahlAufheben();
+        break;
+    case frmSuche::Ausgang::Offen:
+        return;
+    }
+    raise();
+    activateWindow();
+}
+
+void frmGedenkbuch::cmdAenderung_Click()
+{
+    const auto eintrag = detail_->angezeigt();
+    if (!eintrag)
+        return; // no entry shown, nothing the user could mean
+    const Eintragsdialog::Startwerte start{detail_->txtBezeichnung->text(), detail_->txtTag->text(),
+                                           detail_->txtMonat->text(), detail_->txtJahr->text(),
+                                           detail_->txtBemerkungen->toPlainText()};
+    if (!Eintragsdialog::aenderungMoeglich(start)) {
+        dienste_.meldungen.hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
+                                                  "Bitte wählen Sie den Eintrag noch einmal aus."),
+                                   QStringLiteral("Ändern nicht möglich"));
+        return;
+    }
+    Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
+    dienste_.fenster.modalZeigen(dialog);
+    if (const auto id = dialog.gespeichert())
+        gespeichert(*id);
+}
+
+void frmGedenkbuch::cmdLoeschen_Click()
+{
+    const auto eintrag = detail_->angezeigt();
+    if (!eintrag)
+        return; // no entry shown, nothing the user could mean
+    if (!dienste_.meldungen.frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
+                                  QStringLiteral("Sicherheitsfrage")))
+        return;
+
+    try {
+        buch_.loeschen(*eintrag);
+    } catch (const store::StoreError& fehler) {
+        dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(fehler.meldung()),
+                                   QStringLiteral("Fehler beim Löschen"));
+        return;
+    }
+    detail_->ruhezustand();
+    auffrischen();
+    befehleFreigeben(false);
+}

@@ -1,0 +1,33 @@
+#!/bin/sh
+# The layers of the source, checked from its includes. A folder may include only the folders
+# listed for it (and itself); any other include, and with it any cycle, fails the test.
+# Argument: the source folder.
+set -u
+cd "$1" || exit 2
+erlaubt() {
+  case $1 in
+    src/store) echo "" ;;
+    src/core) echo "store" ;;
+    src/windows/common) echo "store core" ;;
+    src/windows/daywindow|src/windows/dialogs|src/windows/search|src/windows/startup)
+      echo "store core windows/common" ;;
+    src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
+    src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
+    tools) echo "store core" ;;
+    bench) echo "store core windows/common windows/mainwindow windows/search" ;;
+    *) echo "?" ;;
+  esac
+}
+fehler=0
+for datei in $(find src tools bench -name '*.cpp' -o -name '*.h' | sort); do
+  ordner=$(dirname "$datei")
+  grep -o '^#include "[^"]*/[^"]*"' "$datei" | sed 's/#include "\(.*\)\/[^/]*"/\1/' | sort -u | while read -r ziel; do
+    [ "src/$ziel" = "$ordner" ] && continue
+    case " $(erlaubt "$ordner") " in
+      *" $ziel "*) ;;
+      *) echo "$datei bindet $ziel ein, was $ordner nicht darf"; echo x >> "${TMPDIR:-/tmp}/schichten.$$" ;;
+    esac
+  done
+done
+if [ -e "${TMPDIR:-/tmp}/schichten.$$" ]; then rm -f "${TMPDIR:-/tmp}/schichten.$$"; exit 1; fi
+echo "Schichten eingehalten."

@@ -1,0 +1,96 @@
+#include "datenbank.h"
+
+#include "core/durchlauf.h"
+#include "store/cursor.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDir>
+#include <QFile>
+
+using store::Feld;
+
+Testdatenbank::Testdatenbank() : vorherigerOrdner_(QDir::currentPath())
+{
+    store::Store::create(pfad());
+    QDir::setCurrent(ordner_.path());
+}
+
+Testdatenbank::~Testdatenbank()
+{
+    QDir::setCurrent(vorherigerOrdner_);
+}
+
+QList<qint64> Testdatenbank::hinzufuegen(const Eintraege& eintraege) const
+{
+    auto s = oeffnen();
+    store::Cursor cursor(*s);
+    QList<qint64> ids;
+    for (const Testeintrag& e : eintraege) {
+        cursor.AddNew();
+        cursor.SetField(Feld::Bezeichnung, e.name);
+        cursor.SetField(Feld::tag, e.tag);
+        cursor.SetField(Feld::monat, e.monat);
+        if (e.jahr)
+            cursor.SetField(Feld::jahr, *e.jahr);
+        if (e.bemerkungen)
+            cursor.SetField(Feld::Bemerkungen, *e.bemerkungen);
+        cursor.Update();
+        ids.append(*cursor.LastModified());
+    }
+    return ids;
+}
+
+QStringList Testdatenbank::saetze() const
+{
+    auto s = oeffnen();
+    store::Cursor cursor(*s);
+    QStringList saetze;
+    core::durchlaufen(cursor, [&saetze](const store::Cursor& c) {
+        QStringList felder;
+        for (std::size_t i = 0; i < store::feldnamen.size(); ++i) {
+            const QVariant wert = c.Field(Feld(i));
+            felder << (wert.isNull() ? QStringLiteral("-") : wert.toString());
+        }
+        saetze << felder.join(u'|');
+    });
+    return saetze;
+}
+
+Fremdzugriff::Fremdzugriff(const QString& pfad, const char* schluessel)
+{
+    sqlite3_open_v2(QFile::encodeName(pfad).constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (schluessel)
+        sqlite3_key(db_, schluessel, int(qstrlen(schluessel)));
+}
+
+Fremdzugriff::~Fremdzugriff()
+{
+    sqlite3_close_v2(db_);
+}
+
+QString Fremdzugriff::sql(const QString& befehle)
+{
+    char* fehler = nullptr;
+    sqlite3_exec(db_, befehle.toUtf8().constData(), nullptr, nullptr, &fehler);
+    const QString text = fehler ? QString::fromUtf8(fehler) : QString();
+    sqlite3_free(fehler);
+    return text;
+}
+
+QString Fremdzugriff::wert(const QString& abfrage)
+{
+    sqlite3_stmt* stmt = nullptr;
+    QString text;
+    if (sqlite3_prepare_v2(db_, abfrage.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW)
+        text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return text;
+}
+
+QByteArray dateiinhalt(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}

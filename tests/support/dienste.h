@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/uhr.h"
+#include "windows/common/dienste.h"
+#include "windows/common/fensterdienst.h"
+#include "windows/common/meldungen.h"
+
+#include <QDate>
+#include <QStringList>
+#include <functional>
+
+// A clock that tells the day a test gives it.
+class FesteUhr final : public core::Uhr {
+public:
+    explicit FesteUhr(QDate heute) : heute_(heute) {}
+    QDate heute() const override { return heute_; }
+
+private:
+    QDate heute_;
+};
+
+// Answers message boxes in place of a person and notes each as "Titel: Text" ("?" before a
+// question). A question for which the test prepared no answer is answered "Nein".
+class Antwortbuch final : public ui::Meldungen {
+public:
+    void hinweis(const QString& text, const QString& titel) override { gezeigt << titel + QStringLiteral(": ") + text; }
+    bool frage(const QString& text, const QString& titel) override;
+    void antworten(bool ja) { antworten_.append(ja); }
+
+    QStringList gezeigt;
+
+private:
+    QList<bool> antworten_;
+};
+
+// Runs modal dialogs without a person: each opening takes the next prepared action, which drives
+// the dialog's widgets; a dialog still open afterwards is closed and counted.
+class Dialogregie final : public ui::Fensterdienst {
+public:
+    using Handlung = std::function<void(QDialog&)>;
+    void modalZeigen(QDialog& dialog) override;
+    void dann(Handlung handlung) { handlungen_.append(std::move(handlung)); }
+
+    int geoeffnet = 0;
+    int nichtGeschlossen = 0;
+
+private:
+    QList<Handlung> handlungen_;
+};
+
+struct Testdienste {
+    explicit Testdienste(QDate heute = QDate(2026, 12, 30)) : uhr(heute) {}
+    FesteUhr uhr;
+    Antwortbuch meldungen;
+    Dialogregie dialoge;
+    ui::Dienste dienste{uhr, meldungen, dialoge};
+};

@@ -1,0 +1,154 @@
+#include "fensterprobe.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+bool Antwortbuch::frage(const QString& text, const QString& titel)
+{
+    gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;
+    return !antworten_.isEmpty() && antworten_.takeFirst();
+}
+
+void Dialogregie::modalZeigen(QDialog& dialog)
+{
+    ++geoeffnet;
+    dialog.show();
+    if (!handlungen_.isEmpty())
+        handlungen_.takeFirst()(dialog);
+    if (dialog.isVisible()) {
+        ++nichtGeschlossen;
+        dialog.reject();
+    }
+}
+
+Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store::Zugriff zugriff) : t(heute)
+{
+    ids = db.hinzufuegen(eintraege);
+    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, store::Store::open(db.pfad(), zugriff));
+}
+
+Fensterprobe::~Fensterprobe() = default;
+
+QString Fensterprobe::titel(int slot) const
+{
+    return finden<QGroupBox>(QStringLiteral("Frame%1").arg(slot + 1))->title();
+}
+
+QStringList Fensterprobe::bild() const
+{
+    static const QRegularExpression anzahl(QStringLiteral(" \\((\\d+)\\)$"));
+    QStringList zaehler, tage;
+    for (int k = 0; k < 9; ++k) {
+        const QRegularExpressionMatch m = anzahl.match(titel(k));
+        zaehler << (m.hasMatch() ? m.captured(1) : QStringLiteral("-"));
+        if (tagesliste(k).anzahl() > 0)
+            tage << titel(k).section(u' ', 0, 0).remove(u':').remove(u',') + QStringLiteral(": ")
+                        + zeilenVon(tagesliste(k)).join(QStringLiteral(" / "));
+    }
+    QStringList bild{QStringLiteral("Tage: ") + (zaehler.count(QStringLiteral("-")) == 9 ? QStringLiteral("-") : zaehler.join(u' '))};
+    bild << tage;
+
+    const ui::Listenfeld& liste = voll();
+    const int oben = liste.isVisible() ? liste.indexAt(QPoint(1, 1)).row() : -1;
+    QStringList zeilen;
+    for (int i = 0; i < liste.anzahl(); ++i)
+        zeilen << (i == oben && oben > 0 ? QStringLiteral("^") : QString())
+                      + (i == liste.gewaehlt() ? QStringLiteral("[%1]") : QStringLiteral("%1")).arg(liste.text(i));
+    bild << QStringLiteral("Liste: ") + zeilen.join(QStringLiteral(" / "));
+
+    QStringList texte;
+    bool aktiv = true;
+    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr"}) {
+        texte << finden<QLineEdit>(QLatin1String(name))->text();
+        aktiv = aktiv && finden<QLineEdit>(QLatin1String(name))->isEnabled();
+    }
+    auto* bemerkungen = finden<QPlainTextEdit>(QStringLiteral("txtBemerkungen"));
+    texte << bemerkungen->toPlainText();
+    aktiv = aktiv && bemerkungen->isEnabled();
+    bild << QStringLiteral("Angaben: ") + (aktiv ? QString() : QStringLiteral("aus:")) + texte.join(u'|');
+
+    QStringList an;
+    for (const char* name : {"cmdLoeschen", "cmdAenderung"}) {
+        if (finden<QPushButton>(QLatin1String(name))->isEnabled())
+            an << finden<QPushButton>(QLatin1String(name))->text();
+    }
+    bild << QStringLiteral("Befehle: ") + (an.isEmpty() ? QStringLiteral("-") : an.join(u' '));
+    return bild;
+}
+
+void Fensterprobe::klicken(const char* taste)
+{
+    QTest::mouseClick(finden<QPushButton>(QLatin1String(taste)), Qt::LeftButton);
+}
+
+void Fensterprobe::mausInDieListe()
+{
+    // The list's own height: its viewport keeps a default size until the window is shown.
+    QTest::mousePress(voll().viewport(), Qt::LeftButton, {}, QPoint(20, voll().height() - 10));
+}
+
+bool Fensterprobe::zeigen()
+{
+    fenster_->show();
+    QApplication::setActiveWindow(fenster_.get());
+    return QTest::qWaitForWindowActive(fenster_.get());
+}
+
+void Fensterprobe::mitDialog(const char* taste, Dialogregie::Handlung handlung)
+{
+    t.dialoge.dann(std::move(handlung));
+    klicken(taste);
+}
+
+QLineEdit* Eintragsprobe::name() const { return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung")); }
+QLineEdit* Eintragsprobe::jahr() const { return d.findChild<QLineEdit*>(QStringLiteral("txtJahr")); }
+QPlainTextEdit* Eintragsprobe::bemerkungen() const { return d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen")); }
+QRadioButton* Eintragsprobe::tag(int t) const { return d.findChild<QRadioButton*>(QStringLiteral("optTag%1").arg(t - 1)); }
+QRadioButton* Eintragsprobe::monat(int m) const { return d.findChild<QRadioButton*>(QStringLiteral("optMonat%1").arg(m - 1)); }
+QString Eintragsprobe::anzeige() const { return d.findChild<QLabel*>(QStringLiteral("lblAnzeige"))->text(); }
+void Eintragsprobe::klick(QRadioButton* knopf) const { QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8)); }
+void Eintragsprobe::speichern() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern")), Qt::LeftButton); }
+void Eintragsprobe::abbrechen() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton); }
+
+void Eintragsprobe::ausfuellen(const QString& n, int t, int m, const QString& j) const
+{
+    name()->setText(n); // set, not typed: QTest types ASCII only
+    if (t)
+        klick(tag(t));
+    if (m)
+        klick(monat(m));
+    QTest::keyClicks(jahr(), j);
+}
+
+ui::Listenfeld& suchergebnisse(QDialog& d)
+{
+    return *d.findChild<ui::Listenfeld*>(QStringLiteral("lstSuchergebnisse"));
+}
+
+QStringList suchlauf(QDialog& d, const QString& begriff)
+{
+    d.findChild<QLineEdit*>(QStringLiteral("txtSuche"))->setText(begriff);
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSuchStart")), Qt::LeftButton);
+    return zeilenVon(suchergebnisse(d));
+}
+
+QStringList zeilenVon(const ui::Listenfeld& liste)
+{
+    QStringList texte;
+    for (const core::Zeile& z : liste.zeilen())
+        texte << z.text;
+    return texte;
+}
+
+void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste)
+{
+    QTest::mouseClick(liste.viewport(), taste, {}, liste.visualRect(liste.model()->index(row, 0)).center());
+}

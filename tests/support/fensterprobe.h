@@ -1,0 +1,71 @@
+#pragma once
+
+#include "datenbank.h"
+#include "dienste.h"
+#include "windows/common/listenfeld.h"
+#include "windows/mainwindow/frmgedenkbuch.h"
+
+class QDialog;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+
+// A main window on a real database file with a fixed day, read and driven by object names.
+class Fensterprobe {
+public:
+    explicit Fensterprobe(QDate heute, const Eintraege& eintraege = {},
+                          store::Store::Zugriff zugriff = store::Store::Zugriff::Schreiben);
+    ~Fensterprobe();
+
+    // What the window shows, one line a part:
+    //   "Tage: 0 0 2 0 0 0 0 0 0"        the counts of the nine captions ("Tage: -" without)
+    //   "Heute: Zora (36.) / Anna"         each day list with lines, by its caption's first word
+    //   "Liste: 01-01 A / [02-02 B]"       the full list; [selected], ^ before the top line once
+    //                                       the list is scrolled
+    //   "Angaben: Anna|10|6|1990|"         the detail panel, "aus:" before it when disabled
+    //   "Befehle: Löschen Ändern"          the entry commands available ("-" for none)
+    QStringList bild() const;
+
+    frmGedenkbuch& fenster() { return *fenster_; }
+    template <typename T> T* finden(const QString& name) const { return fenster_->findChild<T*>(name); }
+    ui::Listenfeld& voll() const { return *finden<ui::Listenfeld>(QStringLiteral("lstGedenkbuch")); }
+    ui::Listenfeld& tagesliste(int slot) const { return *finden<ui::Listenfeld>(QStringLiteral("List%1").arg(slot)); }
+    QString titel(int slot) const;
+
+    void klicken(const char* taste);
+    // A mouse press on the empty part of the full list, which makes the commands available.
+    void mausInDieListe();
+    // Shown and active, for focus and real clicks; false when the window did not become active.
+    bool zeigen();
+    // Opens a dialog by its command and runs `handlung` on it, as the user would.
+    void mitDialog(const char* taste, Dialogregie::Handlung handlung);
+
+    Testdatenbank db;
+    Testdienste t;
+    QList<qint64> ids;
+
+private:
+    std::unique_ptr<frmGedenkbuch> fenster_;
+};
+
+// The controls of an open entry dialog.
+struct Eintragsprobe {
+    QDialog& d;
+    QLineEdit* name() const;
+    QLineEdit* jahr() const;
+    QPlainTextEdit* bemerkungen() const;
+    QRadioButton* tag(int t) const;
+    QRadioButton* monat(int m) const;
+    QString anzeige() const;
+    void klick(QRadioButton* knopf) const;
+    void ausfuellen(const QString& n, int t, int m, const QString& j = {}) const;
+    void speichern() const;
+    void abbrechen() const;
+};
+
+// The search dialog: runs a search and gives the result lines.
+QStringList suchlauf(QDialog& d, const QString& begriff);
+ui::Listenfeld& suchergebnisse(QDialog& d);
+
+QStringList zeilenVon(const ui::Listenfeld& liste);
+void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste = Qt::LeftButton);

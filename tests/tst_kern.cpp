@@ -1,0 +1,238 @@
+#include "datenbank.h"
+
+#include "core/anzeigezeile.h"
+#include "core/durchlauf.h"
+#include "core/kalenderfolge.h"
+#include "core/tage.h"
+#include "core/zahlen.h"
+#include "store/cursor.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <limits>
+
+namespace {
+
+QList<core::Eintrag> eintraege(const Eintraege& testeintraege)
+{
+    QList<core::Eintrag> liste;
+    for (const Testeintrag& e : testeintraege)
+        liste.append({liste.size(), e.name, qint16(e.tag), qint16(e.monat),
+                      e.jahr ? std::optional<qint16>(*e.jahr) : std::nullopt, {}});
+    return liste;
+}
+
+QStringList texte(const QList<core::Zeile>& zeilen)
+{
+    QStringList t;
+    for (const core::Zeile& z : zeilen)
+        t << z.text;
+    return t;
+}
+
+} // namespace
+
+class TestKern : public QObject {
+    Q_OBJECT
+private slots:
+    void zahlwert_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<int>("int16"); // 99999: none
+        QTest::newRow("Ziffern vor Buchstaben") << "12abc" << 12.0 << 12;
+        QTest::newRow("Blanks mitten in der Zahl") << " 1 2" << 12.0 << 12;
+        QTest::newRow("keine Zahl") << "abc" << 0.0 << 0;
+        QTest::newRow("halb zur geraden Zahl darunter") << ".5x" << 0.5 << 0;
+        QTest::newRow("halb zur geraden Zahl darüber") << "-15E-1" << -1.5 << -2;
+        QTest::newRow("Exponent") << "1e3" << 1000.0 << 1000;
+        QTest::newRow("Exponent ohne Ziffern") << "2e" << 2.0 << 2;
+        QTest::newRow("zweiter Punkt beendet") << "1.2.3" << 1.2 << 1;
+        QTest::newRow("Zeilenumbruch übersprungen") << "\t3\n1" << 31.0 << 31;
+        QTest::newRow("zu groß") << "32768" << 32768.0 << 99999;
+        QTest::newRow("rundet über die Grenze") << "32767.5" << 32767.5 << 99999;
+        QTest::newRow("rundet zur geraden Grenze") << "-32768.5" << -32768.5 << -32768;
+        QTest::newRow("unendlich") << "1e999" << std::numeric_limits<double>::infinity() << 99999;
+    }
+
+    // The numeric value of a text, and its nearest 16-bit number (a half to the even neighbour).
+    void zahlwert()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, wert);
+        QFETCH(int, int16);
+        QCOMPARE(core::zahlwert(text), wert);
+        const auto zahl = core::alsInt16(wert);
+        QCOMPARE(zahl ? int(*zahl) : 99999, int16);
+    }
+
+    void anzeigezeile_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("monat");
+        QTest::addColumn<int>("jahr"); // -1: no year
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("mit Alter") << 7 << 3 << 1941 << "03-07 Name (85.)";
+        QTest::newRow("ohne Jahr") << 24 << 12 << -1 << "12-24 Name";
+        QTest::newRow("dieses Jahr") << 2 << 2 << 2026 << "02-02 Name";
+        QTest::newRow("ein Jahr") << 31 << 10 << 2025 << "10-31 Name (1.)";
+        QTest::newRow("dreistelliger Monat") << 5 << 123 << -1 << "23-05 Name";
+    }
+
+    void anzeigezeile()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, monat);
+        QFETCH(int, jahr);
+        QFETCH(QString, zeile);
+        const core::Eintrag e{0, QStringLiteral("Name"), qint16(tag), qint16(monat),
+                              jahr == -1 ? std::nullopt : std::optional<qint16>(jahr), {}};
+        QCOMPARE(core::anzeigezeile(e, 2026), zeile);
+    }
+
+    // Calendar order whatever the store order; one date case-blind by name, umlauts among their
+    // letters, equal texts in the order of adding.
+    void kalenderfolge()
+    {
+        QList<core::Zeile> zeilen = core::listenaufbau(
+            eintraege({{"Silvester", 31, 12}, {"berta", 4, 5}, {"Zoe", 4, 5}, {"Ärger", 4, 5}, {"Neujahr", 1, 1},
+                       {"anna", 4, 5}, {"Anna Maria", 4, 5}, {"Anna", 4, 5, 2000}, {"anna", 4, 5}}),
+            2026);
+        core::kalenderfolge(zeilen);
+        QCOMPARE(texte(zeilen), QStringList({"01-01 Neujahr", "05-04 anna", "05-04 anna", "05-04 Anna (26.)",
+                                             "05-04 Anna Maria", "05-04 Ärger", "05-04 berta", "05-04 Zoe",
+                                             "12-31 Silvester"}));
+        QCOMPARE(zeilen.at(1).id, 5);
+        QCOMPARE(zeilen.at(2).id, 8);
+    }
+
+    // Display lines sort by their date as a number and collate only their names; lines of any
+    // other form collate whole. Both give one order.
+    void kalenderfolgeWieGanzeZeilen()
+    {
+        QRandomGenerator zufall(20261206);
+        const QStringList namen = {"anna", "Anna", "ANNA", "Ärger", "ärger", "Bernd", "bernd", "Zoe", "Öl", "Ol",
+                                   "Ol (3.)", "O.", "o-", "1 Jahr", "éa", "ea", "ß", "ss"};
+        QList<core::Zeile> zeilen;
+        for (int i = 0; i < 600; ++i)
+            zeilen.append({QStringLiteral("%1-%2 %3").arg(zufall.bounded(1, 4), 2, 10, QChar(u'0'))
+                               .arg(zufall.bounded(1, 4), 2, 10, QChar(u'0')).arg(namen.at(zufall.bounded(int(namen.size())))), i});
+        QList<core::Zeile> ganz = zeilen;
+        ganz.append({QStringLiteral("ohne Datum"), -1});
+        core::kalenderfolge(zeilen);
+        core::kalenderfolge(ganz);
+        ganz.removeIf([](const core::Zeile& z) { return z.id < 0; });
+        QCOMPARE(zeilen, ganz);
+    }
+
+    void tagesanzeige_data()
+    {
+        QTest::addColumn<QDate>("heute");
+        QTest::addColumn<QStringList>("titel");
+        QTest::newRow("Jahresende") << QDate(2026, 12, 30)
+            << QStringList{"Vorgestern: Montag, 28.12.2026", "Gestern: Dienstag, 29.12.2026", "Heute: Mittwoch, 30.12.2026",
+                           "Morgen: Donnerstag, 31.12.2026", "Übermorgen: Freitag, 01.01.2027", "Samstag, 02.01.2027",
+                           "Sonntag, 03.01.2027", "Montag, 04.01.2027", "Dienstag, 05.01.2027"};
+        QTest::newRow("Schaltjahr") << QDate(2028, 3, 1)
+            << QStringList{"Vorgestern: Montag, 28.02.2028", "Gestern: Dienstag, 29.02.2028"};
+        QTest::newRow("Gemeinjahr") << QDate(2027, 3, 1)
+            << QStringList{"Vorgestern: Samstag, 27.02.2027", "Gestern: Sonntag, 28.02.2027"};
+    }
+
+    void tagesanzeige()
+    {
+        QFETCH(QDate, heute);
+        QFETCH(QStringList, titel);
+        QStringList ist;
+        for (int k = 0; k < titel.size(); ++k)
+            ist << core::tagesanzeige(k, heute);
+        QCOMPARE(ist, titel);
+    }
+
+    void erinnerungsaufbau_data()
+    {
+        QTest::addColumn<QDate>("heute");
+        QTest::addColumn<Eintraege>("bestand");
+        QTest::addColumn<QStringList>("listen"); // "slot: line / line" for each slot with lines
+        QTest::newRow("29. Februar im Schaltjahr") << QDate(2028, 3, 1)
+            << Eintraege{{"Schalttag", 29, 2, 2000}, {"Erster", 1, 3}} << QStringList{"1: Schalttag (28.)", "2: Erster"};
+        QTest::newRow("29. Februar im Gemeinjahr") << QDate(2027, 3, 1)
+            << Eintraege{{"Schalttag", 29, 2, 2000}, {"Achtundzwanzigster", 28, 2}} << QStringList{"1: Achtundzwanzigster"};
+        QTest::newRow("31. April nie") << QDate(2027, 4, 30)
+            << Eintraege{{"Einunddreißigster", 31, 4}, {"Mai", 1, 5}} << QStringList{"3: Mai"};
+        QTest::newRow("Alter im Jahr des Tages") << QDate(2026, 12, 30)
+            << Eintraege{{"Neujahrskind", 1, 1, 2000}, {"Silvester", 31, 12, 2000}}
+            << QStringList{"3: Silvester (26.)", "4: Neujahrskind (27.)"};
+        QTest::newRow("Alter im alten Jahr") << QDate(2027, 1, 1)
+            << Eintraege{{"Vorjahr", 30, 12, 2000}} << QStringList{"0: Vorjahr (26.)"};
+        QTest::newRow("ohne brauchbares Jahr, in Speicherfolge") << QDate(2026, 6, 10)
+            << Eintraege{{"Ohne", 10, 6}, {"Null", 10, 6, 0}, {"Dieses", 10, 6, 2026}, {"Später", 10, 6, 2030},
+                         {"Ein Jahr", 10, 6, 2025}}
+            << QStringList{"2: Ohne / Null / Dieses / Später / Ein Jahr (1.)"};
+    }
+
+    void erinnerungsaufbau()
+    {
+        QFETCH(QDate, heute);
+        QFETCH(Eintraege, bestand);
+        QFETCH(QStringList, listen);
+        const core::Tageslisten tage = core::erinnerungsaufbau(eintraege(bestand), heute);
+        QStringList ist;
+        for (int k = 0; k < core::tagesanzahl; ++k) {
+            if (!tage[k].isEmpty())
+                ist << QStringLiteral("%1: ").arg(k) + texte(tage[k]).join(QStringLiteral(" / "));
+        }
+        QCOMPARE(ist, listen);
+    }
+
+    void naechsterJahrestag_data()
+    {
+        QTest::addColumn<QDate>("heute");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<int>("treffer");
+        const QDate juni(2026, 6, 10), weihnachten(2026, 12, 25);
+        QTest::newRow("Februar nach dem Fenster") << juni << QStringList{"02-01 Anna", "06-12 Bert"} << 0;
+        QTest::newRow("nur im Fenster, im Jahr darauf") << juni << QStringList{"06-12 Bert"} << 0;
+        QTest::newRow("Rest des Monats zuerst") << juni << QStringList{"02-01 Anna", "06-30 Juni", "07-01 Juli"} << 1;
+        QTest::newRow("Anfang des Monats zuletzt") << juni << QStringList{"06-01 Anfang", "06-12 Im Fenster"} << 0;
+        QTest::newRow("erste Zeile eines Tages") << juni << QStringList{"01-05 Zuvor", "08-01 Anna", "08-01 Bernd"} << 1;
+        QTest::newRow("Januar nach Weihnachten") << weihnachten << QStringList{"01-31 Januar", "12-28 Im Fenster"} << 0;
+        QTest::newRow("kein Monat zu finden") << juni << QStringList{"13-01 Dreizehn", "00-05 Null"} << -1;
+    }
+
+    void naechsterJahrestag()
+    {
+        QFETCH(QDate, heute);
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, treffer);
+        QList<core::Zeile> liste;
+        for (const QString& z : zeilen)
+            liste.append({z});
+        QCOMPARE(core::naechsterJahrestag(liste, heute), treffer);
+    }
+
+    // A record only another program could have written is skipped or listed without an age; the
+    // entries behind it are all read. An empty table is a complete walk over nothing.
+    void durchlaufMitFremdenDatensaetzen()
+    {
+        Testdatenbank db;
+        auto s = db.oeffnen();
+        store::Cursor cursor(*s);
+        QVERIFY(core::durchlaufen(cursor, [](const store::Cursor&) {}).leer);
+        db.hinzufuegen({{"Erste", 1, 1, 1990}});
+        QCOMPARE(Fremdzugriff(db.pfad()).sql("INSERT INTO Gedenkbuch VALUES (NULL, 2, 2, 1990, NULL), "
+                                             "('Riesenjahr', 3, 3, 99999, NULL), ('Texttag', 'abc', 4, NULL, NULL), "
+                                             "('Ohne Monat', 5, NULL, NULL, NULL)"),
+                 QString());
+        db.hinzufuegen({{"Letzte", 7, 7, 2000}});
+        QStringList gelesen;
+        const core::Durchlauf d = core::eintraegeDurchlaufen(cursor, [&](const core::Eintrag& e) {
+            gelesen << e.Bezeichnung + (e.jahr ? QStringLiteral(" %1").arg(*e.jahr) : QString());
+        });
+        QVERIFY(d.vollstaendig() && !d.leer);
+        QCOMPARE(gelesen, QStringList({"Erste 1990", "Riesenjahr", "Letzte 2000"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKern)
+#include "tst_kern.moc"
