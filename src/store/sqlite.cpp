@@ -22,7 +22,7 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
         return {Art::KeineDatenbank, QStringLiteral("Die Datei ist keine Gedenkbuch-Datenbank, "
                                                     "oder sie ist mit einem anderen Kennwort geschützt.")};
     case SQLITE_CORRUPT:
-        return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
+        return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
     case SQLITE_IOERR:
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)

@@ -133,6 +133,24 @@ void Store::create(const QString& path)
     }
 }
 
+QStringList Store::pruefen(Pruefung art)
+{
+    Statement pruefung(verbindung_->db, art == Pruefung::Schnell ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+    QStringList befunde;
+    try {
+        while (pruefung.step())
+            befunde << pruefung.column(0).toString();
+    } catch (const StoreError& fehler) {
+        // A page the engine cannot even read is a finding, not a failure to check.
+        if (fehler.art() != StoreError::Art::Beschaedigt)
+            throw;
+        befunde << fehler.meldung();
+    }
+    if (befunde == QStringList{QStringLiteral("ok")})
+        befunde.clear();
+    return befunde;
+}
+
 Transaktion::Transaktion(Store& store) : store_(store)
 {
     execute(store_.verbindung_->db, "BEGIN IMMEDIATE");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace store {
@@ -21,6 +22,12 @@ public:
     // Creates a new file, readable by its owner only, with the empty table. Refuses to touch
     // anything that already exists at `path`.
     static void create(const QString& path);
+
+    enum class Pruefung { Schnell, Gruendlich };
+    // The engine's check of the file's structure: quick_check, or integrity_check, which also
+    // compares every index with its table. Gives its findings, none when the file is sound.
+    // Throws StoreError when the check cannot run, as under another program's lock.
+    QStringList pruefen(Pruefung art = Pruefung::Schnell);
 
     ~Store();
     Store(const Store&) = delete;

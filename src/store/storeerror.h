@@ -11,6 +11,7 @@ public:
     enum class Art {
         DateiFehlt,          // no file, a directory, an empty file
         KeineDatenbank,      // not an SQLCipher file, or keyed with another password
+        Beschaedigt,         // the engine found the file's structure damaged
         TabelleFehlt,        // no table Gedenkbuch with the five fields
         KeinAktuellerDatensatz,
         KeineZahl,           // a text written into a numeric field does not convert

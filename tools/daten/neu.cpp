@@ -1,0 +1,19 @@
+// `gedenkbuch-daten neu`: creates an empty daten.mdb, readable by its owner only.
+#include "befehl.h"
+
+#include "store/store.h"
+#include "store/storeerror.h"
+
+int neu(const Aufruf& aufruf)
+{
+    if (!aufruf.argumente.isEmpty())
+        return FalscherAufruf;
+    try {
+        store::Store::create(aufruf.datenbank());
+    } catch (const store::StoreError& e) {
+        aufruf.fehler << e.meldung() << Qt::endl;
+        return Fehlschlag;
+    }
+    aufruf.aus << QStringLiteral("Die leere Datenbank %1 wurde angelegt.").arg(aufruf.datenbank()) << Qt::endl;
+    return Erfolg;
+}
