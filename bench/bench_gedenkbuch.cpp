@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
                  medianMs(laeufe, [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); }));
 
         // A search for a name (one entry in 24 matches), and one that two thirds of all match.
-        frmSuche suche(buch, uhr, nullptr);
+        frmSuche suche(buch, uhr, meldungen, nullptr);
         auto* begriff = suche.findChild<QLineEdit*>(QStringLiteral("txtSuche"));
         auto* suchen = suche.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"));
         begriff->setText(QStringLiteral("Quirin"));

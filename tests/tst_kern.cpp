@@ -232,6 +232,27 @@ private slots:
         QVERIFY(d.vollstaendig() && !d.leer);
         QCOMPARE(gelesen, QStringList({"Erste 1990", "Riesenjahr", "Letzte 2000"}));
     }
+
+    // A damaged page in the middle: the walk says so, and reads every record before and behind it.
+    void durchlaufHinterSchaden()
+    {
+        Testdatenbank db;
+        db.fuellen(600);
+        QVERIFY(beschaedigen(db.pfad()));
+        auto s = db.oeffnen();
+        QVERIFY(!s->pruefen().isEmpty());
+        store::Cursor cursor(*s);
+        QList<int> gelesen;
+        const core::Durchlauf d = core::eintraegeDurchlaufen(cursor, [&](const core::Eintrag& e) {
+            gelesen << e.Bezeichnung.mid(1).toInt();
+        });
+        QCOMPARE(d.fehler ? int(d.fehler->art()) : -1, int(store::StoreError::Art::Beschaedigt));
+        int luecke = 0; // the records on the damaged page are one run of numbers
+        for (int i = 1; i < gelesen.size(); ++i)
+            luecke += gelesen[i] - gelesen[i - 1] - 1;
+        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600 && luecke == 600 - gelesen.size(),
+                 qPrintable(QStringLiteral("%1 gelesen").arg(gelesen.size())));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKern)

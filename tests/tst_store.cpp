@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using store::Cursor;
 using store::Feld;
@@ -43,8 +45,22 @@ Lauf ausfuehren(const QString& programm, const QStringList& argumente, const QSt
 }
 
 const QString werkzeug = QStringLiteral(GEDENKBUCH_DATEN);
-const QString tabelle = QStringLiteral("CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, "
-                                       "jahr INTEGER, Bemerkungen TEXT); INSERT INTO Gedenkbuch VALUES ('Anna', 1, 2, 1990, NULL);");
+
+// The kind of StoreError opening a file without read permission gives. Root may read anything, so
+// as root the attempt runs in a child process that has become an ordinary user.
+int alsAndererNutzer(const QString& ordner, const QString& pfad)
+{
+    ::chmod(QFile::encodeName(pfad).constData(), 0);
+    ::chmod(QFile::encodeName(ordner).constData(), 0711);
+    if (::geteuid() != 0)
+        return fehler([&] { store::Store::open(pfad); });
+    const pid_t kind = ::fork();
+    if (kind == 0)
+        ::_exit(::setuid(65534) == 0 ? fehler([&] { store::Store::open(pfad); }) : 255);
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 } // namespace
 
@@ -140,45 +156,78 @@ private slots:
 
     void unoeffnbareDatei_data()
     {
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<int>("erwartet");
-        QTest::newRow("fehlt") << "fehlt" << int(Art::DateiFehlt);
-        QTest::newRow("leer") << "leer" << int(Art::DateiFehlt);
-        QTest::newRow("Ordner") << "Ordner" << int(Art::DateiFehlt);
-        QTest::newRow("Textdatei") << "Text" << int(Art::KeineDatenbank);
-        QTest::newRow("unverschlüsseltes SQLite") << "unverschluesselt" << int(Art::KeineDatenbank);
-        QTest::newRow("anderes Kennwort") << "Kennwort" << int(Art::KeineDatenbank);
-        QTest::newRow("ohne Tabelle") << "ohneTabelle" << int(Art::TabelleFehlt);
-        QTest::newRow("Tabelle ohne Feld jahr") << "ohneFeld" << int(Art::TabelleFehlt);
+        QTest::addColumn<QString>("inhalt"); // what lies at daten.mdb: SQL is run on a new file
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("meldung"); // %1: the path
+        const QString tabelle = QStringLiteral("CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, "
+                                               "jahr INTEGER, Bemerkungen TEXT); INSERT INTO Gedenkbuch VALUES ('Anna', 1, 2, 1990, NULL);");
+        const QString fremd = QStringLiteral("Die Datei daten.mdb ist keine Datenbank dieses Programms, oder sie ist mit einem anderen Kennwort geschützt.");
+        const QString form = QStringLiteral("Die Tabelle Gedenkbuch in der Datei %1 %2. Mit einer solchen Tabelle kann das Programm nicht arbeiten.");
+        QTest::newRow("fehlt") << "fehlt" << int(Art::DateiFehlt) << "Die Datei %1 gibt es nicht.";
+        QTest::newRow("leer") << "leer" << int(Art::KeineDatenbank) << "Die Datei %1 ist leer und damit keine Datenbank dieses Programms.";
+        QTest::newRow("Ordner") << "Ordner" << int(Art::KeineDatenbank) << "Unter dem Namen %1 liegt ein Ordner und keine Datei.";
+        QTest::newRow("nicht lesbar") << "unlesbar" << int(Art::NichtLesbar) << "Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung.";
+        QTest::newRow("Textdatei") << "Text" << int(Art::KeineDatenbank) << fremd;
+        QTest::newRow("unverschlüsseltes SQLite") << "ohne Kennwort:" + tabelle << int(Art::KeineDatenbank) << fremd;
+        QTest::newRow("anderes Kennwort") << "eiche:" + tabelle << int(Art::KeineDatenbank) << fremd;
+        QTest::newRow("ohne Tabelle") << "CREATE TABLE Andere (x INTEGER)" << int(Art::TabelleFehlt)
+                                      << "Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld Bezeichnung.";
+        QTest::newRow("ohne Feld jahr") << "CREATE TABLE Gedenkbuch (Bezeichnung, tag, monat, Bemerkungen)" << int(Art::TabelleFehlt)
+                                        << "Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld jahr.";
+        QTest::newRow("Sicht") << "CREATE TABLE T (Bezeichnung, tag, monat, jahr, Bemerkungen); CREATE VIEW Gedenkbuch AS SELECT * FROM T"
+                               << int(Art::FalscheForm) << form.arg("%1", "ist eine Sicht und keine Tabelle");
+        QTest::newRow("WITHOUT ROWID") << "CREATE TABLE Gedenkbuch (Bezeichnung PRIMARY KEY, tag, monat, jahr, Bemerkungen) WITHOUT ROWID"
+                                       << int(Art::FalscheForm) << form.arg("%1", "ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)");
+        QTest::newRow("Feld rowid") << "CREATE TABLE Gedenkbuch (rowid, Bezeichnung, tag, monat, jahr, Bemerkungen)" << int(Art::FalscheForm)
+                                    << form.arg("%1", "hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt");
+        QTest::newRow("gesperrt") << "Sperre:" + tabelle << int(Art::Gesperrt)
+                                  << "Die Datei daten.mdb wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal.";
     }
 
-    // Opening never creates or changes a file: whatever lies there stays byte for byte.
+    // Opening says why it fails, and never creates or changes a file: whatever lies there stays
+    // byte for byte. Under another program's lock it waits first.
     void unoeffnbareDatei()
     {
-        QFETCH(QString, art);
-        QFETCH(int, erwartet);
+        QFETCH(QString, inhalt);
+        QFETCH(int, art);
+        QFETCH(QString, meldung);
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("daten.mdb"));
         QFile datei(pfad);
-        if (art == QLatin1String("leer"))
-            datei.open(QIODevice::WriteOnly);
-        else if (art == QLatin1String("Ordner"))
+        std::optional<Fremdzugriff> sperre;
+        if (inhalt == QLatin1String("leer") || inhalt == QLatin1String("unlesbar"))
+            datei.open(QIODevice::WriteOnly) && datei.write(inhalt == QLatin1String("leer") ? "" : "x");
+        else if (inhalt == QLatin1String("Ordner"))
             QDir(ordner.path()).mkdir(QStringLiteral("daten.mdb"));
-        else if (art == QLatin1String("Text") && datei.open(QIODevice::WriteOnly))
+        else if (inhalt == QLatin1String("Text") && datei.open(QIODevice::WriteOnly))
             datei.write(QByteArray("Dies ist keine Datenbank.\n").repeated(200));
-        else if (art == QLatin1String("unverschluesselt"))
-            Fremdzugriff(pfad, nullptr).sql(tabelle);
-        else if (art == QLatin1String("Kennwort"))
-            Fremdzugriff(pfad, "eiche").sql(tabelle);
-        else if (art == QLatin1String("ohneTabelle"))
-            Fremdzugriff(pfad).sql(QStringLiteral("CREATE TABLE Andere (x INTEGER); INSERT INTO Andere VALUES (1);"));
-        else if (art == QLatin1String("ohneFeld"))
-            Fremdzugriff(pfad).sql(QStringLiteral("CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, Bemerkungen TEXT);"));
+        else if (inhalt != QLatin1String("fehlt")) {
+            const QString schluessel = inhalt.contains(u':') ? inhalt.section(u':', 0, 0) : QString();
+            sperre.emplace(pfad, schluessel == QLatin1String("ohne Kennwort") ? nullptr
+                                 : schluessel == QLatin1String("eiche")       ? "eiche"
+                                                                              : GEDENKBUCH_KENNWORT);
+            QCOMPARE(sperre->sql(inhalt.section(u':', schluessel.isEmpty() ? 0 : 1)), QString());
+            if (schluessel == QLatin1String("Sperre"))
+                QCOMPARE(sperre->sql(QStringLiteral("BEGIN EXCLUSIVE; DELETE FROM Gedenkbuch")), QString());
+            else
+                sperre.reset();
+        }
         datei.close();
         const QByteArray vorher = dateiinhalt(pfad);
         const QStringList dateienVorher = QDir(ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
 
-        QCOMPARE(fehler([&] { store::Store::open(pfad); }), erwartet);
+        QString gemeldet;
+        const int ist = inhalt == QLatin1String("unlesbar") ? alsAndererNutzer(ordner.path(), pfad) : fehler([&] {
+            try {
+                store::Store::open(pfad);
+            } catch (const store::StoreError& e) {
+                gemeldet = e.meldung();
+                throw;
+            }
+        });
+        QCOMPARE(ist, art);
+        if (inhalt != QLatin1String("unlesbar"))
+            QCOMPARE(gemeldet, meldung.arg(pfad));
         QCOMPARE(dateiinhalt(pfad), vorher);
         QCOMPARE(QDir(ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), dateienVorher);
     }

@@ -20,8 +20,13 @@ struct Durchlauf {
 };
 
 // The one walk over the table: MoveFirst, then every record in store order until Eof. `je` gets
-// the cursor on each record. A failure of the store ends the walk and is given back.
+// the cursor on each record. A damaged page is stepped over: the walk goes on behind it and gives
+// the damage back as its failure. Any other failure of the store ends the walk and is given back.
 Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Cursor&)>& je);
+
+// What the user is told of a failure of the store: its German text, and for a damaged file how to
+// check it and rescue what is still readable.
+QString fehlertext(const store::StoreError& fehler);
 
 // The same walk, handing over only the records the walk rule admits (see eintragLesen).
 Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je);

@@ -110,14 +110,20 @@ struct Cursor::Innen {
     explicit Innen(sqlite3* db);
     void laden(qint64 abId);
     const Datensatz& aktueller() const;
+    // Whether records numbered above `nach` can be reached past damaged pages; throws for any
+    // other failure than damage.
+    bool lesbarUeber(qint64 nach, qint64& erster);
 
     sqlite3* db;
     Statement lesen;
     Statement einfuegen;
     Statement aendern;
     Statement loeschen;
+    Statement naechster;
 
     std::vector<Datensatz> puffer;
+    std::optional<StoreError> ausstehend; // the failure that ended the last batch, after its records
+    qint64 zuletztGelesen = std::numeric_limits<qint64>::min();
     std::size_t pos = 0;
     bool pufferVoll = false;
     Lage lage = Lage::Keine;
@@ -142,7 +148,8 @@ Cursor::Innen::Innen(sqlite3* db)
                   "jahr = CASE WHEN ?7 THEN ?8 ELSE jahr END, "
                   "Bemerkungen = CASE WHEN ?9 THEN ?10 ELSE Bemerkungen END "
                   "WHERE rowid = ?11"),
-      loeschen(db, "DELETE FROM Gedenkbuch WHERE rowid = ?1")
+      loeschen(db, "DELETE FROM Gedenkbuch WHERE rowid = ?1"),
+      naechster(db, "SELECT rowid FROM Gedenkbuch WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
 {
 }
 
@@ -151,15 +158,59 @@ void Cursor::Innen::laden(qint64 abId)
     puffer.clear();
     puffer.reserve(pufferGroesse);
     pos = 0;
+    ausstehend.reset();
     lesen.bindInt64(1, abId);
     lesen.bindInt64(2, pufferGroesse);
-    while (lesen.step()) {
-        Datensatz satz{lesen.columnInt64(0), {}};
-        for (std::size_t i = 0; i < satz.werte.size(); ++i)
-            satz.werte[i] = lesen.column(int(i) + 1);
-        puffer.push_back(std::move(satz));
+    try {
+        while (lesen.step()) {
+            Datensatz satz{lesen.columnInt64(0), {}};
+            for (std::size_t i = 0; i < satz.werte.size(); ++i)
+                satz.werte[i] = lesen.column(int(i) + 1);
+            puffer.push_back(std::move(satz));
+            zuletztGelesen = puffer.back().id;
+        }
+    } catch (const StoreError& fehler) {
+        // The records read before the failure are handed out first; the failure comes after them.
+        if (puffer.empty())
+            throw;
+        ausstehend = fehler;
     }
     pufferVoll = puffer.size() == std::size_t(pufferGroesse);
+}
+
+bool Cursor::Innen::lesbarUeber(qint64 nach, qint64& erster)
+{
+    const auto versuch = [&](qint64 ab) -> int { // 1: a record found, 0: none, -1: damaged on the way
+        try {
+            naechster.bindInt64(1, ab);
+            const bool gefunden = naechster.step();
+            if (gefunden)
+                erster = naechster.columnInt64(0);
+            naechster.reset();
+            return gefunden ? 1 : 0;
+        } catch (const StoreError& fehler) {
+            if (fehler.art() != StoreError::Art::Beschaedigt)
+                throw;
+            return -1;
+        }
+    };
+    // A search for numbers above a damaged page's last one passes it. Widen the step until a
+    // search gets through, then narrow it down, so no readable record behind the damage is missed.
+    qint64 schlecht = nach;
+    qint64 gut = nach;
+    for (qint64 schritt = 1;; schritt *= 2) {
+        if (schlecht > std::numeric_limits<qint64>::max() - schritt)
+            return false;
+        gut = schlecht + schritt;
+        if (versuch(gut) >= 0)
+            break;
+        schlecht = gut;
+    }
+    while (gut - schlecht > 1) {
+        const qint64 mitte = schlecht + (gut - schlecht) / 2;
+        (versuch(mitte) >= 0 ? gut : schlecht) = mitte;
+    }
+    return versuch(gut) == 1;
 }
 
 const Cursor::Innen::Datensatz& Cursor::Innen::aktueller() const
@@ -187,6 +238,7 @@ void Cursor::MoveFirst()
 {
     d_->bearbeitung = Innen::Bearbeitung::Keine;
     d_->lage = Innen::Lage::Keine;
+    d_->zuletztGelesen = std::numeric_limits<qint64>::min();
     d_->laden(std::numeric_limits<qint64>::min());
     if (d_->puffer.empty()) {
         d_->lage = Innen::Lage::Ende;
@@ -206,12 +258,40 @@ void Cursor::MoveNext()
         d.lage = Innen::Lage::AufDatensatz;
         return;
     }
+    if (d.ausstehend) {
+        d.lage = Innen::Lage::Keine;
+        throw *std::exchange(d.ausstehend, std::nullopt);
+    }
     const qint64 letzteId = d.puffer.back().id;
     if (d.pufferVoll && letzteId < std::numeric_limits<qint64>::max())
         d.laden(letzteId + 1);
     else
         d.puffer.clear();
     d.lage = d.puffer.empty() ? Innen::Lage::Ende : Innen::Lage::AufDatensatz;
+}
+
+bool Cursor::MoveNextBehindDamage()
+{
+    Innen& d = *d_;
+    d.bearbeitung = Innen::Bearbeitung::Keine;
+    d.lage = Innen::Lage::Ende;
+    d.puffer.clear();
+    qint64 erster = 0;
+    while (d.lesbarUeber(d.zuletztGelesen, erster)) {
+        try {
+            d.laden(erster);
+        } catch (const StoreError& fehler) {
+            if (fehler.art() != StoreError::Art::Beschaedigt)
+                throw;
+            d.zuletztGelesen = erster; // its number is readable, its fields are not: past it
+            continue;
+        }
+        if (d.puffer.empty())
+            return false;
+        d.lage = Innen::Lage::AufDatensatz;
+        return true;
+    }
+    return false;
 }
 
 QVariant Cursor::Field(const QString& name) const

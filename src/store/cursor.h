@@ -27,6 +27,9 @@ public:
     void MoveFirst();
     void MoveNext();
     bool Eof() const;
+    // After a move failed on a damaged page: on to the first readable record behind the damage.
+    // False when none can be reached, and Eof() is then true. Throws for any other failure.
+    bool MoveNextBehindDamage();
 
     // The value of a field of the current record (or of the pending one during AddNew or Edit);
     // a null QVariant when the field holds no value. Integers come as qint64, texts as QString.

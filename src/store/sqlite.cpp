@@ -14,13 +14,17 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
         return {Art::Gesperrt, QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
                                               "Bitte versuchen Sie es gleich noch einmal.").arg(dateiname)};
     case SQLITE_READONLY:
+        if (code == SQLITE_READONLY_DBMOVED)
+            return {Art::Ersetzt, QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
+                                                 "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
+                                                 "Sie das Programm neu.").arg(dateiname)};
         return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. "
                                                        "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
     case SQLITE_FULL:
         return {Art::DatentraegerVoll, QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
     case SQLITE_NOTADB:
-        return {Art::KeineDatenbank, QStringLiteral("Die Datei ist keine Gedenkbuch-Datenbank, "
-                                                    "oder sie ist mit einem anderen Kennwort geschützt.")};
+        return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
+                                                    "oder sie ist mit einem anderen Kennwort geschützt.").arg(dateiname)};
     case SQLITE_CORRUPT:
         return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
     case SQLITE_IOERR:
@@ -31,7 +35,8 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
                                                       "Vielleicht ist der Datenträger voll. "
                                                       "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
     case SQLITE_CANTOPEN:
-        return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
+    case SQLITE_PERM:
+        return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
     default:
         return {Art::Sonstiges, QStringLiteral("Fehler der Datenbank beim %1: %2").arg(during, technisch)};
     }

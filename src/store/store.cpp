@@ -32,11 +32,6 @@ struct Offen {
     sqlite3* freigeben() { return std::exchange(db, nullptr); }
 };
 
-StoreError dateiFehlt(const QString& path, const QString& grund)
-{
-    return {StoreError::Art::DateiFehlt, QStringLiteral("Die Datei %1 %2.").arg(path, grund)};
-}
-
 void schluesselSetzen(sqlite3* db)
 {
     const int rc = sqlite3_key(db, passwort, int(std::strlen(passwort)));
@@ -55,12 +50,22 @@ void sqlcipherPruefen(sqlite3* db)
     version.reset();
 }
 
-void tabellePruefen(sqlite3* db)
+StoreError falscheForm(const QString& path, const QString& form)
+{
+    return {StoreError::Art::FalscheForm,
+            QStringLiteral("Die Tabelle Gedenkbuch in der Datei %1 %2. Mit einer solchen Tabelle kann das Programm "
+                           "nicht arbeiten.").arg(path, form)};
+}
+
+// The table must have the five fields, and every record the number the cursor finds it by.
+void tabellePruefen(sqlite3* db, const QString& path)
 {
     // The first read decides whether the key fits; a wrong key gives SQLITE_NOTADB here.
-    Statement master(db, "SELECT count(*) FROM sqlite_master");
-    master.step();
-    master.reset();
+    Statement art(db, "SELECT type FROM sqlite_master WHERE name = 'Gedenkbuch' COLLATE NOCASE");
+    const QString typ = art.step() ? art.column(0).toString() : QString();
+    art.reset();
+    if (typ == QLatin1String("view"))
+        throw falscheForm(path, QStringLiteral("ist eine Sicht und keine Tabelle"));
 
     Statement spalten(db, "PRAGMA table_info(Gedenkbuch)");
     QStringList vorhanden;
@@ -69,9 +74,16 @@ void tabellePruefen(sqlite3* db)
     for (const char* feld : feldnamen) {
         if (!vorhanden.contains(QString::fromLatin1(feld), Qt::CaseInsensitive))
             throw StoreError(StoreError::Art::TabelleFehlt,
-                             QStringLiteral("Die Datei enthält keine Tabelle Gedenkbuch mit dem Feld %1.")
-                                 .arg(QString::fromLatin1(feld)));
+                             QStringLiteral("Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld %2.")
+                                 .arg(path, QString::fromLatin1(feld)));
     }
+    if (vorhanden.contains(QStringLiteral("rowid"), Qt::CaseInsensitive))
+        throw falscheForm(path, QStringLiteral("hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt"));
+    sqlite3_stmt* nummern = nullptr;
+    const int rc = sqlite3_prepare_v2(db, "SELECT rowid FROM Gedenkbuch LIMIT 0", -1, &nummern, nullptr);
+    sqlite3_finalize(nummern);
+    if (rc != SQLITE_OK)
+        throw falscheForm(path, QStringLiteral("ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)"));
 }
 
 } // namespace
@@ -84,11 +96,16 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw dateiFehlt(path, QStringLiteral("gibt es nicht"));
+        throw StoreError(StoreError::Art::DateiFehlt, QStringLiteral("Die Datei %1 gibt es nicht.").arg(path));
     if (!info.isFile())
-        throw dateiFehlt(path, QStringLiteral("ist keine Datei"));
+        throw StoreError(StoreError::Art::KeineDatenbank,
+                         QStringLiteral("Unter dem Namen %1 liegt ein Ordner und keine Datei.").arg(path));
+    if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
+        throw StoreError(StoreError::Art::NichtLesbar,
+                         QStringLiteral("Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung.").arg(path));
     if (info.size() == 0)
-        throw dateiFehlt(path, QStringLiteral("ist leer"));
+        throw StoreError(StoreError::Art::KeineDatenbank,
+                         QStringLiteral("Die Datei %1 ist leer und damit keine Datenbank dieses Programms.").arg(path));
 
     Offen v;
     const QByteArray name = QFile::encodeName(path);
@@ -98,11 +115,12 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
     if (rc != SQLITE_OK)
         throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
     sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
+    // Another program's lock is waited for from the first read on, as every later access does.
+    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
     schluesselSetzen(v.db);
     sqlcipherPruefen(v.db);
-    tabellePruefen(v.db);
+    tabellePruefen(v.db, path);
     execute(v.db, seitenspeicher);
-    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
     return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben())));
 }
 

@@ -9,16 +9,19 @@ namespace store {
 class StoreError : public std::runtime_error {
 public:
     enum class Art {
-        DateiFehlt,          // no file, a directory, an empty file
-        KeineDatenbank,      // not an SQLCipher file, or keyed with another password
+        DateiFehlt,          // there is no file of that name
+        NichtLesbar,         // the file may not be read
+        KeineDatenbank,      // a directory, an empty file, not an SQLCipher file, another password
         Beschaedigt,         // the engine found the file's structure damaged
         TabelleFehlt,        // no table Gedenkbuch with the five fields
+        FalscheForm,         // Gedenkbuch is a view, has no record numbers, or hides them
         KeinAktuellerDatensatz,
         KeineZahl,           // a text written into a numeric field does not convert
         UnbekanntesFeld,
         KeineBearbeitung,    // a field written or Update called without AddNew or Edit
         Gesperrt,            // another program holds the file
         Schreibgeschuetzt,
+        Ersetzt,             // the file was deleted, moved or replaced while it was open
         DatentraegerVoll,
         Sonstiges,
     };

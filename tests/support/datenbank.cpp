@@ -41,6 +41,21 @@ QList<qint64> Testdatenbank::hinzufuegen(const Eintraege& eintraege) const
     return ids;
 }
 
+void Testdatenbank::fuellen(int anzahl) const
+{
+    auto s = oeffnen();
+    store::Cursor cursor(*s);
+    store::Transaktion t(*s);
+    for (int i = 1; i <= anzahl; ++i) {
+        cursor.AddNew();
+        cursor.SetField(Feld::Bezeichnung, QStringLiteral("E%1").arg(i));
+        cursor.SetField(Feld::tag, i % 28 + 1);
+        cursor.SetField(Feld::monat, i % 12 + 1);
+        cursor.Update();
+    }
+    t.abschliessen();
+}
+
 QStringList Testdatenbank::saetze() const
 {
     auto s = oeffnen();
@@ -93,4 +108,11 @@ QByteArray dateiinhalt(const QString& pfad)
 {
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+bool beschaedigen(const QString& pfad, qint64 anzahl, double stelle)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadWrite) && datei.seek(qint64(double(datei.size()) * stelle))
+        && datei.write(QByteArray(anzahl, '\xff')) == anzahl;
 }

@@ -32,6 +32,8 @@ public:
 
     // Adds entries through the cursor, in this order; gives their identities.
     QList<qint64> hinzufuegen(const Eintraege& eintraege) const;
+    // Adds "E1" to "E<anzahl>", one a day, in one transaction.
+    void fuellen(int anzahl) const;
     // Every record in store order as "Bezeichnung|tag|monat|jahr|Bemerkungen", "-" for null.
     QStringList saetze() const;
 
@@ -55,3 +57,5 @@ private:
 };
 
 QByteArray dateiinhalt(const QString& pfad);
+// Overwrites `anzahl` bytes in the middle of a file, as a failing disk would.
+bool beschaedigen(const QString& pfad, qint64 anzahl = 16, double stelle = 0.5);

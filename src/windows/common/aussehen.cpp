@@ -2,9 +2,40 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
 
 namespace ui {
+
+namespace {
+
+// Holds a text to a number of characters without splitting one: a character beyond the Basic
+// Multilingual Plane, an emoji say, takes two UTF-16 units and stays whole or goes whole. What is
+// too much is taken from just before the cursor, the end of what was typed or pasted, so the text
+// already there stays as it is.
+class Zeichengrenze final : public QValidator {
+public:
+    Zeichengrenze(int zeichen, QObject* parent) : QValidator(parent), zeichen_(zeichen) {}
+
+    State validate(QString& text, int& stelle) const override
+    {
+        const auto paar = [&text](qsizetype i) { return text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate(); };
+        qsizetype zuviel = text.toUcs4().size() - zeichen_;
+        for (; zuviel > 0 && stelle > 0; --zuviel) {
+            const int breite = stelle >= 2 && paar(stelle - 2) ? 2 : 1;
+            text.remove(stelle - breite, breite);
+            stelle -= breite;
+        }
+        for (; zuviel > 0; --zuviel)
+            text.chop(text.size() >= 2 && paar(text.size() - 2) ? 2 : 1);
+        return Acceptable;
+    }
+
+private:
+    int zeichen_;
+};
+
+} // namespace
 
 QFont msSansSerif(bool fett)
 {
@@ -36,7 +67,10 @@ QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsna
     auto* feld = new QLineEdit(eltern);
     feld->setObjectName(QLatin1String(name));
     feld->setAccessibleName(zugriffsname);
-    feld->setMaxLength(laenge);
+    // The box's own limit counts UTF-16 units and would split a character; it only keeps a pasted
+    // text from growing without end before the validator cuts it to whole characters.
+    feld->setMaxLength(2 * laenge);
+    feld->setValidator(new Zeichengrenze(laenge, feld));
     feld->setGeometry(ort);
     feld->setFont(msSansSerif());
     return feld;

@@ -19,7 +19,8 @@ void hintergrund(QWidget* widget, QColor farbe);
 // The background of a text box or a list, in every state of the control.
 void feldhintergrund(QWidget* widget, QColor farbe);
 
-// A single-line text box with its object name, accessible name, length limit and place.
+// A single-line text box with its object name, accessible name, place and a limit of `laenge`
+// whole characters.
 QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsname, int laenge, const QRect& ort);
 
 // Sets the label's text in the given size, or in the largest smaller one in which it fits: the

@@ -4,6 +4,7 @@
 #include "core/eintragsbuch.h"
 #include "core/zahlen.h"
 #include "windows/common/aussehen.h"
+#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/farben.h"
 
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace {
@@ -76,7 +76,9 @@ void Eintragsdialog::Form_Load(const Startwerte& start)
         jahrGezeigt_ = true;
     }
     txtBezeichnung->setText(start.bezeichnung);
-    txtBemerkungen->setPlainText(start.bemerkungen);
+    txtBemerkungen->setzen(start.bemerkungen);
+    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, QString::number(gewaehlterMonat_), txtJahr->text(),
+                txtBemerkungen->toPlainText(), start.getippt};
 }
 
 void Eintragsdialog::optTag_Click(int index)

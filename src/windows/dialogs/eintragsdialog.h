@@ -2,20 +2,28 @@
 
 #include <QDialog>
 #include <QList>
+#include <array>
 #include <optional>
 
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QRadioButton;
 namespace core {
 class Eintragsbuch;
 }
 namespace ui {
+class Bemerkungsfeld;
 class Bildschaltflaeche;
 class Meldungen;
 } // namespace ui
+
+// The texts of the main window's detail fields, which a change starts from, and whether the user
+// typed over them there: such a field counts as changed even if the dialog leaves it.
+struct Eintragsstart {
+    QString bezeichnung, tag, monat, jahr, bemerkungen;
+    std::array<bool, 5> getippt{}; // by store::Feld
+};
 
 // The modal dialog that creates an entry (frmEintragNeu) or changes the shown one
 // (frmEintragAendern). Both modes share controls and date display; a successful save stores the
@@ -25,10 +33,7 @@ class Eintragsdialog : public QDialog {
 public:
     enum class Art { Neu, Aendern };
 
-    // The texts of the main window's detail fields, which a change starts from.
-    struct Startwerte {
-        QString bezeichnung, tag, monat, jahr, bemerkungen;
-    };
+    using Startwerte = Eintragsstart;
 
     // For Art::Aendern, `eintrag` is the record the main window shows.
     Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
@@ -66,6 +71,9 @@ private:
     qint16 gewaehlterMonat_ = 0;
     qint16 eingegebenesJahr_ = 0;
     bool jahrGezeigt_ = false; // the change dialog opened with a year in txtJahr
+    // What the change dialog showed once opened: a field still showing it is not written, so a
+    // stored value the field cannot hold in full is never cut.
+    Startwerte ausgang_;
 
     QLineEdit* txtBezeichnung = nullptr;
     QList<QRadioButton*> optTag;
@@ -74,7 +82,7 @@ private:
     QButtonGroup* monate_ = nullptr;
     QLineEdit* txtJahr = nullptr;
     QLabel* lblAnzeige = nullptr;
-    QPlainTextEdit* txtBemerkungen = nullptr;
+    ui::Bemerkungsfeld* txtBemerkungen = nullptr;
     ui::Bildschaltflaeche* cmdSpeichern = nullptr;
     ui::Bildschaltflaeche* cmdAbbrechen = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "eintragsdialog.h"
 
 #include "windows/common/aussehen.h"
+#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/farben.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 namespace {
@@ -101,13 +101,11 @@ void Eintragsdialog::steuerelementeAnlegen()
     lblAnzeige->setFont(schrift(24));
 
     auto* frame5 = rahmen(this, "Frame5", QStringLiteral("Bemerkungen"), {8, 288, 449, 129});
-    txtBemerkungen = new QPlainTextEdit(frame5);
+    txtBemerkungen = new ui::Bemerkungsfeld(frame5);
     txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
     txtBemerkungen->setAccessibleName(QStringLiteral("Bemerkungen"));
     txtBemerkungen->setGeometry(8, 16, 433, 105);
     txtBemerkungen->setFont(schrift(9.75));
-    txtBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtBemerkungen->setTabChangesFocus(true);
 
     cmdSpeichern = new ui::Bildschaltflaeche(QStringLiteral("Speichern"), farben::dialogtaste, this);
     cmdSpeichern->setObjectName(QStringLiteral("cmdSpeichern"));

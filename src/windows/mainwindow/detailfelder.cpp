@@ -2,12 +2,12 @@
 
 #include "core/eintrag.h"
 #include "windows/common/aussehen.h"
+#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/farben.h"
 #include "windows/common/twips.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -35,13 +35,11 @@ Detailfelder::Detailfelder(QWidget* fenster)
     txtMonat = textfeld(Frame10, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
     txtJahr = textfeld(Frame10, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
 
-    txtBemerkungen = new QPlainTextEdit(Frame10);
+    txtBemerkungen = new ui::Bemerkungsfeld(Frame10);
     txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
     txtBemerkungen->setAccessibleName(QStringLiteral("Bemerkungen"));
     txtBemerkungen->setGeometry(twips(120, 1200, 4935, 1815));
     txtBemerkungen->setFont(ui::msSansSerif());
-    txtBemerkungen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtBemerkungen->setTabChangesFocus(true);
     ui::feldhintergrund(txtBemerkungen, farben::detailfeld);
     txtBemerkungen->setEnabled(false);
 }
@@ -77,6 +75,21 @@ void Detailfelder::zeigen(const core::Feldtexte& eintrag)
     if (eintrag.jahr)
         txtJahr->setText(*eintrag.jahr);
     if (eintrag.Bemerkungen)
-        txtBemerkungen->setPlainText(*eintrag.Bemerkungen);
+        txtBemerkungen->setzen(*eintrag.Bemerkungen);
     angezeigt_ = eintrag.id;
+    gezeigt_ = texte();
+}
+
+QStringList Detailfelder::texte() const
+{
+    return {txtBezeichnung->text(), txtTag->text(), txtMonat->text(), txtJahr->text(), txtBemerkungen->toPlainText()};
+}
+
+Eintragsstart Detailfelder::startwerte() const
+{
+    const QStringList jetzt = texte();
+    Eintragsstart start{jetzt[0], jetzt[1], jetzt[2], jetzt[3], jetzt[4], {}};
+    for (int i = 0; i < jetzt.size(); ++i)
+        start.getippt[std::size_t(i)] = i >= gezeigt_.size() || jetzt[i] != gezeigt_[i];
+    return start;
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "windows/dialogs/eintragsdialog.h"
+
 #include <QtGlobal>
 #include <optional>
 
 class QGroupBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
+namespace ui {
+class Bemerkungsfeld;
+}
 namespace core {
 struct Feldtexte;
 }
@@ -24,14 +28,20 @@ public:
     void zeigen(const core::Feldtexte& eintrag);
     // The record the panel shows, if any; the commands act on it and on nothing else.
     std::optional<qint64> angezeigt() const { return angezeigt_; }
+    // What a change of the shown entry starts from: the fields' texts, and which of them the user
+    // typed over since the entry was shown.
+    Eintragsstart startwerte() const;
 
     QGroupBox* Frame10;
     QLineEdit* txtBezeichnung;
     QLineEdit* txtTag;
     QLineEdit* txtMonat;
     QLineEdit* txtJahr;
-    QPlainTextEdit* txtBemerkungen;
+    ui::Bemerkungsfeld* txtBemerkungen;
 
 private:
+    QStringList texte() const;
+
     std::optional<qint64> angezeigt_;
+    QStringList gezeigt_; // the texts as the entry was shown, by store::Feld
 };

@@ -1,6 +1,7 @@
 #include "frmgedenkbuch.h"
 
 #include "core/anzeigezeile.h"
+#include "core/durchlauf.h"
 #include "core/programm.h"
 #include "core/tage.h"
 #include "core/uhr.h"
@@ -9,6 +10,7 @@
 #include "windows/common/bilder.h"
 #include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
+#include "windows/common/meldungen.h"
 #include "windows/daywindow/tagesfenster.h"
 
 #include <QGroupBox>
@@ -39,6 +41,11 @@ void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
     const core::Eintragsbuch::Bestand bestand = buch_.alle();
+    if (bestand.durchlauf.fehler)
+        dienste_.meldungen.hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen "
+                                                  "nur die gelesenen.\n\n%1")
+                                       .arg(core::fehlertext(*bestand.durchlauf.fehler)),
+                                   QStringLiteral("Einträge unvollständig"));
 
     lstGedenkbuch->leeren();
     lstGedenkbuch->hinzufuegen(core::listenaufbau(bestand.eintraege, heute.year()));

@@ -48,6 +48,9 @@ private:
     void auswahlAufheben();
     // Whether "Löschen" and "Ändern" are available.
     void befehleFreigeben(bool frei);
+    // The entry of a chosen line could not be read: nothing stays shown or selected, the user is
+    // told why, and the lists are refreshed when the entry is gone.
+    void eintragNichtLesbar(const store::StoreError& fehler);
 
     QList<QWidget*> detailfeldflaechen() const;
     void lstGedenkbuch_Click(int row);

@@ -2,8 +2,10 @@
 // commands below the detail panel and what the dialogs they open give back.
 #include "frmgedenkbuch.h"
 
+#include "core/durchlauf.h"
 #include "core/uhr.h"
 #include "detailfelder.h"
+#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/fensterdienst.h"
 #include "windows/common/listenfeld.h"
@@ -14,7 +16,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 void frmGedenkbuch::ereignisseVerbinden()
 {
@@ -36,14 +37,26 @@ void frmGedenkbuch::befehleFreigeben(bool frei)
 }
 
 // Each line carries the identity of its record, so the panel ends on exactly the entry whose line
-// was picked, also among entries with equal or prefixed names.
+// was picked, also among entries with equal or prefixed names, or on none.
 void frmGedenkbuch::lstGedenkbuch_Click(int row)
 {
     try {
         detail_->zeigen(buch_.lesen(lstGedenkbuch->id(row)));
-    } catch (const store::StoreError&) {
-        // removed behind the list: the panel stays as it is
+    } catch (const store::StoreError& fehler) {
+        eintragNichtLesbar(fehler);
     }
+}
+
+void frmGedenkbuch::eintragNichtLesbar(const store::StoreError& fehler)
+{
+    lstGedenkbuch->waehlen(-1);
+    detail_->ruhezustand();
+    befehleFreigeben(false);
+    dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
+                               QStringLiteral("Eintrag nicht angezeigt"));
+    // Under another program's lock a refresh would only wait again; a removed entry leaves its line.
+    if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz)
+        auffrischen();
 }
 
 bool frmGedenkbuch::eintragWaehlen(qint64 id)
@@ -71,11 +84,12 @@ void frmGedenkbuch::eintragZeigen(qint64 id)
     if (!eintragWaehlen(id)) {
         try {
             detail_->zeigen(buch_.lesen(id));
-        } catch (const store::StoreError&) {
-            // removed behind the lists: the panel stays as it is
+        } catch (const store::StoreError& fehler) {
+            eintragNichtLesbar(fehler);
+            return;
         }
     }
-    befehleFreigeben(true);
+    befehleFreigeben(detail_->angezeigt().has_value());
 }
 
 void frmGedenkbuch::auswahlAufheben()
@@ -116,7 +130,7 @@ void frmGedenkbuch::cmdEintragNeu_Click()
 
 void frmGedenkbuch::cmdSuchen_Click()
 {
-    frmSuche dialog(buch_, dienste_.uhr, this);
+    frmSuche dialog(buch_, dienste_.uhr, dienste_.meldungen, this);
     dienste_.fenster.modalZeigen(dialog);
     switch (dialog.ausgang()) {
     case frmSuche::Ausgang::Uebernommen:
@@ -137,9 +151,7 @@ void frmGedenkbuch::cmdAenderung_Click()
     const auto eintrag = detail_->angezeigt();
     if (!eintrag)
         return; // no entry shown, nothing the user could mean
-    const Eintragsdialog::Startwerte start{detail_->txtBezeichnung->text(), detail_->txtTag->text(),
-                                           detail_->txtMonat->text(), detail_->txtJahr->text(),
-                                           detail_->txtBemerkungen->toPlainText()};
+    const Eintragsstart start = detail_->startwerte();
     if (!Eintragsdialog::aenderungMoeglich(start)) {
         dienste_.meldungen.hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
                                                   "Bitte wählen Sie den Eintrag noch einmal aus."),
@@ -164,8 +176,13 @@ void frmGedenkbuch::cmdLoeschen_Click()
     try {
         buch_.loeschen(*eintrag);
     } catch (const store::StoreError& fehler) {
-        dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(fehler.meldung()),
+        dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
                                    QStringLiteral("Fehler beim Löschen"));
+        if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz) {
+            detail_->ruhezustand(); // another program removed it: nothing left to show
+            auffrischen();
+            befehleFreigeben(false);
+        }
         return;
     }
     detail_->ruhezustand();

@@ -3,6 +3,7 @@
 
 #include "core/programm.h"
 #include "detailfelder.h"
+#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bilder.h"
 #include "windows/common/bildschaltflaeche.h"
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 namespace {

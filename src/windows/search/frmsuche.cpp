@@ -1,19 +1,21 @@
 #include "frmsuche.h"
 
+#include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "core/uhr.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
+#include "windows/common/meldungen.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
-frmSuche::frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, QWidget* parent)
-    : QDialog(parent), buch_(buch), uhr_(uhr)
+frmSuche::frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, ui::Meldungen& meldungen, QWidget* parent)
+    : QDialog(parent), buch_(buch), uhr_(uhr), meldungen_(meldungen)
 {
     steuerelementeAnlegen();
     connect(txtSuche, &QLineEdit::textChanged, this, &frmSuche::txtSuche_Change);
@@ -99,7 +101,13 @@ void frmSuche::cmdSuchStart_Click()
     lstSuchergebnisse->setEnabled(true);
     lstSuchergebnisse->leeren();
     core::Eintragsbuch::Suchergebnis ergebnis = buch_.suchen(txtSuche->text(), uhr_.heute().year());
-    if (ergebnis.treffer.isEmpty()) {
+    if (ergebnis.durchlauf.fehler) {
+        // What was found stays listed, but an empty list is no answer: the rest was never read.
+        meldungen_.hinweis(QStringLiteral("Die Suche konnte nicht alle Einträge lesen.\n\n%1")
+                               .arg(core::fehlertext(*ergebnis.durchlauf.fehler)),
+                           QStringLiteral("Suche unvollständig"));
+        lstSuchergebnisse->setEnabled(!ergebnis.treffer.isEmpty());
+    } else if (ergebnis.treffer.isEmpty()) {
         lstSuchergebnisse->hinzufuegen(QStringLiteral("Keinen Eintrag gefunden"));
         lstSuchergebnisse->setEnabled(false);
         return;

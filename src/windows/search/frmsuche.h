@@ -10,6 +10,7 @@ class Uhr;
 namespace ui {
 class Bildschaltflaeche;
 class Listenfeld;
+class Meldungen;
 } // namespace ui
 
 // The modal search dialog: entries whose name contains the term (upper and lower case distinct)
@@ -19,7 +20,7 @@ class frmSuche : public QDialog {
 public:
     enum class Ausgang { Offen, Uebernommen, Abgebrochen };
 
-    frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, QWidget* parent);
+    frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, ui::Meldungen& meldungen, QWidget* parent);
 
     Ausgang ausgang() const { return ausgang_; }
     // The entry of the chosen result line, after Ausgang::Uebernommen.
@@ -38,6 +39,7 @@ private:
 
     core::Eintragsbuch& buch_;
     const core::Uhr& uhr_;
+    ui::Meldungen& meldungen_;
     Ausgang ausgang_ = Ausgang::Offen;
     qint64 auswahl_ = -1;
     QLineEdit* txtSuche = nullptr;

@@ -1,5 +1,6 @@
 #include "frmstart.h"
 
+#include "core/durchlauf.h"
 #include "core/programm.h"
 #include "store/store.h"
 #include "store/storeerror.h"
@@ -36,13 +37,28 @@ std::unique_ptr<store::Store> frmStart::Form_Load(ui::Meldungen& meldungen)
     lblVersion->setText(core::versionstext);
     try {
         return store::Store::open(store::dateiname);
-    } catch (const store::StoreError&) {
-        meldungen.hinweis(QStringLiteral("Die Datei %1 konnte nicht gefunden werden. "
-                                         "Sie muss sich im Programmordner befinden.")
-                              .arg(store::dateiname),
+    } catch (const store::StoreError& fehler) {
+        meldungen.hinweis(fehler.art() == store::StoreError::Art::DateiFehlt
+                              ? QStringLiteral("Die Datei %1 konnte nicht gefunden werden. "
+                                               "Sie muss sich im Programmordner befinden.").arg(store::dateiname)
+                              : core::fehlertext(fehler),
                           QStringLiteral("Ladefehler"));
         return nullptr;
     }
+}
+
+bool frmStart::dateiPruefen(store::Store& store, ui::Meldungen& meldungen)
+{
+    try {
+        if (store.pruefen().isEmpty())
+            return true;
+        meldungen.hinweis(core::fehlertext({store::StoreError::Art::Beschaedigt,
+                                            QStringLiteral("Die Datei %1 ist beschädigt.").arg(store::dateiname)}),
+                          QStringLiteral("Ladefehler"));
+    } catch (const store::StoreError& fehler) {
+        meldungen.hinweis(core::fehlertext(fehler), QStringLiteral("Ladefehler"));
+    }
+    return false;
 }
 
 void frmStart::paintEvent(QPaintEvent*)

@@ -18,8 +18,11 @@ public:
     explicit frmStart(QWidget* parent = nullptr);
 
     // Shows the version and opens daten.mdb in the working directory. On failure it tells the user
-    // with "Ladefehler" and gives nothing back; the program then ends.
+    // why under "Ladefehler" and gives nothing back; the program then ends.
     std::unique_ptr<store::Store> Form_Load(ui::Meldungen& meldungen);
+    // Checks the opened file's structure; a damaged file, or one another program keeps locked, is
+    // told under "Ladefehler" and gives false.
+    bool dateiPruefen(store::Store& store, ui::Meldungen& meldungen);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

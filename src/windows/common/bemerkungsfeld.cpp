@@ -1,0 +1,61 @@
+#include "bemerkungsfeld.h"
+
+#include <QMimeData>
+#include <QTextBlock>
+
+namespace ui {
+
+namespace {
+
+constexpr qsizetype langerLauf = 2000;
+
+bool hatLangenLauf(QStringView text)
+{
+    qsizetype lauf = 0;
+    for (QChar c : text) {
+        lauf = c.isSpace() ? 0 : lauf + 1;
+        if (lauf > langerLauf)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Bemerkungsfeld::Bemerkungsfeld(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(true);
+    // Typing a long run by hand: the block being typed in is the one to look at.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        const QTextBlock block = textCursor().block();
+        if (block.length() > langerLauf)
+            umbruchFuer(block.text(), false);
+    });
+}
+
+void Bemerkungsfeld::setzen(const QString& text)
+{
+    umbruchFuer(text, true);
+    setPlainText(text);
+}
+
+void Bemerkungsfeld::insertFromMimeData(const QMimeData* quelle)
+{
+    if (quelle->hasText())
+        umbruchFuer(quelle->text(), false);
+    QPlainTextEdit::insertFromMimeData(quelle);
+}
+
+void Bemerkungsfeld::umbruchFuer(QStringView text, bool ersetzt)
+{
+    const bool lang = hatLangenLauf(text);
+    if (lang && wordWrapMode() != QTextOption::WrapAnywhere) {
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    } else if (!lang && ersetzt && wordWrapMode() != QTextOption::WrapAtWordBoundaryOrAnywhere) {
+        clear(); // the old text is not laid out again in the new mode
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace ui {
+
+// A box for remarks: several lines, a vertical scroll bar always there, Tab moves on. Lines wrap
+// at word boundaries; a text with a very long run without a blank wraps anywhere instead, since
+// finding word boundaries where there are none takes time that grows with the square of the run
+// (a megabyte of it would freeze the window for minutes). The choice is made before a text goes
+// in, whether it is shown, pasted or dropped.
+class Bemerkungsfeld : public QPlainTextEdit {
+public:
+    explicit Bemerkungsfeld(QWidget* parent = nullptr);
+    // Shows a text in place of the present one.
+    void setzen(const QString& text);
+
+protected:
+    void insertFromMimeData(const QMimeData* quelle) override;
+
+private:
+    void umbruchFuer(QStringView text, bool ersetzt);
+};
+
+} // namespace ui
