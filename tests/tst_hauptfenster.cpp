@@ -4,7 +4,9 @@
 #include "app/programm.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -191,6 +193,65 @@ private slots:
         QCOMPARE(p.bild(), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna Berg", "Liste: 02-02 Bert / 06-10 Anna Berg",
                                         "Angaben: aus:||||", "Befehle: -"}));
         QCOMPARE(p.db.saetze(), QStringList({"Anna Berg|10|6|-|-", "Bert|2|2|-|-"}));
+    }
+
+    void tagWechsel_data()
+    {
+        QTest::addColumn<QDate>("neu");
+        QTest::addColumn<int>("gezeigt"); // the line of the full list shown before, -1 for none
+        QTest::newRow("Mitternacht") << QDate(2026, 12, 31) << -1;
+        QTest::newRow("Neujahr, mit gezeigtem Eintrag") << QDate(2027, 1, 1) << 1;
+        QTest::newRow("Tage später aus dem Standby") << QDate(2027, 1, 5) << 0;
+    }
+
+    // When the date changes, the window shows what a start on the new day shows: captions, counts,
+    // day lists and ages, the next anniversary at the top. An entry shown stays shown, its line
+    // selected, the commands as they were.
+    void tagWechsel()
+    {
+        QFETCH(QDate, neu);
+        QFETCH(int, gezeigt);
+        const Eintraege bestand{{"Silvester", 31, 12, 2000}, {"Neujahrskind", 1, 1, 2000}, {"Heute", 30, 12}, {"Drei", 3, 1, 1990}};
+        Fensterprobe p(QDate(2026, 12, 30), bestand);
+        Testdienste t(neu);
+        frmGedenkbuch frisch(t.dienste, p.db.oeffnen());
+        auto& frischeListe = *frisch.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
+        const qint64 id = gezeigt >= 0 ? p.voll().id(gezeigt) : -1;
+        if (gezeigt >= 0) {
+            p.voll().waehlen(gezeigt);
+            p.mausInDieListe();
+        }
+        p.t.uhr.stellen(neu);
+        for (int row = 0; row < frischeListe.anzahl(); ++row) {
+            if (frischeListe.id(row) == id) {
+                frischeListe.waehlen(row);
+                QTest::mousePress(frischeListe.viewport(), Qt::LeftButton, {}, QPoint(20, frischeListe.height() - 10));
+            }
+        }
+        QCOMPARE(p.bild(), bild(frisch));
+        for (int k = 0; k < 9; ++k)
+            QCOMPARE(p.titel(k), frisch.findChild<QGroupBox*>(QStringLiteral("Frame%1").arg(k + 1))->title());
+    }
+
+    // An open dialog is not disturbed by a new day; the window catches up when it closes. A word
+    // from the clock without a new date changes nothing.
+    void tagWechselHinterDialog()
+    {
+        Fensterprobe p(QDate(2026, 12, 30), {{"Silvester", 31, 12, 2000}});
+        zeileAnklicken(p.voll(), 0);
+        const QStringList vorher = p.bild();
+        p.t.uhr.stellen(QDate(2026, 12, 30));
+        QCOMPARE(p.bild(), vorher);
+        QStringList imDialog;
+        p.mitDialog("cmdSuchen", [&](QDialog& d) {
+            p.t.uhr.stellen(QDate(2027, 1, 1));
+            imDialog = p.bild();
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        QCOMPARE(imDialog, vorher);
+        QCOMPARE(p.bild(), QStringList({"Tage: 0 1 0 0 0 0 0 0 0", "Gestern: Silvester (26.)", "Liste: 12-31 Silvester (27.)",
+                                        "Angaben: aus:||||", "Befehle: -"}));
+        QCOMPARE(p.titel(2), QStringLiteral("Heute: Freitag, 01.01.2027 (0)"));
     }
 
     // No counts for an empty store; a refresh never appends a second count; it leaves no line

@@ -4,6 +4,8 @@
 #include "datum.h"
 #include "zahlen.h"
 
+#include <QHash>
+
 namespace core {
 
 QDate slotdatum(int slot, QDate heute)
@@ -11,26 +13,41 @@ QDate slotdatum(int slot, QDate heute)
     return heute.addDays(slot - heuteSlot);
 }
 
+QString tagestitel(int abstand, QDate heute)
+{
+    static const char* const woerter[5] = {"Vorgestern: ", "Gestern: ", "Heute: ", "Morgen: ", "Übermorgen: "};
+    const QString wort = abstand >= -2 && abstand <= 2 ? QString::fromUtf8(woerter[abstand + 2]) : QString();
+    return wort + deutschesDatum(heute.addDays(abstand));
+}
+
 QString tagesanzeige(int slot, QDate heute)
 {
-    static const char* const vorsilben[tagesanzahl] = {
-        "Vorgestern: ", "Gestern: ", "Heute: ", "Morgen: ", "Übermorgen: ", "", "", "", ""};
-    return QString::fromUtf8(vorsilben[slot]) + deutschesDatum(slotdatum(slot, heute));
+    return tagestitel(slot - heuteSlot, heute);
+}
+
+QList<QList<Zeile>> tageslisten(const QList<Eintrag>& eintraege, const QList<QDate>& tage)
+{
+    QHash<int, qsizetype> tagNachDatum; // month * 100 + day; a date recurs at most once a year
+    for (qsizetype k = 0; k < tage.size(); ++k)
+        tagNachDatum.insert(tage[k].month() * 100 + tage[k].day(), k);
+    QList<QList<Zeile>> listen(tage.size());
+    for (const Eintrag& e : eintraege) {
+        const auto k = tagNachDatum.constFind(e.monat * 100 + e.tag);
+        if (k != tagNachDatum.cend() && e.tag >= 1 && e.tag <= 31)
+            listen[*k].append({e.Bezeichnung + altersZusatz(e.jahr, tage[*k].year()), e.id});
+    }
+    return listen;
 }
 
 Tageslisten erinnerungsaufbau(const QList<Eintrag>& eintraege, QDate heute)
 {
-    std::array<QDate, tagesanzahl> tage;
+    QList<QDate> tage;
     for (int k = 0; k < tagesanzahl; ++k)
-        tage[k] = slotdatum(k, heute);
-    Tageslisten listen;
-    for (const Eintrag& e : eintraege) {
-        for (int k = 0; k < tagesanzahl; ++k) {
-            if (e.tag == tage[k].day() && e.monat == tage[k].month())
-                listen[k].append({e.Bezeichnung + altersZusatz(e.jahr, tage[k].year()), e.id});
-        }
-    }
-    return listen;
+        tage.append(slotdatum(k, heute));
+    const QList<QList<Zeile>> listen = tageslisten(eintraege, tage);
+    Tageslisten fenster;
+    std::copy(listen.cbegin(), listen.cend(), fenster.begin());
+    return fenster;
 }
 
 QString mitAnzahl(const QString& titel, qsizetype anzahl)

@@ -16,15 +16,21 @@ inline constexpr int heuteSlot = 2;
 
 QDate slotdatum(int slot, QDate heute);
 
-// The caption of a slot: its relative-day word, if it has one, and its date,
-// "Heute: Mittwoch, 30.12.2026".
+// A day `abstand` days from today as captions name it: its relative-day word, if it has one
+// ("Vorgestern" to "Übermorgen"), and its date, "Heute: Mittwoch, 30.12.2026".
+QString tagestitel(int abstand, QDate heute);
+
+// The caption of a slot of the day window.
 QString tagesanzeige(int slot, QDate heute);
+
+// For each of the days, every entry whose day and month fall on it, in store order, as its name
+// with the age it reaches in that day's year. 29 February exists only in leap years; an entry of
+// 31 April never shows.
+QList<QList<Zeile>> tageslisten(const QList<Eintrag>& eintraege, const QList<QDate>& tage);
 
 using Tageslisten = std::array<QList<Zeile>, tagesanzahl>;
 
-// Every entry whose day and month fall on one of the nine days stands in that day's list, in
-// store order, as its name with the age it reaches in that day's year. 29 February exists only in
-// leap years; an entry of 31 April never shows.
+// The lists of the nine days of the day window.
 Tageslisten erinnerungsaufbau(const QList<Eintrag>& eintraege, QDate heute);
 
 // The caption with the number of its day's entries: "Heute: Mittwoch, 30.12.2026 (2)".

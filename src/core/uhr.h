@@ -1,19 +1,32 @@
 #pragma once
 
 #include <QDate>
+#include <QObject>
+
+class QTimer;
 
 namespace core {
 
-// Today's date. Tests put a clock with a fixed date in its place.
-class Uhr {
+// Today's date, and word when it changes: at midnight, after waking from standby, after the
+// clock was set. Tests put a clock in its place that they set by hand.
+class Uhr : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Uhr() = default;
     virtual QDate heute() const = 0;
+
+signals:
+    void datumGeaendert();
 };
 
+// The system's clock, looked at twice a minute.
 class SystemUhr final : public Uhr {
 public:
+    SystemUhr();
     QDate heute() const override { return QDate::currentDate(); }
+
+private:
+    QTimer* takt_;
+    QDate zuletzt_;
 };
 
 } // namespace core

@@ -9,11 +9,16 @@
 #include <QStringList>
 #include <functional>
 
-// A clock that tells the day a test gives it.
+// A clock that tells the day a test gives it, and a new one when the test sets it.
 class FesteUhr final : public core::Uhr {
 public:
     explicit FesteUhr(QDate heute) : heute_(heute) {}
     QDate heute() const override { return heute_; }
+    void stellen(QDate heute)
+    {
+        heute_ = heute;
+        emit datumGeaendert();
+    }
 
 private:
     QDate heute_;

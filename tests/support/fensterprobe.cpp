@@ -42,8 +42,11 @@ QString Fensterprobe::titel(int slot) const
     return finden<QGroupBox>(QStringLiteral("Frame%1").arg(slot + 1))->title();
 }
 
-QStringList Fensterprobe::bild() const
+QStringList bild(const frmGedenkbuch& fenster)
 {
+    const auto finden = [&fenster](const QString& name) { return fenster.findChild<QWidget*>(name); };
+    const auto titel = [&](int k) { return static_cast<QGroupBox*>(finden(QStringLiteral("Frame%1").arg(k + 1)))->title(); };
+    const auto tagesliste = [&](int k) -> const ui::Listenfeld& { return *static_cast<ui::Listenfeld*>(finden(QStringLiteral("List%1").arg(k))); };
     static const QRegularExpression anzahl(QStringLiteral(" \\((\\d+)\\)$"));
     QStringList zaehler, tage;
     for (int k = 0; k < 9; ++k) {
@@ -56,7 +59,7 @@ QStringList Fensterprobe::bild() const
     QStringList bild{QStringLiteral("Tage: ") + (zaehler.count(QStringLiteral("-")) == 9 ? QStringLiteral("-") : zaehler.join(u' '))};
     bild << tage;
 
-    const ui::Listenfeld& liste = voll();
+    const auto& liste = *static_cast<ui::Listenfeld*>(finden(QStringLiteral("lstGedenkbuch")));
     const int oben = liste.isVisible() ? liste.indexAt(QPoint(1, 1)).row() : -1;
     QStringList zeilen;
     for (int i = 0; i < liste.anzahl(); ++i)
@@ -67,18 +70,18 @@ QStringList Fensterprobe::bild() const
     QStringList texte;
     bool aktiv = true;
     for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr"}) {
-        texte << finden<QLineEdit>(QLatin1String(name))->text();
-        aktiv = aktiv && finden<QLineEdit>(QLatin1String(name))->isEnabled();
+        texte << static_cast<QLineEdit*>(finden(QLatin1String(name)))->text();
+        aktiv = aktiv && static_cast<QLineEdit*>(finden(QLatin1String(name)))->isEnabled();
     }
-    auto* bemerkungen = finden<QPlainTextEdit>(QStringLiteral("txtBemerkungen"));
+    auto* bemerkungen = static_cast<QPlainTextEdit*>(finden(QStringLiteral("txtBemerkungen")));
     texte << bemerkungen->toPlainText();
     aktiv = aktiv && bemerkungen->isEnabled();
     bild << QStringLiteral("Angaben: ") + (aktiv ? QString() : QStringLiteral("aus:")) + texte.join(u'|');
 
     QStringList an;
     for (const char* name : {"cmdLoeschen", "cmdAenderung"}) {
-        if (finden<QPushButton>(QLatin1String(name))->isEnabled())
-            an << finden<QPushButton>(QLatin1String(name))->text();
+        if (static_cast<QPushButton*>(finden(QLatin1String(name)))->isEnabled())
+            an << static_cast<QPushButton*>(finden(QLatin1String(name)))->text();
     }
     bild << QStringLiteral("Befehle: ") + (an.isEmpty() ? QStringLiteral("-") : an.join(u' '));
     return bild;

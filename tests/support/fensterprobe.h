@@ -10,6 +10,15 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
+// What a main window shows, one line a part:
+//   "Tage: 0 0 2 0 0 0 0 0 0"        the counts of the nine captions ("Tage: -" without)
+//   "Heute: Zora (36.) / Anna"         each day list with lines, by its caption's first word
+//   "Liste: 01-01 A / [02-02 B]"       the full list; [selected], ^ before the top line once
+//                                       the list is scrolled
+//   "Angaben: Anna|10|6|1990|"         the detail panel, "aus:" before it when disabled
+//   "Befehle: Löschen Ändern"          the entry commands available ("-" for none)
+QStringList bild(const frmGedenkbuch& fenster);
+
 // A main window on a real database file with a fixed day, read and driven by object names.
 class Fensterprobe {
 public:
@@ -17,14 +26,7 @@ public:
                           store::Store::Zugriff zugriff = store::Store::Zugriff::Schreiben);
     ~Fensterprobe();
 
-    // What the window shows, one line a part:
-    //   "Tage: 0 0 2 0 0 0 0 0 0"        the counts of the nine captions ("Tage: -" without)
-    //   "Heute: Zora (36.) / Anna"         each day list with lines, by its caption's first word
-    //   "Liste: 01-01 A / [02-02 B]"       the full list; [selected], ^ before the top line once
-    //                                       the list is scrolled
-    //   "Angaben: Anna|10|6|1990|"         the detail panel, "aus:" before it when disabled
-    //   "Befehle: Löschen Ändern"          the entry commands available ("-" for none)
-    QStringList bild() const;
+    QStringList bild() const { return ::bild(*fenster_); }
 
     frmGedenkbuch& fenster() { return *fenster_; }
     template <typename T> T* finden(const QString& name) const { return fenster_->findChild<T*>(name); }

@@ -28,3 +28,6 @@ struct Unterbefehl {
 };
 
 int neu(const Aufruf& aufruf);
+int heute(const Aufruf& aufruf);
+int erinnern(const Aufruf& aufruf);
+int anmeldung(const Aufruf& aufruf);

@@ -11,6 +11,18 @@ namespace {
 
 const std::array unterbefehle = {
     Unterbefehl{"neu", "neu", "legt eine leere daten.mdb an; eine vorhandene bleibt unberührt.", neu},
+    Unterbefehl{"heute", "heute [TAGE] [--datum DATUM]",
+                "zeigt die Einträge von heute und den TAGE folgenden Tagen (ohne Angabe 2, höchstens 365),\n"
+                "einen Block je Tag mit Einträgen; mit --datum (JJJJ-MM-TT oder TT.MM.JJJJ) ab diesem Tag.",
+                heute},
+    Unterbefehl{"erinnern", "erinnern [--datum DATUM]",
+                "zeigt die Einträge von heute und morgen als Benachrichtigung auf dem Bildschirm;\n"
+                "ohne Einträge geschieht nichts.",
+                erinnern},
+    Unterbefehl{"anmeldung", "anmeldung erinnern|fenster|aus",
+                "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern) für die Datei im\n"
+                "persönlichen Datenordner, das Fenster (fenster), oder nichts (aus).",
+                anmeldung},
 };
 
 QString hilfe()

@@ -40,12 +40,13 @@ void frmGedenkbuch::Form_Load()
 void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
+    tag_ = heute;
     const core::Eintragsbuch::Bestand bestand = buch_.alle();
     if (bestand.durchlauf.fehler)
-        dienste_.meldungen.hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen "
+        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen "
                                                   "nur die gelesenen.\n\n%1")
-                                       .arg(core::fehlertext(*bestand.durchlauf.fehler)),
-                                   QStringLiteral("Einträge unvollständig"));
+                    .arg(core::fehlertext(*bestand.durchlauf.fehler)),
+                QStringLiteral("Einträge unvollständig"));
 
     lstGedenkbuch->leeren();
     lstGedenkbuch->hinzufuegen(core::listenaufbau(bestand.eintraege, heute.year()));

@@ -4,10 +4,12 @@
 #include "store/cursor.h"
 #include "windows/common/dienste.h"
 
+#include <QDate>
 #include <QWidget>
 #include <memory>
 
 class Detailfelder;
+class QDialog;
 class QLabel;
 class Tagesfenster;
 namespace ui {
@@ -52,6 +54,17 @@ private:
     // told why, and the lists are refreshed when the entry is gone.
     void eintragNichtLesbar(const store::StoreError& fehler);
 
+    // A new day: the window shows what a start on it would show, and an entry shown stays shown
+    // with its line selected and the commands as they were. While a modal dialog or message box
+    // is open, the window catches up when the last one closes.
+    void datumGeaendert();
+    void tagWechseln();
+    // Modal dialogs and message boxes of the main window, counted while they are open.
+    void dialogZeigen(QDialog& dialog);
+    void hinweis(const QString& text, const QString& titel);
+    bool frage(const QString& text, const QString& titel);
+    void modalOffenBeenden();
+
     QList<QWidget*> detailfeldflaechen() const;
     void lstGedenkbuch_Click(int row);
     void cmdLoeschen_Click();
@@ -60,6 +73,9 @@ private:
     void cmdSuchen_Click();
 
     ui::Dienste& dienste_;
+    int modalOffen_ = 0;
+    bool tagNachholen_ = false;
+    QDate tag_; // the day the window shows
     std::unique_ptr<store::Store> store_;
     store::Cursor datGedenkbuch_;
     core::Eintragsbuch buch_;

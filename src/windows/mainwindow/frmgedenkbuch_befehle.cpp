@@ -26,6 +26,7 @@ void frmGedenkbuch::ereignisseVerbinden()
     connect(cmdEintragNeu, &QPushButton::clicked, this, &frmGedenkbuch::cmdEintragNeu_Click);
     connect(cmdSuchen, &QPushButton::clicked, this, &frmGedenkbuch::cmdSuchen_Click);
     connect(tagesfenster_, &Tagesfenster::eintragGewaehlt, this, &frmGedenkbuch::eintragZeigen);
+    connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
     for (QWidget* feld : detailfeldflaechen())
         feld->installEventFilter(this);
 }
@@ -52,7 +53,7 @@ void frmGedenkbuch::eintragNichtLesbar(const store::StoreError& fehler)
     lstGedenkbuch->waehlen(-1);
     detail_->ruhezustand();
     befehleFreigeben(false);
-    dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
+    hinweis(QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
                                QStringLiteral("Eintrag nicht angezeigt"));
     // Under another program's lock a refresh would only wait again; a removed entry leaves its line.
     if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz)
@@ -123,7 +124,7 @@ bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
 void frmGedenkbuch::cmdEintragNeu_Click()
 {
     Eintragsdialog dialog(Eintragsdialog::Art::Neu, buch_, dienste_.meldungen, this);
-    dienste_.fenster.modalZeigen(dialog);
+    dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
 }
@@ -131,7 +132,7 @@ void frmGedenkbuch::cmdEintragNeu_Click()
 void frmGedenkbuch::cmdSuchen_Click()
 {
     frmSuche dialog(buch_, dienste_.uhr, dienste_.meldungen, this);
-    dienste_.fenster.modalZeigen(dialog);
+    dialogZeigen(dialog);
     switch (dialog.ausgang()) {
     case frmSuche::Ausgang::Uebernommen:
         eintragZeigen(dialog.auswahl());
@@ -153,13 +154,13 @@ void frmGedenkbuch::cmdAenderung_Click()
         return; // no entry shown, nothing the user could mean
     const Eintragsstart start = detail_->startwerte();
     if (!Eintragsdialog::aenderungMoeglich(start)) {
-        dienste_.meldungen.hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
+        hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
                                                   "Bitte wählen Sie den Eintrag noch einmal aus."),
                                    QStringLiteral("Ändern nicht möglich"));
         return;
     }
     Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
-    dienste_.fenster.modalZeigen(dialog);
+    dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
 }
@@ -169,14 +170,14 @@ void frmGedenkbuch::cmdLoeschen_Click()
     const auto eintrag = detail_->angezeigt();
     if (!eintrag)
         return; // no entry shown, nothing the user could mean
-    if (!dienste_.meldungen.frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
+    if (!frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
                                   QStringLiteral("Sicherheitsfrage")))
         return;
 
     try {
         buch_.loeschen(*eintrag);
     } catch (const store::StoreError& fehler) {
-        dienste_.meldungen.hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
+        hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
                                    QStringLiteral("Fehler beim Löschen"));
         if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz) {
             detail_->ruhezustand(); // another program removed it: nothing left to show

@@ -1,0 +1,160 @@
+#include "datenbank.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QString aus, fehler;
+};
+
+// Runs gedenkbuch-daten in a folder with more environment; the event loop runs meanwhile, so a
+// service of this process can answer it.
+Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {})
+{
+    QProcess p;
+    p.setWorkingDirectory(ordner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& eintrag : umgebung)
+        env.insert(eintrag.section(u'=', 0, 0), eintrag.section(u'=', 1));
+    p.setProcessEnvironment(env);
+    QSignalSpy fertig(&p, &QProcess::finished);
+    p.start(QStringLiteral(GEDENKBUCH_DATEN), argumente);
+    if (!fertig.wait(20000))
+        return {-1, {}, QStringLiteral("hängt")};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A notification service that notes what it was asked to show.
+class Benachrichtigungen : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public slots:
+    QStringList GetCapabilities() { return {QStringLiteral("body"), QStringLiteral("body-markup")}; }
+    uint Notify(const QString& programm, uint, const QString& symbol, const QString& titel, const QString& text,
+                const QStringList& aktionen, const QVariantMap&, int)
+    {
+        gezeigt << QStringList{programm, symbol, titel, text, aktionen.join(u',')}.join(u'|');
+        return 1;
+    }
+
+public:
+    QStringList gezeigt;
+};
+
+const Eintraege bestand = {{"Silvester", 31, 12, 2000}, {"Tom & Jerry", 1, 1, 2000}, {"Heute", 30, 12}, {"Schalttag", 29, 2, 2000}};
+
+} // namespace
+
+class TestErinnerung : public QObject {
+    Q_OBJECT
+private slots:
+    void heute_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::newRow("drei Tage über Neujahr") << QStringList{"heute", "--datum", "2026-12-30"} << 0
+            << "Heute: Mittwoch, 30.12.2026\n  Heute\n  Ohne Jahr\n\nMorgen: Donnerstag, 31.12.2026\n  Silvester (26.)\n\n"
+               "Übermorgen: Freitag, 01.01.2027\n  Tom & Jerry (27.)\n";
+        QTest::newRow("nur heute") << QStringList{"heute", "0", "--datum", "31.12.2026"} << 0
+                                   << "Heute: Donnerstag, 31.12.2026\n  Silvester (26.)\n";
+        QTest::newRow("leere Tage fehlen") << QStringList{"heute", "5", "--datum", "2027-01-01"} << 0
+                                           << "Heute: Freitag, 01.01.2027\n  Tom & Jerry (27.)\n";
+        QTest::newRow("Schaltjahr") << QStringList{"heute", "1", "--datum", "2028-02-28"} << 0
+                                    << "Morgen: Dienstag, 29.02.2028\n  Schalttag (28.)\n";
+        QTest::newRow("Gemeinjahr") << QStringList{"heute", "1", "--datum", "2027-02-28"} << 0 << "";
+        QTest::newRow("365 Tage") << QStringList{"heute", "365", "--datum", "2027-03-01"} << 0
+            << "Donnerstag, 30.12.2027\n  Heute\n  Ohne Jahr\n\nFreitag, 31.12.2027\n  Silvester (27.)\n\n"
+               "Samstag, 01.01.2028\n  Tom & Jerry (28.)\n\nDienstag, 29.02.2028\n  Schalttag (28.)\n";
+        QTest::newRow("zu viele Tage") << QStringList{"heute", "366"} << 2 << "";
+        QTest::newRow("kein Datum") << QStringList{"heute", "--datum", "2027-02-30"} << 2 << "";
+    }
+
+    // The blocks of the days with entries, in order, with the age in each day's year; a record
+    // without a name is left out and hides nothing.
+    void heute()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, status);
+        QFETCH(QString, ausgabe);
+        Testdatenbank db;
+        db.hinzufuegen(bestand);
+        Fremdzugriff(db.pfad()).sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES (NULL, 30, 12, 2000, NULL), ('Ohne Jahr', 30, 12, NULL, NULL)"));
+        const Lauf lauf = werkzeug(argumente, db.ordner());
+        QCOMPARE(lauf.status, status);
+        QCOMPARE(lauf.aus, ausgabe);
+    }
+
+    void heuteOhneDatei()
+    {
+        QTemporaryDir leer;
+        const Lauf lauf = werkzeug({QStringLiteral("heute")}, leer.path());
+        QCOMPARE(lauf.status, 1);
+        QCOMPARE(lauf.fehler, QStringLiteral("Die Datei daten.mdb gibt es nicht.\n"));
+    }
+
+    // One notification on a private session bus, its title naming the first day, markup escaped;
+    // none for empty days; a clear message without service or bus, and never a hang.
+    void erinnern()
+    {
+        QProcess daemon;
+        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        QVERIFY(daemon.waitForReadyRead(10000));
+        const QString adresse = QString::fromUtf8(daemon.readLine()).trimmed();
+        QDBusConnection bus = QDBusConnection::connectToBus(adresse, QStringLiteral("testbus"));
+        Benachrichtigungen dienst;
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &dienst, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        Testdatenbank db;
+        db.hinzufuegen(bestand);
+        const QStringList aufBus = {QStringLiteral("DBUS_SESSION_BUS_ADDRESS=") + adresse};
+
+        QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus).status, 0);
+        QCOMPARE(werkzeug({"erinnern", "--datum", "2026-06-01"}, db.ordner(), aufBus).status, 0); // nothing to show
+        QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29"}, db.ordner(), aufBus).status, 0);
+        QCOMPARE(dienst.gezeigt, QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\n\n"
+                                              "Morgen: Freitag, 01.01.2027\nTom &amp; Jerry (27.)|",
+                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|"}));
+
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        const Lauf ohneDienst = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus);
+        const Lauf ohneBus = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), {"DBUS_SESSION_BUS_ADDRESS=unix:path=/nirgends"});
+        daemon.kill();
+        daemon.waitForFinished();
+        QCOMPARE(QStringList({QString::number(ohneDienst.status), ohneDienst.fehler, QString::number(ohneBus.status), ohneBus.fehler}),
+                 QStringList({"1", "Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst (org.freedesktop.Notifications); "
+                                   "die Erinnerung kann nicht gezeigt werden.\n",
+                              "1", "Es besteht keine Verbindung zum Sitzungsbus (DBUS_SESSION_BUS_ADDRESS); die Erinnerung kann "
+                                   "nicht gezeigt werden.\n"}));
+    }
+
+    // The autostart entry for each choice, with the per-user data folder quoted in its Exec line;
+    // switching replaces it, "aus" removes it, and no other file is touched.
+    void anmeldung()
+    {
+        QTemporaryDir heim;
+        const QStringList umgebung = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
+        const QString eintrag = heim.filePath(QStringLiteral("konfig/autostart/gedenkbuch.desktop"));
+        const QString werkzeugpfad = QStringLiteral(GEDENKBUCH_DATEN);
+        QStringList gelesen;
+        for (const char* art : {"erinnern", "fenster", "aus", "aus"}) {
+            const Lauf lauf = werkzeug({QStringLiteral("anmeldung"), QLatin1String(art)}, heim.path(), umgebung);
+            gelesen << QString::number(lauf.status) + u' ' + QString::fromUtf8(dateiinhalt(eintrag)).section(u'\n', 2, 3);
+        }
+        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + werkzeugpfad + " --ordner \""
+                                           + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch") + "\" erinnern",
+                                       "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad).path() + "/gedenkbuch-starten",
+                                       "0 ", "0 "}));
+        QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestErinnerung)
+#include "tst_erinnerung.moc"

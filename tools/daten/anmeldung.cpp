@@ -1,0 +1,91 @@
+// `gedenkbuch-daten anmeldung erinnern|fenster|aus`: what runs at login, as an autostart entry.
+#include "befehl.h"
+
+#include "core/datenordner.h"
+#include "core/programm.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString autostartDatei()
+{
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString basis = !xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(basis + QStringLiteral("/autostart/gedenkbuch.desktop"));
+}
+
+// One argument of an Exec line: quoted where the desktop entry rules ask for it, then escaped
+// as every string value of the file is.
+QString execArgument(QString argument)
+{
+    argument.replace(u'%', QStringLiteral("%%"));
+    static const QString reserviert = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    if (std::any_of(argument.cbegin(), argument.cend(), [](QChar c) { return reserviert.contains(c); })) {
+        QString zitiert;
+        for (QChar c : argument) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                zitiert += u'\\';
+            zitiert += c;
+        }
+        argument = u'"' + zitiert + u'"';
+    }
+    return argument.replace(u'\\', QStringLiteral("\\\\"));
+}
+
+bool schreiben(const QString& pfad, const QString& name, const QStringList& befehl)
+{
+    QStringList exec;
+    for (const QString& argument : befehl)
+        exec << execArgument(argument);
+    QDir().mkpath(QFileInfo(pfad).path());
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    datei.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=gedenkbuch\n"
+                               "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
+                    .arg(name, exec.join(u' '))
+                    .toUtf8());
+    return datei.commit();
+}
+
+} // namespace
+
+int anmeldung(const Aufruf& aufruf)
+{
+    const QString art = aufruf.argumente.value(0);
+    if (aufruf.argumente.size() != 1 || !QStringList{"erinnern", "fenster", "aus"}.contains(art))
+        return FalscherAufruf;
+    const QString pfad = autostartDatei();
+    if (art == QLatin1String("aus")) {
+        if (!QFile::exists(pfad)) {
+            aufruf.aus << QStringLiteral("Beim Anmelden lief schon nichts von %1.").arg(core::programmname) << Qt::endl;
+            return Erfolg;
+        }
+        if (!QFile::remove(pfad)) {
+            aufruf.fehler << QStringLiteral("%1 konnte nicht gelöscht werden.").arg(pfad) << Qt::endl;
+            return Fehlschlag;
+        }
+        aufruf.aus << QStringLiteral("Beim Anmelden läuft nun nichts mehr von %1 (%2 ist gelöscht).").arg(core::programmname, pfad)
+                   << Qt::endl;
+        return Erfolg;
+    }
+
+    // The programs are named by their full path, so the entry works wherever they were installed.
+    const QString ordner = QCoreApplication::applicationDirPath();
+    const bool erinnern = art == QLatin1String("erinnern");
+    const QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
+                                                      core::datenordner(), QStringLiteral("erinnern")}
+                                        : QStringList{ordner + QStringLiteral("/gedenkbuch-starten")};
+    if (!schreiben(pfad, erinnern ? core::programmname + QStringLiteral(": Erinnerung") : core::programmname, befehl)) {
+        aufruf.fehler << QStringLiteral("%1 konnte nicht geschrieben werden.").arg(pfad) << Qt::endl;
+        return Fehlschlag;
+    }
+    aufruf.aus << (erinnern ? QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und "
+                                             "morgen (%1).").arg(pfad)
+                            : QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad))
+               << Qt::endl;
+    return Erfolg;
+}

@@ -1,0 +1,47 @@
+#include "benachrichtigung.h"
+
+#include "core/programm.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+namespace {
+
+constexpr int wartezeitMs = 5000;
+
+QDBusMessage aufruf(const QString& methode)
+{
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                          QStringLiteral("/org/freedesktop/Notifications"),
+                                          QStringLiteral("org.freedesktop.Notifications"), methode);
+}
+
+const QString keinDienst = QStringLiteral("Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst "
+                                          "(org.freedesktop.Notifications); die Erinnerung kann nicht gezeigt werden.");
+
+} // namespace
+
+QString benachrichtigen(const QString& titel, const QString& text)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return QStringLiteral("Es besteht keine Verbindung zum Sitzungsbus (DBUS_SESSION_BUS_ADDRESS); "
+                              "die Erinnerung kann nicht gezeigt werden.");
+
+    // A service that reads markup in the text needs names such as "Tom & Jerry" escaped; one that
+    // does not would show the escapes.
+    const QDBusMessage faehigkeiten = bus.call(aufruf(QStringLiteral("GetCapabilities")), QDBus::Block, wartezeitMs);
+    if (faehigkeiten.type() != QDBusMessage::ReplyMessage)
+        return keinDienst;
+    const bool auszeichnung = faehigkeiten.arguments().value(0).toStringList().contains(QStringLiteral("body-markup"));
+
+    QDBusMessage zeigen = aufruf(QStringLiteral("Notify"));
+    const QVariantMap hinweise{{QStringLiteral("desktop-entry"), QStringLiteral("gedenkbuch")},
+                               {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
+    zeigen << core::programmname << 0u << QStringLiteral("gedenkbuch") << titel
+           << (auszeichnung ? text.toHtmlEscaped() : text) << QStringList() << hinweise << -1;
+    if (bus.call(zeigen, QDBus::Block, wartezeitMs).type() != QDBusMessage::ReplyMessage)
+        return keinDienst;
+    return {};
+}
