@@ -76,14 +76,4 @@ QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsna
     return feld;
 }
 
-void eingepasst(QLabel* label, const QString& text, qreal punkte)
-{
-    QFont schrift = label->font();
-    schrift.setPointSizeF(punkte);
-    while (QFontMetrics(schrift).horizontalAdvance(text) > label->width() && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 1);
-    label->setFont(schrift);
-    label->setText(text);
-}
-
 } // namespace ui

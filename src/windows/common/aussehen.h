@@ -23,8 +23,4 @@ void feldhintergrund(QWidget* widget, QColor farbe);
 // whole characters.
 QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsname, int laenge, const QRect& ort);
 
-// Sets the label's text in the given size, or in the largest smaller one in which it fits: the
-// sizes were made for a narrower font than most systems have.
-void eingepasst(QLabel* label, const QString& text, qreal punkte);
-
 } // namespace ui

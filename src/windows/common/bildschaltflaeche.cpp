@@ -34,12 +34,7 @@ void Bildschaltflaeche::paintEvent(QPaintEvent*)
     p.setBrush(verlauf);
     p.drawRoundedRect(rahmen, 4, 4);
 
-    // The face is small: a long text gets a smaller type rather than being cut off.
-    QFont schrift = font();
-    const int platz = width() - 6;
-    while (QFontMetrics(schrift).horizontalAdvance(text()) > platz && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
-    p.setFont(schrift);
+    p.setFont(font()); // fitted to the face, see ui::textEinpassen
     p.setPen(isEnabled() ? farben::tastenschrift : farben::tastenschriftAus);
     p.drawText(rect().translated(gedrueckt ? 1 : 0, gedrueckt ? 1 : 0), Qt::AlignCenter, text());
 

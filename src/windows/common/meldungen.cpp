@@ -1,5 +1,7 @@
 #include "meldungen.h"
 
+#include "einpassen.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -7,35 +9,34 @@
 
 namespace ui {
 
-namespace {
-
-QMessageBox* neuesFenster(const QString& text, const QString& titel)
+std::unique_ptr<QMessageBox> meldungsfenster(const QString& text, const QString& titel, bool frage)
 {
-    auto* box = new QMessageBox(QApplication::activeWindow());
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
     box->setIcon(QMessageBox::NoIcon);
     box->setWindowTitle(titel);
     box->setText(text);
+    if (frage) {
+        box->setDefaultButton(box->addButton(QStringLiteral("Ja"), QMessageBox::YesRole));
+        box->setEscapeButton(box->addButton(QStringLiteral("Nein"), QMessageBox::NoRole));
+    } else {
+        box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    }
+    // The box sizes itself to its text, wrapping it; only its buttons have a fixed room.
+    for (QAbstractButton* taste : box->buttons())
+        textEinpassen(taste);
     return box;
 }
 
-} // namespace
-
 void Meldungsfenster::hinweis(const QString& text, const QString& titel)
 {
-    std::unique_ptr<QMessageBox> box(neuesFenster(text, titel));
-    box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
-    box->exec();
+    meldungsfenster(text, titel, false)->exec();
 }
 
 bool Meldungsfenster::frage(const QString& text, const QString& titel)
 {
-    std::unique_ptr<QMessageBox> box(neuesFenster(text, titel));
-    QPushButton* ja = box->addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box->addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
-    box->setDefaultButton(ja);
-    box->setEscapeButton(nein);
+    const std::unique_ptr<QMessageBox> box = meldungsfenster(text, titel, true);
     box->exec();
-    return box->clickedButton() == ja;
+    return box->clickedButton() == box->defaultButton();
 }
 
 } // namespace ui

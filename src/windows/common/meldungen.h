@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
-class QWidget;
+class QMessageBox;
 
 namespace ui {
 
@@ -15,6 +16,9 @@ public:
     // A question with the buttons "Ja" and "Nein"; true only for "Ja".
     virtual bool frage(const QString& text, const QString& titel) = 0;
 };
+
+// A message box as the program shows it: no icon, "OK", or "Ja" and "Nein" for a question.
+std::unique_ptr<QMessageBox> meldungsfenster(const QString& text, const QString& titel, bool frage);
 
 class Meldungsfenster final : public Meldungen {
 public:

@@ -1,6 +1,7 @@
 #include "tagesfenster.h"
 
 #include "windows/common/aussehen.h"
+#include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
 #include "windows/common/twips.h"
@@ -46,6 +47,7 @@ void Tagesfenster::zeigen(const std::array<QString, core::tagesanzahl>& titel, c
 {
     for (int k = 0; k < core::tagesanzahl; ++k) {
         rahmen_[k]->setTitle(titel[k]);
+        ui::textEinpassen(rahmen_[k]);
         listen_[k]->leeren();
         listen_[k]->hinzufuegen(std::move(listen[k]));
     }

@@ -6,6 +6,7 @@
 #include "windows/common/aussehen.h"
 #include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
+#include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
 
 #include <QButtonGroup>
@@ -44,6 +45,7 @@ Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen&
     connect(cmdSpeichern, &QPushButton::clicked, this, &Eintragsdialog::cmdSpeichern_Click);
     connect(cmdAbbrechen, &QPushButton::clicked, this, &Eintragsdialog::cmdAbbrechen_Click);
     Form_Load(start);
+    ui::texteEinpassen(this);
 }
 
 bool Eintragsdialog::aenderungMoeglich(const Startwerte& start)
@@ -111,7 +113,8 @@ void Eintragsdialog::datumsanzeige()
     QString datum = core::zweistellig(gewaehlterTag_.toInt()) + u'.' + core::zweistellig(gewaehlterMonat_) + u'.';
     if (core::istJahr(eingegebenesJahr_))
         datum += QString::number(eingegebenesJahr_);
-    ui::eingepasst(lblAnzeige, datum, 24);
+    lblAnzeige->setText(datum);
+    ui::textEinpassen(lblAnzeige);
 }
 
 void Eintragsdialog::keyPressEvent(QKeyEvent* event)

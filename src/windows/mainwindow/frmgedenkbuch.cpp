@@ -8,6 +8,7 @@
 #include "detailfelder.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bilder.h"
+#include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
 #include "windows/common/meldungen.h"
@@ -35,6 +36,7 @@ void frmGedenkbuch::Form_Load()
     ui::hintergrund(detail_->Frame10, farben::rahmen);
     // The store was opened and checked by the start-up window; the cursor stands over it.
     auffrischen();
+    ui::texteEinpassen(this);
 }
 
 void frmGedenkbuch::auffrischen()

@@ -5,6 +5,7 @@
 #include "core/uhr.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bildschaltflaeche.h"
+#include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
 #include "windows/common/meldungen.h"
@@ -64,6 +65,7 @@ void frmSuche::steuerelementeAnlegen()
     setTabOrder(lstSuchergebnisse, cmdSuchStart);
     setTabOrder(cmdSuchStart, cmdAbbruch);
     txtSuche->setFocus();
+    ui::texteEinpassen(this);
 }
 
 void frmSuche::paintEvent(QPaintEvent*)

@@ -5,6 +5,7 @@
 #include "store/store.h"
 #include "store/storeerror.h"
 #include "windows/common/bilder.h"
+#include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
 #include "windows/common/meldungen.h"
 #include "windows/common/twips.h"
@@ -35,6 +36,7 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 std::unique_ptr<store::Store> frmStart::Form_Load(ui::Meldungen& meldungen)
 {
     lblVersion->setText(core::versionstext);
+    ui::texteEinpassen(this);
     try {
         return store::Store::open(store::dateiname);
     } catch (const store::StoreError& fehler) {
