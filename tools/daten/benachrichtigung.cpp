@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QScopeGuard>
 #include <QVariantMap>
 
 namespace {
@@ -24,7 +25,14 @@ const QString keinDienst = QStringLiteral("Auf dem Sitzungsbus antwortet kein Be
 
 QString benachrichtigen(const QString& titel, const QString& text)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    // A connection of its own, closed before the program ends: Qt's shared one would outlive the
+    // application and complain on the way out.
+    const QString name = QStringLiteral("gedenkbuch-erinnern");
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+    const auto schliessen = qScopeGuard([&] {
+        bus = QDBusConnection(QString());
+        QDBusConnection::disconnectFromBus(name);
+    });
     if (!bus.isConnected())
         return QStringLiteral("Es besteht keine Verbindung zum Sitzungsbus (DBUS_SESSION_BUS_ADDRESS); "
                               "die Erinnerung kann nicht gezeigt werden.");

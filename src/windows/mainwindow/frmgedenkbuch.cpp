@@ -45,8 +45,7 @@ void frmGedenkbuch::auffrischen()
     tag_ = heute;
     const core::Eintragsbuch::Bestand bestand = buch_.alle();
     if (bestand.durchlauf.fehler)
-        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen "
-                                                  "nur die gelesenen.\n\n%1")
+        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur die gelesenen.\n\n%1")
                     .arg(core::fehlertext(*bestand.durchlauf.fehler)),
                 QStringLiteral("Einträge unvollständig"));
 

@@ -54,7 +54,7 @@ void frmGedenkbuch::eintragNichtLesbar(const store::StoreError& fehler)
     detail_->ruhezustand();
     befehleFreigeben(false);
     hinweis(QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
-                               QStringLiteral("Eintrag nicht angezeigt"));
+            QStringLiteral("Eintrag nicht angezeigt"));
     // Under another program's lock a refresh would only wait again; a removed entry leaves its line.
     if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz)
         auffrischen();
@@ -155,8 +155,8 @@ void frmGedenkbuch::cmdAenderung_Click()
     const Eintragsstart start = detail_->startwerte();
     if (!Eintragsdialog::aenderungMoeglich(start)) {
         hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
-                                                  "Bitte wählen Sie den Eintrag noch einmal aus."),
-                                   QStringLiteral("Ändern nicht möglich"));
+                               "Bitte wählen Sie den Eintrag noch einmal aus."),
+                QStringLiteral("Ändern nicht möglich"));
         return;
     }
     Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
@@ -170,15 +170,14 @@ void frmGedenkbuch::cmdLoeschen_Click()
     const auto eintrag = detail_->angezeigt();
     if (!eintrag)
         return; // no entry shown, nothing the user could mean
-    if (!frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
-                                  QStringLiteral("Sicherheitsfrage")))
+    if (!frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"), QStringLiteral("Sicherheitsfrage")))
         return;
 
     try {
         buch_.loeschen(*eintrag);
     } catch (const store::StoreError& fehler) {
         hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
-                                   QStringLiteral("Fehler beim Löschen"));
+                QStringLiteral("Fehler beim Löschen"));
         if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz) {
             detail_->ruhezustand(); // another program removed it: nothing left to show
             auffrischen();
