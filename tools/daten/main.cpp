@@ -11,6 +11,28 @@ namespace {
 
 const std::array unterbefehle = {
     Unterbefehl{"neu", "neu", "legt eine leere daten.mdb an; eine vorhandene bleibt unberührt.", neu},
+    Unterbefehl{"import", "import [--probe] DATEI",
+                "übernimmt die Einträge einer vCard-Datei (2.1, 3.0, 4.0) oder einer CSV-Datei mit Kopfzeile,\n"
+                "alle in einem Zug oder gar keinen. Ein Geburtstag heißt wie der Kontakt, ein Hochzeitstag\n"
+                "„Hochzeitstag NAME“, ein Todestag „Todestag NAME“. Übersprungen wird, was keine Bezeichnung,\n"
+                "keinen Tag oder Monat hat, einen Tag, den es im Monat nie gibt, oder eine Bezeichnung, die\n"
+                "es schon gibt; die Zusammenfassung nennt Karte oder Zeile und den Grund.\n"
+                "--probe zeigt nur, was geschähe, und schreibt nichts.\n"
+                "Status: 0 alles übernommen, 3 einiges übersprungen, 4 nichts übernommen, 1 abgewiesen.",
+                importieren},
+    Unterbefehl{"export", "export --format csv|ics [--datei DATEI]",
+                "gibt die Einträge in Kalenderfolge aus: als CSV-Tabelle (UTF-8) oder als iCalendar-Datei mit\n"
+                "einem jährlichen ganztägigen Termin je Eintrag. Ohne --datei auf die Standardausgabe; eine\n"
+                "vorhandene Datei wird nicht überschrieben.",
+                exportieren},
+    Unterbefehl{"sichern", "sichern ZIEL",
+                "schreibt eine Kopie von daten.mdb mit demselben Kennwort in die neue Datei ZIEL und prüft sie;\n"
+                "das geht auch, während das Programm läuft.",
+                sichern},
+    Unterbefehl{"pruefen", "pruefen",
+                "prüft daten.mdb gründlich und nennt die Zahl der Einträge.\n"
+                "Status: 0 in Ordnung, 5 beschädigt oder keine Gedenkbuch-Datenbank.",
+                pruefen},
 };
 
 QString hilfe()
