@@ -98,11 +98,12 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
     if (rc != SQLITE_OK)
         throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
     sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
+    // The first reads below wait as well while another program commits.
+    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
     schluesselSetzen(v.db);
     sqlcipherPruefen(v.db);
     tabellePruefen(v.db);
     execute(v.db, seitenspeicher);
-    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
     return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben())));
 }
 
