@@ -1,7 +1,5 @@
 #include "auswahl.h"
 
-#include "core/eintragsbuch.h"
-
 #include <QDate>
 #include <QHash>
 #include <algorithm>
@@ -44,7 +42,7 @@ Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
             continue;
         }
         gesehen.insert(satz.name, satz.stelle);
-        if (satz.jahr && !core::istJahr(*satz.jahr))
+        if (satz.jahr && (*satz.jahr < 1 || *satz.jahr > 9999))
             satz.jahr.reset();
         auswahl.uebernehmen.append(satz);
     }

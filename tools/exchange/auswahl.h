@@ -13,8 +13,8 @@ struct Auswahl {
 
 // The records the program's own rules admit, in file order: a name, a day and a month; a day the
 // month has in some year (29 February is one); a name that neither the file (`vergeben`) nor an
-// earlier record holds, upper and lower case distinguished. A year outside 1001 to 9999 is dropped
-// as the entry dialog drops it.
+// earlier record holds, upper and lower case distinguished. A year outside 1 to 9999 (0 or 0000
+// in some address books) counts as none.
 Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben);
 
 } // namespace exchange

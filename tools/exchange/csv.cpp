@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QStringBuilder>
+#include <algorithm>
 #include <array>
 
 namespace exchange {
@@ -113,10 +114,7 @@ std::optional<int> zahl(const QString& feld)
 QString feldtext(const QString& wert)
 {
     static const QString besondere = QStringLiteral(",;\"\r\n");
-    bool quoten = !wert.isEmpty() && (wert.front().isSpace() || wert.back().isSpace());
-    for (qsizetype i = 0; i < wert.size() && !quoten; ++i)
-        quoten = besondere.contains(wert[i]);
-    if (!quoten)
+    if (std::none_of(wert.cbegin(), wert.cend(), [](QChar c) { return besondere.contains(c); }))
         return wert;
     return u'"' % QString(wert).replace(u'"', QStringLiteral("\"\"")) % u'"';
 }
@@ -156,8 +154,8 @@ Gelesen csvLesen(QByteArrayView inhalt)
         if (felder.join(QString()).trimmed().isEmpty())
             continue;
         const auto feld = [&felder, &spalte](Spalte s) { return spalte[s] >= 0 ? felder.value(spalte[s]) : QString(); };
-        Satz satz{zeile, feld(Name).trimmed(), 0, 0, std::nullopt, feld(Bemerkungen)};
-        if (satz.name.isEmpty())
+        Satz satz{zeile, feld(Name), 0, 0, std::nullopt, feld(Bemerkungen)};
+        if (satz.name.trimmed().isEmpty())
             satz.name = (feld(Vorname) + u' ' + feld(Nachname)).simplified();
         QString grund;
         if (spalte[Tag] >= 0 && spalte[Monat] >= 0) {

@@ -19,7 +19,7 @@ Gelesen csvLesen(QByteArrayView inhalt);
 
 // RFC 4180 in UTF-8: the header "Bezeichnung,tag,monat,jahr,Bemerkungen", then one line per
 // entry in the given order, each line ending in CR LF. A field is quoted when it holds a comma,
-// a semicolon, a quote, a line break or blanks at either end.
+// a semicolon, a quote or a line break.
 QByteArray csvSchreiben(const QList<core::Eintrag>& eintraege);
 
 } // namespace exchange
