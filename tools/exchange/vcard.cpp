@@ -14,7 +14,7 @@ namespace {
 enum Anlass { Geburtstag, Hochzeitstag, Todestag, anlaesse };
 const std::array<QString, anlaesse> anlassnamen = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"),
                                                    QStringLiteral("Todestag")};
-// Apple's address book writes the year 1604 for a birthday without a year.
+// Some address books write the year 1604 for a birthday without a year.
 constexpr int platzhalterjahr = 1604;
 
 struct Karte {
