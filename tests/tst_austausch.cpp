@@ -139,7 +139,7 @@ private slots:
             << QStringList{"Anna Maria Berg|15|4|-|-", "Hochzeitstag Anna Maria Berg|12|6|2010|-",
                            "Dr. Otto Klein, jun.|2|11|1948|-", "Hochzeitstag Dr. Otto Klein, jun.|23|8|1975|-",
                            "Friederike Sonnenschein-Längle|1|1|1978|-", "Hochzeitstag Friederike Sonnenschein-Längle|8|3|-|-"}
-            << QStringList{"Karte 4: ohne Namen: weder FN noch N noch NICKNAME",
+            << QStringList{"Karte 4: ohne Namen (weder FN noch N noch NICKNAME)",
                            "Karte 5 („Anna Maria Berg“): diese Bezeichnung kam schon in Karte 1 vor",
                            "6 Einträge übernommen, 2 übersprungen."} << 3;
         QTest::newRow("vCard 4.0") << beispiel("kontakte-40.vcf")

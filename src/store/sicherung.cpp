@@ -12,8 +12,6 @@ namespace store {
 
 namespace {
 
-constexpr int wartezeitBeiSperreMs = 3000;
-
 // Copies every page of `quelle` into `ziel` in one step, so the copy is one consistent state of
 // the file even while another program writes: the step holds a read lock on the source and waits
 // while a writer commits.
@@ -23,13 +21,17 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel)
     if (!sicherung)
         throw sqliteError(ziel, sqlite3_errcode(ziel), QStringLiteral("Sichern"));
     const QDeadlineTimer frist(wartezeitBeiSperreMs);
-    int rc = SQLITE_OK;
-    do {
+    int rc = sqlite3_backup_step(sicherung, -1);
+    while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !frist.hasExpired()) {
+        sqlite3_sleep(20);
         rc = sqlite3_backup_step(sicherung, -1);
-        if ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !frist.hasExpired())
-            sqlite3_sleep(20);
-    } while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED || rc == SQLITE_OK) && !frist.hasExpired());
+    }
     sqlite3_backup_finish(sicherung);
+    const bool schreibfehler = rc == SQLITE_FULL
+        || ((rc & 0xff) == SQLITE_IOERR && rc != SQLITE_IOERR_READ && rc != SQLITE_IOERR_SHORT_READ);
+    if (schreibfehler)
+        throw StoreError(StoreError::Art::DatentraegerVoll,
+                         QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll."));
     if (rc != SQLITE_DONE)
         throw sqliteError(nullptr, rc, QStringLiteral("Sichern"));
 }

@@ -103,7 +103,7 @@ void abschliessen(Karte& k, Gelesen& gelesen)
 {
     const QString person = name(k);
     if (person.isEmpty()) {
-        gelesen.auslassungen.append({k.nummer, {}, QStringLiteral("ohne Namen: weder FN noch N noch NICKNAME")});
+        gelesen.auslassungen.append({k.nummer, {}, QStringLiteral("ohne Namen (weder FN noch N noch NICKNAME)")});
         return;
     }
     for (const Eigenschaft& e : std::as_const(k.abDaten)) {
