@@ -60,12 +60,13 @@ bool Zeilenleser::naechste(QByteArray& zeile, int& nummer)
     nummer = gelesen_ + 1;
     zeile = physisch().toByteArray();
     while (!amEnde()) {
+        // A soft line break first: its next line is encoded text, even where it begins with a blank.
         const char naechstes = inhalt_[pos_];
-        if (istLeerzeichen(naechstes)) {
-            zeile += physisch().sliced(1);
-        } else if (zeile.endsWith('=') && naechstes != '\r' && naechstes != '\n' && quotedPrintable(zeile)) {
+        if (zeile.endsWith('=') && naechstes != '\r' && naechstes != '\n' && quotedPrintable(zeile)) {
             zeile.chop(1);
             zeile += physisch();
+        } else if (istLeerzeichen(naechstes)) {
+            zeile += physisch().sliced(1);
         } else {
             break;
         }
