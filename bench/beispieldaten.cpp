@@ -61,9 +61,13 @@ void beispielkarten(const QString& pfad, int anzahl, quint32 seed)
         if (zufall.bounded(5) == 0)
             text += tag.toString(QStringLiteral("'BDAY:--'MMdd\r\n"));
         else
-            text += QStringLiteral("BDAY:%1-%2\r\n").arg(zufall.bounded(1920, 2026)).arg(tag.toString(QStringLiteral("MM-dd")));
+            text += QStringLiteral("BDAY:%1-%2\r\n")
+                        .arg(zufall.bounded(1920, 2026))
+                        .arg(tag.toString(QStringLiteral("MM-dd")));
         if (zufall.bounded(8) == 0)
-            text += QStringLiteral("ANNIVERSARY:%1%2\r\n").arg(zufall.bounded(1950, 2026)).arg(tag.addDays(40).toString(QStringLiteral("MMdd")));
+            text += QStringLiteral("ANNIVERSARY:%1%2\r\n")
+                        .arg(zufall.bounded(1950, 2026))
+                        .arg(tag.addDays(40).toString(QStringLiteral("MMdd")));
         if (zufall.bounded(3) == 0)
             text += QStringLiteral("NOTE:Blumen mitbringen\\, am liebsten Tulpen. Eine Notiz\\, die lang genug ist\\, um\r\n"
                                    "  gefaltet zu werden.\r\n");

@@ -104,7 +104,8 @@ int exportieren(const Aufruf& aufruf)
         // Plain text of personal data: readable by its owner only, like daten.mdb.
         QFile ziel(datei);
         if (!ziel.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(datei, ziel.errorString()) << Qt::endl;
+            aufruf.fehler << QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(datei, ziel.errorString())
+                          << Qt::endl;
             return Fehlschlag;
         }
         if (ziel.write(inhalt) != inhalt.size() || !ziel.flush()) {
@@ -113,8 +114,8 @@ int exportieren(const Aufruf& aufruf)
             ziel.remove();
             return Fehlschlag;
         }
-        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(mitAnzahl(bestand.eintraege.size(), "Eintrag", "Einträge"), datei)
-                   << Qt::endl;
+        const QString anzahl = mitAnzahl(bestand.eintraege.size(), "Eintrag", "Einträge");
+        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(anzahl, datei) << Qt::endl;
     }
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;
