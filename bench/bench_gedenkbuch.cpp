@@ -1,6 +1,7 @@
 // Prints the time of the program's main operations for stores of 1,000, 10,000 and 100,000
 // entries, one figure a line: "<figure> <entries> <median ms>". For comparison, the last line is
-// the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process.
+// the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process. Import and
+// export are timed for 10,000 entries as the database tool runs them, whole processes too.
 #include "beispieldaten.h"
 #include "messung.h"
 
@@ -16,6 +17,7 @@
 #include "windows/search/frmsuche.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -39,6 +41,15 @@ void shellLesen(const QString& pfad)
                                               QStringLiteral("SELECT * FROM Gedenkbuch;")});
     if (!shell.waitForFinished(60000) || shell.exitCode() != 0)
         qFatal("Die sqlcipher-Shell konnte die Datei nicht lesen.");
+}
+
+void werkzeug(const QStringList& argumente)
+{
+    QProcess prozess;
+    prozess.setStandardOutputFile(QProcess::nullDevice());
+    prozess.start(QStringLiteral(GEDENKBUCH_DATEN), argumente);
+    if (!prozess.waitForFinished(60000) || prozess.exitStatus() != QProcess::NormalExit || prozess.exitCode() != 0)
+        qFatal("gedenkbuch-daten %s: %s", qPrintable(argumente.join(u' ')), prozess.readAllStandardError().constData());
 }
 
 } // namespace
@@ -84,6 +95,20 @@ int main(int argc, char* argv[])
         ausgeben("suchen", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
         begriff->setText(QStringLiteral("er"));
         ausgeben("suchen_viele_treffer", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
+
+        if (anzahl == 10000) {
+            // A vCard file of 10,000 cards into an empty file; the calendar of 10,000 entries.
+            const QString karten = ordner.filePath(QStringLiteral("karten.vcf"));
+            beispielkarten(karten, anzahl);
+            QTemporaryDir leer;
+            const QString neu = leer.filePath(QStringLiteral("daten.mdb"));
+            ausgeben("import", anzahl, medianMs(laeufe, [&] { QFile::remove(neu); store::Store::create(neu); },
+                                                [&] { werkzeug({"--ordner", leer.path(), "import", karten}); }));
+            const QString ics = ordner.filePath(QStringLiteral("kalender.ics"));
+            ausgeben("export_ics", anzahl, medianMs(laeufe, [&] { QFile::remove(ics); }, [&] {
+                         werkzeug({"--ordner", ordner.path(), "export", "--format", "ics", "--datei", ics});
+                     }));
+        }
 
         if (anzahl == 100000 && !QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
             ausgeben("sqlcipher_shell", anzahl, medianMs(laeufe, [] {}, [&] { shellLesen(pfad); }));

@@ -13,7 +13,8 @@ erlaubt() {
       echo "store core windows/common" ;;
     src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
     src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
-    tools|tools/*) echo "store core" ;;
+    tools/exchange) echo "store core" ;;
+    tools|tools/*) echo "store core exchange" ;;
     bench) echo "store core windows/common windows/mainwindow windows/search" ;;
     *) echo "?" ;;
   esac

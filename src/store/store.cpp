@@ -17,7 +17,6 @@ namespace store {
 namespace {
 
 constexpr char passwort[] = GEDENKBUCH_KENNWORT;
-constexpr int wartezeitBeiSperreMs = 3000;
 // Pages are decrypted when read. A cache that holds the whole file of a large collection (about
 // 100 bytes an entry) spares every walk but the first the decryption; SQLite empties it when
 // another program changes the file. The figure is a limit in KiB, not an allocation.

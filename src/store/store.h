@@ -29,6 +29,11 @@ public:
     // Throws StoreError when the check cannot run, as under another program's lock.
     QStringList pruefen(Pruefung art = Pruefung::Schnell);
 
+    // Writes a consistent copy of the open file to a new file at `ziel` through the engine's
+    // online backup, safe while another program writes: same key, readable by its owner only,
+    // checked with integrity_check. Refuses an existing file; on any failure no copy is left.
+    void sichern(const QString& ziel);
+
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;

@@ -5,6 +5,9 @@
 
 namespace store {
 
+// How long an access waits while another program holds the file.
+inline constexpr int wartezeitBeiSperreMs = 3000;
+
 class Verbindung {
 public:
     explicit Verbindung(sqlite3* db) : db(db) {}

@@ -17,6 +17,16 @@ struct Aufruf {
 // Exit status of a subcommand: 0 done, 1 failed (a German message on standard error), 2 called
 // wrongly. Subcommands may define further ones and say so in their help.
 enum Status { Erfolg = 0, Fehlschlag = 1, FalscherAufruf = 2 };
+// import: 3 some records skipped, 4 none taken; pruefen: 5 the file is damaged.
+constexpr int EinigeUebersprungen = 3;
+constexpr int NichtsUebernommen = 4;
+constexpr int DateiBeschaedigt = 5;
+
+// "1 Eintrag", "3 Einträge".
+inline QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehrzahl)
+{
+    return QStringLiteral("%1 %2").arg(anzahl).arg(QString::fromUtf8(anzahl == 1 ? einzahl : mehrzahl));
+}
 
 using Befehl = int (*)(const Aufruf& aufruf);
 
@@ -31,3 +41,7 @@ int neu(const Aufruf& aufruf);
 int heute(const Aufruf& aufruf);
 int erinnern(const Aufruf& aufruf);
 int anmeldung(const Aufruf& aufruf);
+int importieren(const Aufruf& aufruf);
+int exportieren(const Aufruf& aufruf);
+int sichern(const Aufruf& aufruf);
+int pruefen(const Aufruf& aufruf);

@@ -23,6 +23,28 @@ const std::array unterbefehle = {
                 "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern) für die Datei im\n"
                 "persönlichen Datenordner, das Fenster (fenster), oder nichts (aus).",
                 anmeldung},
+    Unterbefehl{"import", "import [--probe] DATEI",
+                "übernimmt die Einträge einer vCard-Datei (2.1, 3.0, 4.0) oder einer CSV-Datei mit Kopfzeile,\n"
+                "alle in einem Zug oder gar keinen. Ein Geburtstag heißt wie der Kontakt, ein Hochzeitstag\n"
+                "„Hochzeitstag NAME“, ein Todestag „Todestag NAME“. Übersprungen wird, was keine Bezeichnung,\n"
+                "keinen Tag oder Monat hat, einen Tag, den es im Monat nie gibt, oder eine Bezeichnung, die\n"
+                "es schon gibt; die Zusammenfassung nennt Karte oder Zeile und den Grund.\n"
+                "--probe zeigt nur, was geschähe, und schreibt nichts.\n"
+                "Status: 0 alles übernommen, 3 einiges übersprungen, 4 nichts übernommen, 1 abgewiesen.",
+                importieren},
+    Unterbefehl{"export", "export --format csv|ics [--datei DATEI]",
+                "gibt die Einträge in Kalenderfolge aus: als CSV-Tabelle (UTF-8) oder als iCalendar-Datei mit\n"
+                "einem jährlichen ganztägigen Termin je Eintrag. Ohne --datei auf die Standardausgabe; eine\n"
+                "vorhandene Datei wird nicht überschrieben.",
+                exportieren},
+    Unterbefehl{"sichern", "sichern ZIEL",
+                "schreibt eine Kopie von daten.mdb mit demselben Kennwort in die neue Datei ZIEL und prüft sie;\n"
+                "das geht auch, während das Programm läuft.",
+                sichern},
+    Unterbefehl{"pruefen", "pruefen",
+                "prüft daten.mdb gründlich und nennt die Zahl der Einträge.\n"
+                "Status: 0 in Ordnung, 5 beschädigt oder keine Gedenkbuch-Datenbank.",
+                pruefen},
 };
 
 QString hilfe()
@@ -46,8 +68,8 @@ QString hilfe()
 
 QString Aufruf::datenbank() const
 {
-    // Messages name the file as the user gave its folder: bare in the current folder.
-    return ordner.path() == QLatin1String(".") ? store::dateiname : ordner.filePath(store::dateiname);
+    // "daten.mdb" in the current folder, "DIR/daten.mdb" with --ordner: as the user named it.
+    return QDir::cleanPath(ordner.filePath(store::dateiname));
 }
 
 int main(int argc, char* argv[])

@@ -1,0 +1,397 @@
+#include "datenbank.h"
+
+#include "core/eintragsbuch.h"
+#include "core/tage.h"
+#include "store/cursor.h"
+
+#include <libical/ical.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+#include <atomic>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QString ausgabe, fehler;
+};
+
+Lauf werkzeug(const QStringList& argumente, const QString& ordner)
+{
+    QProcess prozess;
+    prozess.setWorkingDirectory(ordner);
+    prozess.start(QStringLiteral(GEDENKBUCH_DATEN), argumente);
+    prozess.waitForFinished(60000);
+    return {prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1,
+            QString::fromUtf8(prozess.readAllStandardOutput()), QString::fromUtf8(prozess.readAllStandardError())};
+}
+
+QString beispiel(const char* name)
+{
+    return QStringLiteral(GEDENKBUCH_BEISPIELE "/") + QLatin1String(name);
+}
+
+bool schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
+// Entries that are hard to carry through a file, one the walk rule skips, and one on a day that
+// no month has. Calendar order: by month and day, then by name.
+const Eintraege schwierige = {
+    {"Anna \"Ännchen\" Berg", 15, 4, 1996, "Blumen; Kuchen, Kaffee\r\nund \"Sekt\""},
+    {"Carla; Dora", 29, 2, 1988},
+    {"Bert, der Zweite", 29, 2, std::nullopt, "Zeile 1\nZeile 2"},
+    {"Unmöglich", 31, 4},
+    {"Schaltfehler", 29, 2, 2023},
+    {"Zukunft", 3, 3, 2090, ""},
+    {"Geburtstag 🎂", 31, 12, 1, "🎈"},
+};
+
+Testdatenbank& mitSchwierigen(Testdatenbank& db)
+{
+    db.hinzufuegen(schwierige);
+    Fremdzugriff(db.pfad()).sql(QStringLiteral("INSERT INTO Gedenkbuch (tag, monat) VALUES (1, 1)"));
+    return db;
+}
+
+// The days from 2027 to 2032 on which a calendar shows the events, as "yyyy-MM-dd name".
+QStringList kalendertage(const QByteArray& ics)
+{
+    QStringList tage;
+    icalcomponent* kalender = icalparser_parse_string(ics.constData());
+    for (icalcomponent* termin = icalcomponent_get_first_component(kalender, ICAL_VEVENT_COMPONENT); termin;
+         termin = icalcomponent_get_next_component(kalender, ICAL_VEVENT_COMPONENT)) {
+        const auto regel = icalproperty_get_rrule(icalcomponent_get_first_property(termin, ICAL_RRULE_PROPERTY));
+        icalrecur_iterator* folge = icalrecur_iterator_new(regel, icalcomponent_get_dtstart(termin));
+        for (icaltimetype t = icalrecur_iterator_next(folge); !icaltime_is_null_time(t) && t.year <= 2032;
+             t = icalrecur_iterator_next(folge)) {
+            if (t.year >= 2027)
+                tage << QDate(t.year, t.month, t.day).toString(Qt::ISODate) + u' ' + QString::fromUtf8(icalcomponent_get_summary(termin));
+        }
+        icalrecur_iterator_free(folge);
+    }
+    icalcomponent_free(kalender);
+    tage.sort();
+    return tage;
+}
+
+// The same days as the program's day lists show them.
+QStringList programmtage(const QList<core::Eintrag>& eintraege)
+{
+    QHash<qint64, QString> namen;
+    for (const core::Eintrag& e : eintraege)
+        namen.insert(e.id, e.Bezeichnung);
+    QStringList tage;
+    for (QDate heute(2027, 1, 3); core::slotdatum(0, heute).year() <= 2032; heute = heute.addDays(core::tagesanzahl)) {
+        const core::Tageslisten listen = core::erinnerungsaufbau(eintraege, heute);
+        for (int slot = 0; slot < core::tagesanzahl; ++slot) {
+            const QDate tag = core::slotdatum(slot, heute);
+            for (const core::Zeile& z : listen[slot])
+                tage << tag.toString(Qt::ISODate) + u' ' + namen.value(z.id);
+        }
+    }
+    tage.removeIf([](const QString& t) { return t.left(4).toInt() > 2032; });
+    tage.sort();
+    return tage;
+}
+
+// The value of every line of the file that begins with `eigenschaft`.
+QStringList werte(const QString& ics, const QString& eigenschaft)
+{
+    QStringList gefunden;
+    for (const QString& zeile : ics.split(QStringLiteral("\r\n")))
+        if (zeile.startsWith(eigenschaft))
+            gefunden << zeile.section(u':', 1);
+    return gefunden;
+}
+
+} // namespace
+
+class TestAustausch : public QObject {
+    Q_OBJECT
+private slots:
+    void beispieldatei_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("saetze"); // taken, behind "Max Eiche", who was there before
+        QTest::addColumn<QStringList>("bericht");
+        QTest::addColumn<int>("status");
+        QTest::newRow("vCard 2.1, Windows-1252") << beispiel("telefon-21.vcf")
+            << QStringList{"Jörg Müller|7|3|1962|-", "Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|24|12|1955|-",
+                           "Hochzeitstag Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|16|5|1980|-",
+                           "Ayşe Öztürk|31|10|1990|-", "Tante Käthe|29|2|1931|-"}
+            << QStringList{"Karte 4 („Bernd Schmidt“): kein Geburtstag, Hochzeitstag oder Todestag",
+                           "5 Einträge übernommen, 1 übersprungen."} << 3;
+        QTest::newRow("vCard 3.0 mit BOM") << beispiel("adressbuch-30.vcf")
+            << QStringList{"Anna Maria Berg|15|4|-|-", "Hochzeitstag Anna Maria Berg|12|6|2010|-",
+                           "Dr. Otto Klein, jun.|2|11|1948|-", "Hochzeitstag Dr. Otto Klein, jun.|23|8|1975|-",
+                           "Friederike Sonnenschein-Längle|1|1|1978|-", "Hochzeitstag Friederike Sonnenschein-Längle|8|3|-|-"}
+            << QStringList{"Karte 4: ohne Namen (weder FN noch N noch NICKNAME)",
+                           "Karte 5 („Anna Maria Berg“): diese Bezeichnung kam schon in Karte 1 vor",
+                           "6 Einträge übernommen, 2 übersprungen."} << 3;
+        QTest::newRow("vCard 4.0") << beispiel("kontakte-40.vcf")
+            << QStringList{"Lena Vogel|15|4|-|-", "Hochzeitstag Lena Vogel|20|6|2015|-", "Paul Fuchs|15|4|-|-",
+                           "Todestag Paul Fuchs|3|11|2019|-", "Mausi|24|12|1999|-", "Hochzeitstag Mausi|29|2|2020|-",
+                           "lena vogel|2|1|1990|-"}
+            << QStringList{"Karte 4 („Jonas Wolf“): Geburtstag „irgendwann im Mai“ ist als Text angegeben, nicht als Datum",
+                           "Karte 5 („Greta Stein“): Geburtstag „1985“ nennt nicht Tag und Monat",
+                           "Karte 5 („Greta Stein“): Hochzeitstag „---12“ nennt nicht Tag und Monat",
+                           "Karte 6 („Ida Sturm“): den 30.02. gibt es in keinem Jahr",
+                           "Karte 7 („Max Eiche“): diese Bezeichnung gibt es schon im Gedenkbuch",
+                           "Karte 8 („Lena Vogel“): diese Bezeichnung kam schon in Karte 1 vor",
+                           "Karte 10 („Ole Brandt“): den 31.04. gibt es in keinem Jahr",
+                           "Karte 11 („Ute Sand“): Geburtstag „gestern“ ist kein lesbares Datum",
+                           "7 Einträge übernommen, 8 übersprungen."} << 3;
+        QTest::newRow("Tabelle mit Semikolons, Windows-1252") << beispiel("tabelle.csv")
+            << QStringList{"Jürgen Köhler|3|9|1961|Schenkt gern Bücher; liest Krimis", "Änne Groß|7|1|-|-"}
+            << QStringList{"Zeile 4 („Björn Eriksson“): ohne Tag oder Monat", "Zeile 6: ohne Bezeichnung",
+                           "Zeile 7 („Zoë Martín“): den 31.06. gibt es in keinem Jahr",
+                           "Zeile 8 („Paula Kraus“): den 01.13. gibt es in keinem Jahr",
+                           "Zeile 9 („Eva Lind“): Geburtstag „im Mai“ ist kein lesbares Datum",
+                           "2 Einträge übernommen, 5 übersprungen."} << 3;
+        QTest::newRow("Tabelle mit Kommas, englische Spalten") << beispiel("kontakte.csv")
+            << QStringList{"Hanna Schulz|29|2|1988|Lieblingsfarbe: grün, nicht \"blau\"", "Karl Meier|30|11|-|-",
+                           "Ömer Yıldız|15|7|2001|-"}
+            << QStringList{"3 Einträge übernommen, 0 übersprungen."} << 0;
+        QTest::newRow("eigene Spalten") << beispiel("eigene.csv")
+            << QStringList{"Opa Fritz|1|10|1920|-", "Hund Bello|3|4|-|-"}
+            << QStringList{"Zeile 3 („Oma Erna“): tag „x“ ist keine ganze Zahl",
+                           "Zeile 4 („Nachbar“): jahr „zwanzig“ ist keine ganze Zahl",
+                           "2 Einträge übernommen, 2 übersprungen."} << 3;
+        QTest::newRow("nur Doppelte") << beispiel("kontakte-40.vcf") << QStringList() << QStringList() << 4;
+    }
+
+    // A probe reports what the import then does, and writes nothing; the import takes what the
+    // rules admit and names each record it skips.
+    void beispieldatei()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, saetze);
+        QFETCH(QStringList, bericht);
+        QFETCH(int, status);
+        Testdatenbank db;
+        db.hinzufuegen({{"Max Eiche", 5, 5, 1970}});
+        if (status == 4)
+            werkzeug({"import", datei}, db.ordner());
+        const QStringList vorher = db.saetze();
+        const QByteArray inhalt = dateiinhalt(db.pfad());
+
+        const Lauf probe = werkzeug({"import", "--probe", datei}, db.ordner());
+        QCOMPARE(dateiinhalt(db.pfad()), inhalt);
+        const Lauf lauf = werkzeug({"import", datei}, db.ordner());
+        QCOMPARE(lauf.status, status);
+        QCOMPARE(probe.status, status);
+        QCOMPARE(lauf.fehler, QString());
+        QCOMPARE(probe.ausgabe.section(u'\n', 0, -3), lauf.ausgabe.section(u'\n', 0, -3));
+        QCOMPARE(db.saetze(), vorher + saetze);
+        if (!bericht.isEmpty())
+            QCOMPARE(lauf.ausgabe.split(u'\n', Qt::SkipEmptyParts), bericht);
+    }
+
+    void abgewiesen_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung");
+        const QByteArray karte = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\nBDAY:1990-01-01\r\n";
+        QTest::newRow("Programm") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16) << "keine Textdatei";
+        QTest::newRow("leer") << QByteArray() << "ist leer";
+        QTest::newRow("nur Leerzeilen") << QByteArray("\r\n \r\n\t\n") << "ist leer";
+        QTest::newRow("Karte abgeschnitten") << karte << "endet mitten in Karte 1";
+        QTest::newRow("Karte ohne Ende") << karte + karte + "END:VCARD\r\n" << "Karte 1 ist unvollständig";
+        QTest::newRow("Text außerhalb") << karte + "END:VCARD\r\nHallo\r\n" << "Zeile 6 steht außerhalb";
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe" "B\0E\0G\0", 8) << "UTF-16";
+        QTest::newRow("unbekannter Zeichensatz")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=KOI8-R:\xeb\xc1\xd4\xd1\r\nBDAY:19900101\r\nEND:VCARD\r\n")
+            << "Zeichensatz „KOI8-R“";
+        QTest::newRow("weder UTF-8 noch Windows-1252") << QByteArray("Name;Geburtstag\r\nAnna\x81;01.01.1990\r\n")
+                                                       << "unbekannten Kodierung";
+        QTest::newRow("Anführungszeichen offen") << QByteArray("Name,Geburtstag\r\n\"Anna,01.01.1990\r\n") << "nie geschlossen";
+        QTest::newRow("Tabelle ohne Datum") << QByteArray("Name,Telefon\r\nAnna,123\r\n") << "keine Spalte für das Datum";
+        QTest::newRow("1 GB") << QByteArray() << "gelesen werden Dateien bis 64 MB";
+    }
+
+    // Refused as a whole with a German reason; nothing is written.
+    void abgewiesen()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        Testdatenbank db;
+        db.hinzufuegen({{"Max Eiche", 5, 5, 1970}});
+        const QByteArray vorher = dateiinhalt(db.pfad());
+        const QString datei = db.ordner() + QStringLiteral("/eingabe");
+        QVERIFY(schreiben(datei, inhalt));
+        if (QTest::currentDataTag() == QLatin1String("1 GB"))
+            QVERIFY(QFile::resize(datei, qint64(1) << 30)); // sparse: takes no room
+
+        const Lauf lauf = werkzeug({"import", datei}, db.ordner());
+        QCOMPARE(lauf.status, 1);
+        QVERIFY2(lauf.fehler.startsWith(QStringLiteral("„%1“ wird nicht übernommen: ").arg(datei)) && lauf.fehler.contains(meldung),
+                 qPrintable(lauf.fehler));
+        QCOMPARE(lauf.ausgabe, QString());
+        QCOMPARE(dateiinhalt(db.pfad()), vorher);
+    }
+
+    void allesOderNichts_data()
+    {
+        QTest::addColumn<bool>("voll");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Datenträger voll") << true << "Datenträger";
+        QTest::newRow("anderes Programm liest") << false << "anderen Programm";
+    }
+
+    // A failure after the first records were written leaves the file as it was: the same
+    // records, the same size, sound. (The restored pages are encrypted anew, so the bytes differ.)
+    void allesOderNichts()
+    {
+        QFETCH(bool, voll);
+        QFETCH(QString, meldung);
+        Testdatenbank db;
+        db.hinzufuegen({{"Max Eiche", 5, 5, 1970}});
+        QByteArray karten;
+        for (int i = 0; i < 3000; ++i)
+            karten += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %1 mit einem recht langen Namen\r\n"
+                                     "BDAY:1990-01-01\r\nEND:VCARD\r\n").arg(i).toUtf8();
+        const QString datei = db.ordner() + QStringLiteral("/karten.vcf");
+        QVERIFY(schreiben(datei, karten));
+        const qint64 groesse = QFileInfo(db.pfad()).size();
+
+        Lauf lauf;
+        if (voll) {
+            std::signal(SIGXFSZ, SIG_IGN); // the child inherits both: a write beyond the limit fails
+            rlimit alt{};
+            getrlimit(RLIMIT_FSIZE, &alt);
+            const rlimit grenze{rlim_t(groesse + 65536), alt.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &grenze);
+            lauf = werkzeug({"import", datei}, db.ordner());
+            setrlimit(RLIMIT_FSIZE, &alt);
+            std::signal(SIGXFSZ, SIG_DFL);
+        } else {
+            // A reader's open transaction keeps the import from committing what it has written.
+            Fremdzugriff leser(db.pfad());
+            QCOMPARE(leser.sql(QStringLiteral("BEGIN; SELECT count(*) FROM Gedenkbuch;")), QString());
+            lauf = werkzeug({"import", datei}, db.ordner());
+            leser.sql(QStringLiteral("COMMIT"));
+        }
+        QCOMPARE(lauf.status, 1);
+        QVERIFY2(lauf.fehler.contains(meldung) && lauf.fehler.contains(QStringLiteral("Es wurde nichts übernommen.")),
+                 qPrintable(lauf.fehler));
+        QCOMPARE(db.saetze(), QStringList({"Max Eiche|5|5|1970|-"}));
+        QCOMPARE(QFileInfo(db.pfad()).size(), groesse);
+        QCOMPARE(Fremdzugriff(db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        QVERIFY(!QFile::exists(db.pfad() + QStringLiteral("-journal")));
+    }
+
+    // Exported as CSV and imported into an empty file: the same entries, in calendar order. What
+    // the program never shows is left out and counted; an existing file is not overwritten.
+    void rundreiseCsv()
+    {
+        QTemporaryDir ablage;
+        const QString csv = ablage.filePath(QStringLiteral("rundreise.csv"));
+        {
+            Testdatenbank db;
+            mitSchwierigen(db);
+            const Lauf lauf = werkzeug({"export", "--format", "csv", "--datei", csv}, db.ordner());
+            QCOMPARE(lauf.status, 0);
+            QCOMPARE(lauf.fehler, QStringLiteral("Nicht ausgegeben: 1 Datensatz ohne Bezeichnung, Tag oder Monat und "
+                                                 "1 Eintrag mit einem Tag, den es im Monat nie gibt.\n"));
+            const QByteArray geschrieben = dateiinhalt(csv);
+            QVERIFY(geschrieben.startsWith("Bezeichnung,tag,monat,jahr,Bemerkungen\r\n"));
+            const Lauf nochmal = werkzeug({"export", "--format", "csv", "--datei", csv}, db.ordner());
+            QCOMPARE(nochmal.status, 1);
+            QCOMPARE(dateiinhalt(csv), geschrieben);
+        }
+        Testdatenbank leer;
+        const Lauf lauf = werkzeug({"import", csv}, leer.ordner());
+        QCOMPARE(lauf.ausgabe, QStringLiteral("6 Einträge übernommen, 0 übersprungen.\n"));
+        QCOMPARE(leer.saetze(), QStringList({"Bert, der Zweite|29|2|-|Zeile 1\nZeile 2", "Carla; Dora|29|2|1988|-",
+                                             "Schaltfehler|29|2|2023|-", "Zukunft|3|3|2090|-",
+                                             "Anna \"Ännchen\" Berg|15|4|1996|Blumen; Kuchen, Kaffee\r\nund \"Sekt\"",
+                                             "Geburtstag 🎂|31|12|1|🎈"}));
+    }
+
+    // A calendar lists each event on the days the program's day lists show, 29 February in leap
+    // years only; the events start in the entry's year where a calendar can count from it.
+    void kalender()
+    {
+        Testdatenbank db;
+        mitSchwierigen(db);
+        const Lauf lauf = werkzeug({"export", "--format", "ics"}, db.ordner());
+        QCOMPARE(lauf.status, 0);
+        auto s = db.oeffnen();
+        store::Cursor cursor(*s);
+        const QList<core::Eintrag> eintraege = core::Eintragsbuch(cursor).alle().eintraege;
+        const QStringList tage = kalendertage(lauf.ausgabe.toUtf8());
+        QCOMPARE(tage, programmtage(eintraege));
+        QVERIFY(tage.contains(QStringLiteral("2028-02-29 Schaltfehler")) && !tage.contains(QStringLiteral("2029-03-01 Schaltfehler")));
+
+        QCOMPARE(werte(lauf.ausgabe, QStringLiteral("DTSTART;VALUE=DATE")),
+                 QStringList({"20000229", "19880229", "20000229", "20000303", "19960415", "00011231"}));
+        const QStringList uids = werte(lauf.ausgabe, QStringLiteral("UID"));
+        QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), 6);
+        db.hinzufuegen({{"Neu", 1, 1}});
+        QCOMPARE(werte(werkzeug({"export", "--format", "ics"}, db.ordner()).ausgabe, QStringLiteral("UID")).mid(1), uids);
+    }
+
+    // A backup taken while another program writes is one consistent state of the file, checks as
+    // sound, and is never written over. A damaged file checks as damaged.
+    void sichernUndPruefen()
+    {
+        Testdatenbank db;
+        const QString schreibe = QStringLiteral("INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) "
+                                                "SELECT 'E' || (count(*) + 1), 1, 1 FROM Gedenkbuch");
+        Fremdzugriff(db.pfad()).sql(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                                                   "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) SELECT 'E' || i, 1, 1 FROM n"));
+        std::atomic<bool> weiter = true;
+        std::atomic<int> geschrieben = 0;
+        std::thread schreiber([&] {
+            Fremdzugriff anderes(db.pfad());
+            while (weiter) {
+                geschrieben += anderes.sql(schreibe).isEmpty() ? 1 : 0;
+                std::this_thread::sleep_for(std::chrono::milliseconds(2)); // a program, not a flood
+            }
+        });
+        QDir(db.ordner()).mkdir(QStringLiteral("kopie"));
+        const Lauf lauf = werkzeug({"sichern", "kopie/daten.mdb"}, db.ordner());
+        weiter = false;
+        schreiber.join();
+        QVERIFY2(lauf.status == 0, qPrintable(lauf.fehler));
+        QVERIFY(geschrieben > 0);
+
+        const QString kopie = db.ordner() + QStringLiteral("/kopie/daten.mdb");
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(kopie).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0600));
+        const QString anzahl = Fremdzugriff(kopie).wert(QStringLiteral("SELECT count(*) FROM Gedenkbuch"));
+        QCOMPARE(Fremdzugriff(kopie).wert(QStringLiteral("SELECT max(CAST(substr(Bezeichnung, 2) AS INTEGER)) FROM Gedenkbuch")), anzahl);
+        const Lauf geprueft = werkzeug({"--ordner", "kopie", "pruefen"}, db.ordner());
+        QCOMPARE(geprueft.status, 0);
+        QCOMPARE(geprueft.ausgabe, QStringLiteral("Die Datei kopie/daten.mdb ist in Ordnung: %1 Einträge.\n").arg(anzahl));
+
+        const QByteArray gesichert = dateiinhalt(kopie);
+        QCOMPARE(werkzeug({"sichern", "kopie/daten.mdb"}, db.ordner()).status, 1);
+        QCOMPARE(dateiinhalt(kopie), gesichert);
+
+        QFile datei(kopie);
+        QVERIFY(datei.open(QIODevice::ReadWrite) && datei.seek(20 * 1024 + 100) && datei.write(QByteArray(16, '\0')) == 16);
+        datei.close();
+        const Lauf beschaedigt = werkzeug({"--ordner", "kopie", "pruefen"}, db.ordner());
+        QCOMPARE(beschaedigt.status, 5);
+        QVERIFY2(beschaedigt.fehler.contains(QStringLiteral("beschädigt")), qPrintable(beschaedigt.fehler));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAustausch)
+#include "tst_austausch.moc"

@@ -1,0 +1,123 @@
+// `gedenkbuch-daten export --format csv|ics [--datei DATEI]`: the entries in calendar order as a
+// CSV table or as an iCalendar file, on standard output or into a new file.
+#include "befehl.h"
+
+#include "exchange/csv.h"
+#include "exchange/kalender.h"
+
+#include "core/anzeigezeile.h"
+#include "core/durchlauf.h"
+#include "core/kalenderfolge.h"
+#include "store/cursor.h"
+#include "store/store.h"
+
+#include <QDate>
+#include <QFile>
+#include <QHash>
+
+namespace {
+
+struct Bestand {
+    QList<core::Eintrag> eintraege; // calendar order
+    qsizetype ohneRegel = 0;        // records the walk rule skips
+    qsizetype unmoeglich = 0;       // entries on a day their month never has
+};
+
+Bestand lesen(const QString& datenbank, int diesesJahr)
+{
+    const auto s = store::Store::open(datenbank, store::Store::Zugriff::NurLesen);
+    store::Cursor cursor(*s);
+    Bestand b;
+    QList<core::Eintrag> alle; // store order
+    const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Cursor& c) {
+        const auto eintrag = core::eintragLesen(c);
+        if (!eintrag)
+            ++b.ohneRegel;
+        else if (!QDate::isValid(2000, eintrag->monat, eintrag->tag))
+            ++b.unmoeglich;
+        else
+            alle.append(*eintrag);
+    });
+    if (durchlauf.fehler)
+        throw *durchlauf.fehler;
+
+    // The order of the full list: its display lines sorted.
+    QHash<qint64, qsizetype> stelle;
+    for (qsizetype i = 0; i < alle.size(); ++i)
+        stelle.insert(alle[i].id, i);
+    QList<core::Zeile> zeilen = core::listenaufbau(alle, diesesJahr);
+    core::kalenderfolge(zeilen);
+    for (const core::Zeile& z : zeilen)
+        b.eintraege.append(alle[stelle.value(z.id)]);
+    return b;
+}
+
+QString ausgelassen(const Bestand& b)
+{
+    QStringList teile;
+    if (b.ohneRegel > 0)
+        teile << mitAnzahl(b.ohneRegel, "Datensatz", "Datensätze") + QStringLiteral(" ohne Bezeichnung, Tag oder Monat");
+    if (b.unmoeglich > 0)
+        teile << mitAnzahl(b.unmoeglich, "Eintrag", "Einträge") + QStringLiteral(" mit einem Tag, den es im Monat nie gibt");
+    return teile.isEmpty() ? QString() : QStringLiteral("Nicht ausgegeben: %1.").arg(teile.join(QStringLiteral(" und ")));
+}
+
+} // namespace
+
+int exportieren(const Aufruf& aufruf)
+{
+    QString format, datei;
+    const QStringList& a = aufruf.argumente;
+    for (qsizetype i = 0; i < a.size(); i += 2) {
+        if (i + 1 >= a.size())
+            return FalscherAufruf;
+        if (a[i] == QLatin1String("--format") && format.isNull())
+            format = a[i + 1];
+        else if (a[i] == QLatin1String("--datei") && datei.isNull())
+            datei = a[i + 1];
+        else
+            return FalscherAufruf;
+    }
+    if (format != QLatin1String("csv") && format != QLatin1String("ics")) {
+        aufruf.fehler << QStringLiteral("Als Format gibt es csv und ics.") << Qt::endl;
+        return FalscherAufruf;
+    }
+    if (!datei.isNull() && QFile::exists(datei)) {
+        aufruf.fehler << QStringLiteral("Die Datei %1 existiert schon. Sie wird nicht überschrieben.").arg(datei) << Qt::endl;
+        return Fehlschlag;
+    }
+
+    const int diesesJahr = QDate::currentDate().year();
+    Bestand bestand;
+    try {
+        bestand = lesen(aufruf.datenbank(), diesesJahr);
+    } catch (const store::StoreError& fehler) {
+        aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
+        return Fehlschlag;
+    }
+    const QByteArray inhalt = format == QLatin1String("csv") ? exchange::csvSchreiben(bestand.eintraege)
+                                                             : exchange::kalenderSchreiben(bestand.eintraege, diesesJahr);
+    if (datei.isNull()) {
+        aufruf.aus << QString::fromUtf8(inhalt);
+        aufruf.aus.flush();
+    } else {
+        // Plain text of personal data: readable by its owner only, like daten.mdb.
+        QFile ziel(datei);
+        if (!ziel.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+            aufruf.fehler << QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(datei, ziel.errorString())
+                          << Qt::endl;
+            return Fehlschlag;
+        }
+        if (ziel.write(inhalt) != inhalt.size() || !ziel.flush()) {
+            aufruf.fehler << QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2. Sie wurde wieder gelöscht.")
+                                 .arg(datei, ziel.errorString()) << Qt::endl;
+            ziel.remove();
+            return Fehlschlag;
+        }
+        const QString anzahl = mitAnzahl(bestand.eintraege.size(), "Eintrag", "Einträge");
+        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(anzahl, datei) << Qt::endl;
+    }
+    if (const QString text = ausgelassen(bestand); !text.isEmpty())
+        aufruf.fehler << text << Qt::endl;
+    return Erfolg;
+}

@@ -1,0 +1,94 @@
+// `gedenkbuch-daten import [--probe] DATEI`: takes the entries of a vCard or CSV file, all in one
+// transaction, skipping each record the program's own rules refuse.
+#include "befehl.h"
+
+#include "exchange/auswahl.h"
+#include "exchange/eingabe.h"
+
+#include "core/eintragsbuch.h"
+#include "store/cursor.h"
+#include "store/store.h"
+
+#include <QSet>
+
+namespace {
+
+// Every name in the file, also of records the walk rule skips: the dialog refuses those too.
+QSet<QString> vergebeneNamen(store::Cursor& cursor)
+{
+    QSet<QString> namen;
+    const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&namen](const store::Cursor& c) {
+        const QVariant name = c.Field(store::Feld::Bezeichnung);
+        if (!name.isNull())
+            namen.insert(name.toString());
+    });
+    if (durchlauf.fehler)
+        throw *durchlauf.fehler;
+    return namen;
+}
+
+void uebernehmen(store::Cursor& cursor, const QList<exchange::Satz>& saetze)
+{
+    core::Eintragsbuch buch(cursor);
+    for (const exchange::Satz& satz : saetze) {
+        core::Aenderung werte;
+        werte.setzen(store::Feld::Bezeichnung, satz.name);
+        werte.setzen(store::Feld::tag, satz.tag);
+        werte.setzen(store::Feld::monat, satz.monat);
+        if (satz.jahr)
+            werte.setzen(store::Feld::jahr, *satz.jahr);
+        if (!satz.bemerkungen.isEmpty())
+            werte.setzen(store::Feld::Bemerkungen, satz.bemerkungen);
+        buch.speichern(std::nullopt, werte);
+    }
+}
+
+} // namespace
+
+int importieren(const Aufruf& aufruf)
+{
+    QStringList argumente = aufruf.argumente;
+    const bool probe = argumente.removeAll(QStringLiteral("--probe")) > 0;
+    if (argumente.size() != 1 || argumente.constFirst().startsWith(u'-'))
+        return FalscherAufruf;
+    const QString quelle = argumente.constFirst();
+
+    exchange::Gelesen gelesen;
+    try {
+        gelesen = exchange::einlesen(quelle);
+    } catch (const exchange::Abweisung& abweisung) {
+        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2").arg(quelle, abweisung.meldung()) << Qt::endl;
+        return Fehlschlag;
+    }
+
+    exchange::Auswahl auswahl;
+    try {
+        const auto s = store::Store::open(aufruf.datenbank(), probe ? store::Store::Zugriff::NurLesen
+                                                                    : store::Store::Zugriff::Schreiben);
+        store::Cursor cursor(*s);
+        std::optional<store::Transaktion> transaktion;
+        if (!probe)
+            transaktion.emplace(*s);
+        auswahl = exchange::auswaehlen(gelesen, vergebeneNamen(cursor));
+        if (transaktion) {
+            uebernehmen(cursor, auswahl.uebernehmen);
+            transaktion->abschliessen();
+        }
+    } catch (const store::StoreError& fehler) {
+        aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts übernommen.") << Qt::endl;
+        return Fehlschlag;
+    }
+
+    for (const exchange::Auslassung& a : std::as_const(auswahl.auslassungen))
+        aufruf.aus << exchange::beschreibung(gelesen.quelle, a) << Qt::endl;
+    const QString genommen = mitAnzahl(auswahl.uebernehmen.size(), "Eintrag", "Einträge");
+    const qsizetype uebersprungen = auswahl.auslassungen.size();
+    if (probe)
+        aufruf.aus << QStringLiteral("Probe: %1 würden übernommen, %2 übersprungen. Es wurde nichts geschrieben.")
+                          .arg(genommen).arg(uebersprungen) << Qt::endl;
+    else
+        aufruf.aus << QStringLiteral("%1 übernommen, %2 übersprungen.").arg(genommen).arg(uebersprungen) << Qt::endl;
+    if (auswahl.uebernehmen.isEmpty())
+        return NichtsUebernommen;
+    return uebersprungen > 0 ? EinigeUebersprungen : Erfolg;
+}

@@ -1,0 +1,54 @@
+#include "auswahl.h"
+
+#include <QDate>
+#include <QHash>
+#include <algorithm>
+
+namespace exchange {
+
+QString beschreibung(Gelesen::Quelle quelle, const Auslassung& a)
+{
+    const QString stelle = QStringLiteral("%1 %2").arg(quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte")
+                                                                                            : QStringLiteral("Zeile"))
+                               .arg(a.stelle);
+    if (a.name.isEmpty())
+        return QStringLiteral("%1: %2").arg(stelle, a.grund);
+    return QStringLiteral("%1 („%2“): %3").arg(stelle, a.name, a.grund);
+}
+
+Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
+{
+    const QString woanders = gelesen.quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte") : QStringLiteral("Zeile");
+    Auswahl auswahl;
+    auswahl.auslassungen = gelesen.auslassungen;
+    QHash<QString, int> gesehen; // name -> where it was taken
+    for (Satz satz : gelesen.saetze) {
+        QString grund;
+        if (satz.name.isEmpty())
+            grund = QStringLiteral("ohne Bezeichnung");
+        else if (satz.tag == 0 || satz.monat == 0)
+            grund = QStringLiteral("ohne Tag oder Monat");
+        else if (!QDate::isValid(2000, satz.monat, satz.tag))
+            grund = QStringLiteral("den %1.%2. gibt es in keinem Jahr")
+                        .arg(satz.tag, 2, 10, QLatin1Char('0'))
+                        .arg(satz.monat, 2, 10, QLatin1Char('0'));
+        else if (vergeben.contains(satz.name))
+            grund = QStringLiteral("diese Bezeichnung gibt es schon im Gedenkbuch");
+        else if (const auto frueher = gesehen.constFind(satz.name); frueher != gesehen.cend())
+            grund = QStringLiteral("diese Bezeichnung kam schon in %1 %2 vor").arg(woanders).arg(*frueher);
+
+        if (!grund.isEmpty()) {
+            auswahl.auslassungen.append({satz.stelle, satz.name, grund});
+            continue;
+        }
+        gesehen.insert(satz.name, satz.stelle);
+        if (satz.jahr && (*satz.jahr < 1 || *satz.jahr > 9999))
+            satz.jahr.reset();
+        auswahl.uebernehmen.append(satz);
+    }
+    std::stable_sort(auswahl.auslassungen.begin(), auswahl.auslassungen.end(),
+                     [](const Auslassung& a, const Auslassung& b) { return a.stelle < b.stelle; });
+    return auswahl;
+}
+
+} // namespace exchange

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "satz.h"
+
+#include <QSet>
+
+namespace exchange {
+
+struct Auswahl {
+    QList<Satz> uebernehmen;
+    QList<Auslassung> auslassungen; // those of the file and those of the rules, in file order
+};
+
+// The records the program's own rules admit, in file order: a name, a day and a month; a day the
+// month has in some year (29 February is one); a name that neither the file (`vergeben`) nor an
+// earlier record holds, upper and lower case distinguished. A year outside 1 to 9999 (0 or 0000
+// in some address books) counts as none.
+Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben);
+
+} // namespace exchange

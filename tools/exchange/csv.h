@@ -1,0 +1,25 @@
+#pragma once
+
+#include "satz.h"
+
+#include "core/eintrag.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace exchange {
+
+// The records of a CSV file, comma, semicolon or tab separated, in UTF-8 or Windows-1252, without
+// a byte order mark. The first line names the columns, in German or English: the name
+// ("Bezeichnung", "Name", or "Vorname" and "Nachname"), the date ("tag" and "monat" with an
+// optional "jahr", or a whole date such as "Geburtstag"), the remarks ("Bemerkungen", "Notizen").
+// Other columns are ignored. Throws Abweisung for a header without name or date columns, an
+// unclosed quote and an unknown encoding.
+Gelesen csvLesen(QByteArrayView inhalt);
+
+// RFC 4180 in UTF-8: the header "Bezeichnung,tag,monat,jahr,Bemerkungen", then one line per
+// entry in the given order, each line ending in CR LF. A field is quoted when it holds a comma,
+// a semicolon, a quote or a line break.
+QByteArray csvSchreiben(const QList<core::Eintrag>& eintraege);
+
+} // namespace exchange

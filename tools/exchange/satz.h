@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+#include <stdexcept>
+
+namespace exchange {
+
+// One record as a file gives it, before the program's rules are applied. `stelle` is the card
+// (vCard) or the line (CSV) it comes from, counted from 1; a missing day or month is 0.
+struct Satz {
+    int stelle = 0;
+    QString name;
+    int tag = 0;
+    int monat = 0;
+    std::optional<int> jahr;
+    QString bemerkungen;
+};
+
+// A record that is not taken, with the German reason.
+struct Auslassung {
+    int stelle = 0;
+    QString name;
+    QString grund;
+};
+
+struct Gelesen {
+    enum class Quelle { Karte, Zeile } quelle = Quelle::Karte;
+    QList<Satz> saetze;
+    QList<Auslassung> auslassungen;
+};
+
+// "Karte 3 („Anna Berg“): <grund>" or "Zeile 7: <grund>".
+QString beschreibung(Gelesen::Quelle quelle, const Auslassung& auslassung);
+
+// A file that is refused as a whole; nothing of it is taken. The text is German and says why.
+class Abweisung : public std::runtime_error {
+public:
+    explicit Abweisung(const QString& meldung) : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
+    const QString& meldung() const { return meldung_; }
+
+private:
+    QString meldung_;
+};
+
+} // namespace exchange

@@ -1,0 +1,198 @@
+#include "vcard.h"
+
+#include "datum.h"
+#include "vcardzeile.h"
+#include "zeichensatz.h"
+
+#include <QHash>
+#include <array>
+
+namespace exchange {
+
+namespace {
+
+enum Anlass { Geburtstag, Hochzeitstag, Todestag, anlaesse };
+const std::array<QString, anlaesse> anlassnamen = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"),
+                                                   QStringLiteral("Todestag")};
+// Some address books write the year 1604 for a birthday without a year.
+constexpr int platzhalterjahr = 1604;
+
+struct Karte {
+    int nummer = 0;
+    QString fn, n, nickname;
+    std::array<QList<Eigenschaft>, anlaesse> daten;
+    QHash<QByteArray, QString> etiketten; // X-ABLABEL by group
+    QList<Eigenschaft> abDaten;           // X-ABDATE, an anniversary when its label says so
+};
+
+// The text of a value: quoted-printable or base64 decoded, then in its charset.
+QString text(const Eigenschaft& e, int karte)
+{
+    const QByteArray kodierung = e.parameterwert("ENCODING").toUpper();
+    QByteArray bytes;
+    if (kodierung == "QUOTED-PRINTABLE")
+        bytes = qpDekodieren(e.wert);
+    else if (kodierung == "B" || kodierung == "BASE64")
+        bytes = QByteArray::fromBase64(e.wert);
+    else if (kodierung.isEmpty() || kodierung == "8BIT" || kodierung == "7BIT")
+        bytes = e.wert;
+    else
+        throw Abweisung(QStringLiteral("Karte %1 verwendet die unbekannte Kodierung „%2“ "
+                                       "(bekannt sind QUOTED-PRINTABLE und BASE64).")
+                            .arg(karte).arg(QString::fromLatin1(kodierung)));
+
+    const QByteArray charset = e.parameterwert("CHARSET");
+    const auto zs = charset.isEmpty() ? std::optional(Zeichensatz::Erkennen) : zeichensatz(charset);
+    if (!zs)
+        throw Abweisung(QStringLiteral("Karte %1 ist im Zeichensatz „%2“ geschrieben, den das Programm nicht kennt "
+                                       "(bekannt sind UTF-8, Windows-1252 und ISO-8859-1).")
+                            .arg(karte).arg(QString::fromLatin1(charset)));
+    const auto ergebnis = dekodieren(bytes, *zs);
+    if (!ergebnis)
+        throw Abweisung(QStringLiteral("Karte %1 enthält Zeichen in einer unbekannten Kodierung "
+                                       "(weder UTF-8 noch Windows-1252).").arg(karte));
+    return *ergebnis;
+}
+
+QString name(const Karte& k)
+{
+    const QString fn = unmaskiert(k.fn).simplified();
+    if (!fn.isEmpty())
+        return fn;
+    // N is family name; given names; further names; prefixes; suffixes. Each may list several.
+    const QStringList n = teile(k.n, u';');
+    const auto teil = [&n](int i) {
+        QStringList namen;
+        for (const QString& name : i < n.size() ? teile(n[i], u',') : QStringList())
+            namen << unmaskiert(name);
+        return namen.join(u' ');
+    };
+    const QString ausN = (teil(1) + u' ' + teil(0)).simplified();
+    if (!ausN.isEmpty())
+        return ausN;
+    return unmaskiert(teile(k.nickname, u',').constFirst()).simplified();
+}
+
+// The date of a BDAY, ANNIVERSARY or similar, or why it gives none.
+Datumsangabe datumAus(const Eigenschaft& e, Anlass anlass, int karte)
+{
+    const QString wert = text(e, karte).trimmed();
+    const auto grund = [&](const QString& warum) {
+        return Datumsangabe{std::nullopt, QStringLiteral("%1 „%2“ %3").arg(anlassnamen[anlass], wert, warum)};
+    };
+    if (e.parameterwert("VALUE").toUpper() == "TEXT")
+        return grund(QStringLiteral("ist als Text angegeben, nicht als Datum"));
+    Datumsangabe angabe = datumLesen(wert);
+    if (!angabe.datum)
+        return grund(angabe.grund);
+    const QByteArray ohneJahr = e.parameterwert("X-APPLE-OMIT-YEAR");
+    std::optional<int>& jahr = angabe.datum->jahr;
+    if (jahr && (*jahr == platzhalterjahr || (!ohneJahr.isEmpty() && ohneJahr.toInt() == *jahr)))
+        jahr.reset();
+    return angabe;
+}
+
+bool istJahrestagsetikett(const QString& etikett)
+{
+    const QString e = etikett.toLower();
+    return e.contains(QLatin1String("anniversary")) || e.contains(QLatin1String("jahrestag"))
+        || e.contains(QLatin1String("hochzeitstag"));
+}
+
+void abschliessen(Karte& k, Gelesen& gelesen)
+{
+    const QString person = name(k);
+    if (person.isEmpty()) {
+        gelesen.auslassungen.append({k.nummer, {}, QStringLiteral("ohne Namen (weder FN noch N noch NICKNAME)")});
+        return;
+    }
+    for (const Eigenschaft& e : std::as_const(k.abDaten)) {
+        if (istJahrestagsetikett(k.etiketten.value(e.gruppe)))
+            k.daten[Hochzeitstag].append(e);
+    }
+    bool mitDatum = false;
+    for (int anlass = 0; anlass < anlaesse; ++anlass) {
+        QString ersterGrund;
+        for (const Eigenschaft& e : std::as_const(k.daten[anlass])) {
+            const Datumsangabe angabe = datumAus(e, Anlass(anlass), k.nummer);
+            if (angabe.datum) {
+                const QString eintrag = anlass == Geburtstag ? person : anlassnamen[anlass] + u' ' + person;
+                gelesen.saetze.append({k.nummer, eintrag, angabe.datum->tag, angabe.datum->monat, angabe.datum->jahr, {}});
+                ersterGrund.clear();
+                break;
+            }
+            if (ersterGrund.isEmpty())
+                ersterGrund = angabe.grund;
+        }
+        if (!ersterGrund.isEmpty())
+            gelesen.auslassungen.append({k.nummer, person, ersterGrund});
+        mitDatum = mitDatum || !k.daten[anlass].isEmpty();
+    }
+    if (!mitDatum)
+        gelesen.auslassungen.append({k.nummer, person, QStringLiteral("kein Geburtstag, Hochzeitstag oder Todestag")});
+}
+
+void aufnehmen(Karte& k, const Eigenschaft& e)
+{
+    const QByteArray& n = e.name;
+    if (n == "FN")
+        k.fn = text(e, k.nummer);
+    else if (n == "N")
+        k.n = text(e, k.nummer);
+    else if (n == "NICKNAME")
+        k.nickname = text(e, k.nummer);
+    else if (n == "BDAY")
+        k.daten[Geburtstag].append(e);
+    else if (n == "ANNIVERSARY" || n == "X-ANNIVERSARY" || n == "X-EVOLUTION-ANNIVERSARY")
+        k.daten[Hochzeitstag].append(e);
+    else if (n == "DEATHDATE")
+        k.daten[Todestag].append(e);
+    else if (n == "X-ABDATE")
+        k.abDaten.append(e);
+    else if (n == "X-ABLABEL")
+        k.etiketten.insert(e.gruppe, text(e, k.nummer));
+}
+
+bool ist(const QByteArray& zeile, const char* kennung)
+{
+    return zeile.trimmed().compare(kennung, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+Gelesen vcardLesen(QByteArrayView inhalt)
+{
+    Gelesen gelesen;
+    gelesen.quelle = Gelesen::Quelle::Karte;
+    std::optional<Karte> karte;
+    int karten = 0;
+    Zeilenleser leser(inhalt);
+    QByteArray zeile;
+    int nummer = 0;
+    Eigenschaft e;
+    while (leser.naechste(zeile, nummer)) {
+        if (ist(zeile, "BEGIN:VCARD")) {
+            if (karte)
+                throw Abweisung(QStringLiteral("Karte %1 ist unvollständig: ihr fehlt END:VCARD, und in Zeile %2 "
+                                               "beginnt schon die nächste Karte.").arg(karte->nummer).arg(nummer));
+            karte.emplace().nummer = ++karten;
+        } else if (ist(zeile, "END:VCARD")) {
+            if (!karte)
+                throw Abweisung(QStringLiteral("Zeile %1: END:VCARD ohne vorangehendes BEGIN:VCARD.").arg(nummer));
+            abschliessen(*karte, gelesen);
+            karte.reset();
+        } else if (karte) {
+            // A line without a colon (a base64 continuation of vCard 2.1) holds nothing needed here.
+            if (eigenschaftLesen(zeile, e))
+                aufnehmen(*karte, e);
+        } else if (!zeile.trimmed().isEmpty()) {
+            throw Abweisung(QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
+        }
+    }
+    if (karte)
+        throw Abweisung(QStringLiteral("Die Datei endet mitten in Karte %1 (END:VCARD fehlt); "
+                                       "sie ist wohl unvollständig.").arg(karte->nummer));
+    return gelesen;
+}
+
+} // namespace exchange
