@@ -13,6 +13,7 @@ erlaubt() {
       echo "store core windows/common" ;;
     src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
     src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
+    src/launcher) echo "store core windows/common" ;;
     tools|tools/*) echo "store core" ;;
     bench) echo "store core windows/common windows/mainwindow windows/search" ;;
     *) echo "?" ;;

@@ -1,4 +1,3 @@
-#include "core/programm.h"
 #include "core/uhr.h"
 #include "programm.h"
 #include "windows/common/dienste.h"
@@ -10,7 +9,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(core::programmname);
+    // The name is the program's id, not its title: X11 takes it as the window class, which the
+    // desktop entry names in StartupWMClass. Titles show core::programmname.
+    QApplication::setApplicationName(QStringLiteral("gedenkbuch"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gedenkbuch"));
     core::SystemUhr uhr;
     ui::Meldungsfenster meldungen;
     ui::Dialogfenster fenster;
