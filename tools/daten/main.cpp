@@ -34,7 +34,8 @@ QString hilfe()
 
 QString Aufruf::datenbank() const
 {
-    return ordner.filePath(store::dateiname);
+    // "daten.mdb" in the current folder, "DIR/daten.mdb" with --ordner: as the user named it.
+    return QDir::cleanPath(ordner.filePath(store::dateiname));
 }
 
 int main(int argc, char* argv[])
@@ -44,7 +45,7 @@ int main(int argc, char* argv[])
     QTextStream fehler(stderr);
     QStringList argumente = QCoreApplication::arguments().mid(1);
 
-    QDir ordner = QDir::current();
+    QDir ordner;
     const qsizetype stelle = argumente.indexOf(QStringLiteral("--ordner"));
     if (stelle >= 0) {
         if (stelle + 1 >= argumente.size()) {
