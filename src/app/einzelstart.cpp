@@ -47,8 +47,11 @@ Einzelstart::~Einzelstart()
 Einzelstart::Lage Einzelstart::anmelden()
 {
     sperre_ = ::open(QFile::encodeName(name_ + QStringLiteral(".sperre")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock the program still runs, only unguarded.
-    if (sperre_ < 0 || ::flock(sperre_, LOCK_EX | LOCK_NB) == 0) {
+    // Without a lock file the program still runs, only unguarded; it then leaves the socket alone,
+    // which may be another program's.
+    if (sperre_ < 0)
+        return Lage::Erster;
+    if (::flock(sperre_, LOCK_EX | LOCK_NB) == 0) {
         QLocalServer::removeServer(sockelname(name_)); // left behind by a killed program
         server_.setSocketOptions(QLocalServer::UserAccessOption);
         server_.listen(sockelname(name_));
