@@ -3,7 +3,8 @@
 # make bench  installs what is missing, builds, and prints the benchmark figures
 # make screenshot  saves docs/hauptfenster.png, the main window with sample entries
 # make test SANITIZE=1  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# make clean  removes the build folders; the program folder and its daten.mdb stay untouched
+# make deb    builds the Debian package gedenkbuch_<version>_<arch>.deb in this folder
+# make clean  removes the build folders and packages; the program folder and its daten.mdb stay untouched
 
 PROGRAMM ?= $(CURDIR)/programm
 PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher libical-dev libx11-dev xvfb xauth xdotool dbus-daemon
@@ -17,7 +18,7 @@ BUILD ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: run test bench screenshot clean pakete bauen
+.PHONY: run test bench screenshot deb clean pakete bauen
 
 pakete:
 	@fehlend=""; \
@@ -51,5 +52,13 @@ screenshot: bauen
 	mkdir -p docs
 	sh tools/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
 
+# CPack finds the libraries the programs need with dpkg-shlibdeps, and the programs with file.
+deb: MEHR_PAKETE = dpkg-dev file
+deb: bauen
+	rm -rf $(BUILD)/paket
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/paket/gedenkbuch_*.deb .
+	@ls gedenkbuch_*.deb
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize gedenkbuch_*.deb

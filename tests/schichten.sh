@@ -14,6 +14,7 @@ erlaubt() {
     src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
     src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
     tools/exchange) echo "store core" ;;
+    src/launcher) echo "store core windows/common" ;;
     tools|tools/*) echo "store core exchange" ;;
     bench) echo "store core windows/common windows/mainwindow windows/search" ;;
     *) echo "?" ;;

@@ -1,4 +1,3 @@
-#include "core/programm.h"
 #include "core/uhr.h"
 #include "anwendung.h"
 #include "programm.h"
@@ -11,7 +10,10 @@
 int main(int argc, char* argv[])
 {
     Anwendung app(argc, argv);
-    QApplication::setApplicationName(core::programmname);
+    // The name is the program's id, not its title: X11 takes it as the window class, which the
+    // desktop entry names in StartupWMClass. Titles show core::programmname.
+    QApplication::setApplicationName(QStringLiteral("gedenkbuch"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gedenkbuch"));
     core::SystemUhr uhr;
     ui::Meldungsfenster meldungen;
     ui::Dialogfenster fenster;

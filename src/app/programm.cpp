@@ -1,21 +1,56 @@
 #include "programm.h"
 
 #include "core/durchlauf.h"
+#include "einzelstart.h"
 #include "store/store.h"
+#include "windows/common/dienste.h"
 #include "windows/common/meldungen.h"
 #include "windows/mainwindow/frmgedenkbuch.h"
 #include "windows/startup/frmstart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
 constexpr int startfensterDauerMs = 2000;
+
+// Another start in the same folder: the windows of this program come to the front, an open dialog
+// on top of them.
+void fensterNachVorn()
+{
+    QWidget* ziel = QApplication::activeModalWidget();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        w->raise();
+        if (!ziel)
+            ziel = w;
+    }
+    if (ziel) {
+        ziel->raise();
+        ziel->activateWindow();
+    }
 }
+} // namespace
 
 int gedenkbuchAusfuehren(ui::Dienste& dienste)
 {
+    Einzelstart einzelstart(QDir::currentPath(), fensterNachVorn);
+    switch (einzelstart.anmelden()) {
+    case Einzelstart::Lage::Erster:
+        break;
+    case Einzelstart::Lage::SchonOffen:
+        return 0;
+    case Einzelstart::Lage::KeineAntwort:
+        dienste.meldungen.hinweis(QStringLiteral("Das Programm ist in diesem Ordner schon geöffnet, antwortet aber nicht. "
+                                                 "Beenden Sie es, bevor Sie es erneut starten."),
+                                  QStringLiteral("Schon geöffnet"));
+        return 1;
+    }
+
     QElapsedTimer seitDemStart;
     seitDemStart.start();
     frmStart start;

@@ -4,7 +4,9 @@ namespace ui {
 struct Dienste;
 }
 
-// Runs the program: the start-up window checks daten.mdb in the working directory, and after
-// 2000 ms the main window takes over until the user closes it. Gives the exit status: 1 when
-// daten.mdb could not be opened, otherwise 0 once the main window is closed.
+// Runs the program: when it already runs in the working directory, the running one is asked to
+// show its window and this start ends with 0. Otherwise the start-up window checks daten.mdb in
+// the working directory, and after 2000 ms the main window takes over until the user closes it.
+// Gives the exit status: 1 when daten.mdb could not be opened or the running program did not
+// answer, otherwise 0.
 int gedenkbuchAusfuehren(ui::Dienste& dienste);

@@ -1,6 +1,7 @@
 // The controls of the entry dialog with their design values (pixels) and its drawn background.
 #include "eintragsdialog.h"
 
+#include "core/programm.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
@@ -65,6 +66,7 @@ void Eintragsdialog::steuerelementeAnlegen()
     const bool neu = art_ == Art::Neu;
     setObjectName(neu ? QStringLiteral("frmEintragNeu") : QStringLiteral("frmEintragAendern"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(core::programmname); // for task lists; the application name is an id, not a title
     setFixedSize(neu ? QSize(464, 463) : QSize(466, 466));
 
     auto* frame1 = rahmen(this, "Frame1", QStringLiteral("Bezeichnung"), {8, 32, 369, 49});

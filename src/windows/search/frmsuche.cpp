@@ -2,6 +2,7 @@
 
 #include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
+#include "core/programm.h"
 #include "core/uhr.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bildschaltflaeche.h"
@@ -29,6 +30,7 @@ void frmSuche::steuerelementeAnlegen()
 {
     setObjectName(QStringLiteral("frmSuche"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(core::programmname); // for task lists; the application name is an id, not a title
     setFixedSize(560, 420);
 
     auto* frame1 = new QGroupBox(
