@@ -1,4 +1,5 @@
 #include "datenbank.h"
+#include "werkzeug.h"
 
 #include "core/eintragsbuch.h"
 #include "core/tage.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QProcess>
 #include <QSet>
 #include <QTest>
 
@@ -21,21 +21,6 @@
 #include <thread>
 
 namespace {
-
-struct Lauf {
-    int status;
-    QString ausgabe, fehler;
-};
-
-Lauf werkzeug(const QStringList& argumente, const QString& ordner)
-{
-    QProcess prozess;
-    prozess.setWorkingDirectory(ordner);
-    prozess.start(QStringLiteral(GEDENKBUCH_DATEN), argumente);
-    prozess.waitForFinished(60000);
-    return {prozess.exitStatus() == QProcess::NormalExit ? prozess.exitCode() : -1,
-            QString::fromUtf8(prozess.readAllStandardOutput()), QString::fromUtf8(prozess.readAllStandardError())};
-}
 
 QString beispiel(const char* name)
 {

@@ -124,20 +124,6 @@ private slots:
         QCOMPARE(p.db.saetze().size(), gespeichert ? 2 : 1);
     }
 
-    // The saved entry is shown and selected, also when another entry of that day begins with its
-    // name, and the window is refreshed.
-    void speichernZeigtDenNeuenEintrag()
-    {
-        Fensterprobe p(QDate(2026, 6, 10), {{"Anna Berg", 11, 6, 1990, "Nachbarin"}});
-        neuAnlegen(p, [](Eintragsprobe d) {
-            d.ausfuellen(QStringLiteral("Anna"), 11, 6);
-            d.speichern();
-        });
-        QCOMPARE(p.bild(), QStringList({"Tage: 0 0 0 2 0 0 0 0 0", "Morgen: Anna Berg (36.) / Anna",
-                                        "Liste: [06-11 Anna] / 06-11 Anna Berg (36.)", "Angaben: Anna|11|6||",
-                                        "Befehle: Löschen Ändern"}));
-    }
-
     void aendern_data()
     {
         QTest::addColumn<int>("jahr"); // stored before; 0: none

@@ -1,35 +1,13 @@
 #include "datenbank.h"
+#include "werkzeug.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-struct Lauf {
-    int status;
-    QString aus, fehler;
-};
-
-// Runs gedenkbuch-daten in a folder with more environment; the event loop runs meanwhile, so a
-// service of this process can answer it.
-Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {})
-{
-    QProcess p;
-    p.setWorkingDirectory(ordner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& eintrag : umgebung)
-        env.insert(eintrag.section(u'=', 0, 0), eintrag.section(u'=', 1));
-    p.setProcessEnvironment(env);
-    QSignalSpy fertig(&p, &QProcess::finished);
-    p.start(QStringLiteral(GEDENKBUCH_DATEN), argumente);
-    if (!fertig.wait(20000))
-        return {-1, {}, QStringLiteral("hängt")};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 // A notification service that notes what it was asked to show.
 class Benachrichtigungen : public QObject {
@@ -48,7 +26,9 @@ public:
     QStringList gezeigt;
 };
 
-const Eintraege bestand = {{"Silvester", 31, 12, 2000}, {"Tom & Jerry", 1, 1, 2000}, {"Heute", 30, 12}, {"Schalttag", 29, 2, 2000}};
+const Eintraege bestand = {{"Silvester", 31, 12, 2000}, {"Tom & Jerry", 1, 1, 2000}, {"Heute", 30, 12}, {"Schalttag", 29, 2, 2000},
+                           {"Null", 10, 6, 0}, {"Dieses", 10, 6, 2026}, {"Später", 10, 6, 2030}, {"Ein Jahr", 10, 6, 2025},
+                           {"Einunddreißigster", 31, 4}};
 
 } // namespace
 
@@ -71,8 +51,11 @@ private slots:
                                     << "Morgen: Dienstag, 29.02.2028\n  Schalttag (28.)\n";
         QTest::newRow("Gemeinjahr") << QStringList{"heute", "1", "--datum", "2027-02-28"} << 0 << "";
         QTest::newRow("365 Tage") << QStringList{"heute", "365", "--datum", "2027-03-01"} << 0
-            << "Donnerstag, 30.12.2027\n  Heute\n  Ohne Jahr\n\nFreitag, 31.12.2027\n  Silvester (27.)\n\n"
+            << "Donnerstag, 10.06.2027\n  Null\n  Dieses (1.)\n  Später\n  Ein Jahr (2.)\n\n" // 31 April never comes
+               "Donnerstag, 30.12.2027\n  Heute\n  Ohne Jahr\n\nFreitag, 31.12.2027\n  Silvester (27.)\n\n"
                "Samstag, 01.01.2028\n  Tom & Jerry (28.)\n\nDienstag, 29.02.2028\n  Schalttag (28.)\n";
+        QTest::newRow("Jahre ohne Alter") << QStringList{"heute", "0", "--datum", "2026-06-10"} << 0
+                                          << "Heute: Mittwoch, 10.06.2026\n  Null\n  Dieses\n  Später\n  Ein Jahr (1.)\n";
         QTest::newRow("zu viele Tage") << QStringList{"heute", "366"} << 2 << "";
         QTest::newRow("kein Datum") << QStringList{"heute", "--datum", "2027-02-30"} << 2 << "";
     }
@@ -89,7 +72,7 @@ private slots:
         Fremdzugriff(db.pfad()).sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES (NULL, 30, 12, 2000, NULL), ('Ohne Jahr', 30, 12, NULL, NULL)"));
         const Lauf lauf = werkzeug(argumente, db.ordner());
         QCOMPARE(lauf.status, status);
-        QCOMPARE(lauf.aus, ausgabe);
+        QCOMPARE(lauf.ausgabe, ausgabe);
     }
 
     void heuteOhneDatei()
@@ -142,15 +125,14 @@ private slots:
         QTemporaryDir heim;
         const QStringList umgebung = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
         const QString eintrag = heim.filePath(QStringLiteral("konfig/autostart/gedenkbuch.desktop"));
-        const QString werkzeugpfad = QStringLiteral(GEDENKBUCH_DATEN);
         QStringList gelesen;
         for (const char* art : {"erinnern", "fenster", "aus", "aus"}) {
             const Lauf lauf = werkzeug({QStringLiteral("anmeldung"), QLatin1String(art)}, heim.path(), umgebung);
             gelesen << QString::number(lauf.status) + u' ' + QString::fromUtf8(dateiinhalt(eintrag)).section(u'\n', 2, 3);
         }
-        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + werkzeugpfad + " --ordner \""
+        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + werkzeugpfad() + " --ordner \""
                                            + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch") + "\" erinnern",
-                                       "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad).path() + "/gedenkbuch-starten",
+                                       "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad()).path() + "/gedenkbuch-starten",
                                        "0 ", "0 "}));
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
     }
