@@ -5,6 +5,7 @@
 #include "zeile.h"
 #include "store/schema.h"
 
+#include <QDate>
 #include <QList>
 #include <QVariant>
 #include <array>
@@ -20,6 +21,13 @@ namespace core {
 constexpr bool istJahr(int jahr)
 {
     return jahr > 1000 && jahr < 10000;
+}
+
+// Whether some year has this day in this month. 29 February does (in leap years); an entry on a
+// day that no year has would never be reminded.
+inline bool gibtEsDenTag(int tag, int monat)
+{
+    return QDate::isValid(2000, monat, tag);
 }
 
 // The fields a save writes; a field not set keeps what is stored (in a new record: null).

@@ -7,6 +7,7 @@
 
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"
+#include "core/eintragsbuch.h"
 #include "core/kalenderfolge.h"
 #include "store/cursor.h"
 #include "store/store.h"
@@ -33,7 +34,7 @@ Bestand lesen(const QString& datenbank, int diesesJahr)
         const auto eintrag = core::eintragLesen(c);
         if (!eintrag)
             ++b.ohneRegel;
-        else if (!QDate::isValid(2000, eintrag->monat, eintrag->tag))
+        else if (!core::gibtEsDenTag(eintrag->tag, eintrag->monat))
             ++b.unmoeglich;
         else
             alle.append(*eintrag);

@@ -1,6 +1,7 @@
 #include "auswahl.h"
 
-#include <QDate>
+#include "core/eintragsbuch.h"
+
 #include <QHash>
 #include <algorithm>
 
@@ -28,7 +29,7 @@ Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
             grund = QStringLiteral("ohne Bezeichnung");
         else if (satz.tag == 0 || satz.monat == 0)
             grund = QStringLiteral("ohne Tag oder Monat");
-        else if (!QDate::isValid(2000, satz.monat, satz.tag))
+        else if (!core::gibtEsDenTag(satz.tag, satz.monat))
             grund = QStringLiteral("den %1.%2. gibt es in keinem Jahr")
                         .arg(satz.tag, 2, 10, QLatin1Char('0'))
                         .arg(satz.monat, 2, 10, QLatin1Char('0'));

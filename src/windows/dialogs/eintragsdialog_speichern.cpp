@@ -49,8 +49,7 @@ bool Eintragsdialog::eingabeGeprueft()
         txtBezeichnung->setFocus();
         return false;
     }
-    // A day that no year has would never be reminded. 29 February exists in leap years.
-    if (!QDate::isValid(2000, gewaehlterMonat_, tag)) {
+    if (!core::gibtEsDenTag(tag, gewaehlterMonat_)) {
         meldungen_.hinweis(QStringLiteral("Diesen Tag gibt es im gewählten Monat nicht!"),
                            QStringLiteral("Ungültiges Datum"));
         optTag[tag - 1]->setFocus();
