@@ -57,7 +57,9 @@ fenster_abwarten '^KOBALT-Merkwerk! wird gestartet$' 15 >/dev/null || fehler "ke
 fenster_sichtbar '^KOBALT-Merkwerk!$' && fehler "Hauptfenster vor dem Startfenster"
 haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15) || fehler "kein Hauptfenster"
 dauer=$(( ($(date +%s%N) - beginn) / 1000000 ))
-[ "$dauer" -ge 1900 ] && [ "$dauer" -lt 6000 ] || fehler "Hauptfenster nach $dauer ms"
+# The start-up window stands its 2000 ms; above, only a hang counts: a sanitized build on a busy
+# machine takes seconds just to start.
+[ "$dauer" -ge 1900 ] && [ "$dauer" -lt 15000 ] || fehler "Hauptfenster nach $dauer ms"
 fenster_sichtbar 'wird gestartet$' && fehler "Startfenster neben dem Hauptfenster"
 "$schliessen" "$haupt"
 prozess_abwarten $pid 10
