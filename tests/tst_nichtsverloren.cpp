@@ -69,25 +69,34 @@ private slots:
     {
         Testdatenbank db;
         QTemporaryDir quelle;
+        const auto tabelle = [&quelle](int lauf) { // 1500 records of their own names, long remarks
+            QFile datei(quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf)));
+            if (datei.open(QIODevice::WriteOnly)) {
+                datei.write("Bezeichnung,tag,monat,Bemerkungen\n");
+                for (int i = 0; i < 1500; ++i)
+                    datei.write(QStringLiteral("L%1 E%2,1,1,%3\n").arg(lauf).arg(i).arg(QStringLiteral("Bemerkung ").repeated(50)).toUtf8());
+            }
+            return datei.fileName();
+        };
+        QElapsedTimer uhr;
+        uhr.start();
+        QCOMPARE(werkzeug({QStringLiteral("import"), tabelle(-1)}, db.ordner()).status, 0);
+        const qint64 dauerMs = uhr.elapsed(); // a whole import, undisturbed
         QRandomGenerator zufall(20261206);
         int ganz = 0, nichts = 0, mitten = 0;
         for (int lauf = 0; lauf < 20; ++lauf) {
-            QFile tabelle(quelle.filePath(QStringLiteral("neu.csv")));
-            QVERIFY(tabelle.open(QIODevice::WriteOnly));
-            tabelle.write("Bezeichnung,tag,monat,Bemerkungen\n");
-            for (int i = 0; i < 1500; ++i)
-                tabelle.write(QStringLiteral("L%1 E%2,1,1,%3\n").arg(lauf).arg(i).arg(QStringLiteral("Bemerkung ").repeated(50)).toUtf8());
-            tabelle.close();
+            const QString datei = tabelle(lauf);
             const int vorher = int(db.saetze().size());
             QProcess import;
             import.setWorkingDirectory(db.ordner());
-            import.start(werkzeugpfad(), {QStringLiteral("import"), tabelle.fileName()});
+            import.start(werkzeugpfad(), {QStringLiteral("import"), datei});
             QVERIFY(import.waitForStarted());
-            // Every other kill falls just after the writing began, the others anywhere in the run.
+            // Every other kill falls just after the writing began, the others anywhere in three
+            // times what an import takes.
             const QString journal = db.pfad() + QStringLiteral("-journal");
             for (int ms = 0; lauf % 2 && ms < 5000 && !QFileInfo::exists(journal) && import.state() == QProcess::Running; ++ms)
                 QThread::msleep(1);
-            QThread::usleep(zufall.bounded(0, lauf % 2 ? 30000 : 400000));
+            QThread::usleep(zufall.bounded(0, lauf % 2 ? 30000 : int(3000 * dauerMs)));
             ::kill(pid_t(import.processId()), SIGKILL);
             QVERIFY(import.waitForFinished(10000));
             mitten += QFileInfo(journal).size() > 0;
@@ -99,7 +108,7 @@ private slots:
         QCOMPARE(Fremdzugriff(db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
         const QString bilanz = QStringLiteral("%1 ganz, %2 gar nicht, %3 davon mitten im Schreiben").arg(ganz).arg(nichts).arg(mitten);
         QVERIFY2(ganz > 0 && mitten > 0, qPrintable(bilanz));
-        qInfo("20 Abbrüche: %s", qPrintable(bilanz));
+        qInfo("20 Abbrüche (ein Import dauert %lld ms): %s", dauerMs, qPrintable(bilanz));
     }
 
     // A damaged file lists what it could read and says so.

@@ -12,25 +12,26 @@ trap 'rm -rf "$ordner"' EXIT
 cd "$ordner"
 "$build/tools/gedenkbuch-daten" neu >/dev/null
 
-# One entry: name, days from today, year (or NULL), remarks (or NULL).
+# One entry as a line of the tool's own CSV: name, days from today, year, remarks.
 eintrag() {
-  echo "INSERT INTO Gedenkbuch VALUES ('$1', $(date -d "$2 days" +%-d), $(date -d "$2 days" +%-m), $3, $4);"
+  echo "$1,$(date -d "$2 days" +%-d),$(date -d "$2 days" +%-m),$3,$4"
 }
 {
-  echo "PRAGMA key='birke';"
-  eintrag 'Oma Erna' 0 1941 "'Blumen und Kuchen mitbringen'"
-  eintrag 'Hochzeitstag Anna und Bernd' 0 1996 NULL
-  eintrag 'Jörg Müller' -1 1975 NULL
-  eintrag 'Namenstag Barbara' -2 NULL NULL
-  eintrag 'Tante Käthe' 1 1950 "'Anrufen!'"
-  eintrag 'Max' 3 2016 "'Wünscht sich ein Fahrrad'"
-  eintrag 'Patenkind Lina' 5 2019 NULL
-  eintrag 'Frieda Schäfer' 12 1988 NULL
-  eintrag 'Klassentreffen' 40 2006 NULL
-  eintrag 'Umzug in die Gartenstraße' 75 2012 NULL
-  eintrag 'Papa' 120 1958 NULL
-  eintrag 'Onkel Günter' 200 1962 NULL
-} | sqlcipher daten.mdb >/dev/null
+  echo "Bezeichnung,tag,monat,jahr,Bemerkungen"
+  eintrag 'Oma Erna' 0 1941 'Blumen und Kuchen mitbringen'
+  eintrag 'Hochzeitstag Anna und Bernd' 0 1996 ''
+  eintrag 'Jörg Müller' -1 1975 ''
+  eintrag 'Namenstag Barbara' -2 '' ''
+  eintrag 'Tante Käthe' 1 1950 'Anrufen!'
+  eintrag 'Max' 3 2016 'Wünscht sich ein Fahrrad'
+  eintrag 'Patenkind Lina' 5 2019 ''
+  eintrag 'Frieda Schäfer' 12 1988 ''
+  eintrag 'Klassentreffen' 40 2006 ''
+  eintrag 'Umzug in die Gartenstraße' 75 2012 ''
+  eintrag 'Papa' 120 1958 ''
+  eintrag 'Onkel Günter' 200 1962 ''
+} > beispiele.csv
+"$build/tools/gedenkbuch-daten" import beispiele.csv >/dev/null
 
 "$build/src/gedenkbuch" & pid=$!
 haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15)
