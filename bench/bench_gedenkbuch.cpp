@@ -61,57 +61,55 @@ int main(int argc, char* argv[])
     KeineMeldungen meldungen;
     ui::Dialogfenster fenster;
     ui::Dienste dienste{uhr, meldungen, fenster};
-    constexpr int laeufe = 5;
+    const bool shell = !QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty();
     for (int anzahl : {1000, 10000, 100000}) {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("daten.mdb"));
         beispieldatenbank(pfad, anzahl);
+        Messreihe reihe(anzahl);
 
-        ausgeben("oeffnen", anzahl, medianMs(laeufe, [] {}, [&] { store::Store::open(pfad); }));
+        reihe.figur("oeffnen", [] {}, [&] { store::Store::open(pfad); });
 
         // The full list: one walk, one line per entry, sorted into the list box.
         auto s = store::Store::open(pfad);
         store::Cursor cursor(*s);
         core::Eintragsbuch buch(cursor);
         ui::Listenfeld liste(true);
-        ausgeben("listenaufbau", anzahl, medianMs(laeufe, [&] { liste.leeren(); }, [&] {
-                     liste.hinzufuegen(core::listenaufbau(buch.alle().eintraege, 2026));
-                 }));
+        reihe.figur("listenaufbau", [&] { liste.leeren(); },
+                    [&] { liste.hinzufuegen(core::listenaufbau(buch.alle().eintraege, 2026)); });
 
         // A whole refresh of the main window: full list, captions, day lists, next anniversary.
         frmGedenkbuch hauptfenster(dienste, store::Store::open(pfad));
-        ausgeben("auffrischen", anzahl, medianMs(laeufe, [] {}, [&] { hauptfenster.auffrischen(); }));
+        reihe.figur("auffrischen", [] {}, [&] { hauptfenster.auffrischen(); });
 
         // A click on the last line of the full list: the entry found and shown in the panel.
         auto* voll = hauptfenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
-        ausgeben("nachschlagen", anzahl,
-                 medianMs(laeufe, [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); }));
+        reihe.figur("nachschlagen", [&] { voll->waehlen(-1); }, [&] { voll->waehlen(voll->anzahl() - 1); });
 
         // A search for a name (one entry in 24 matches), and one that two thirds of all match.
         frmSuche suche(buch, uhr, meldungen, nullptr);
         auto* begriff = suche.findChild<QLineEdit*>(QStringLiteral("txtSuche"));
         auto* suchen = suche.findChild<QPushButton*>(QStringLiteral("cmdSuchStart"));
-        begriff->setText(QStringLiteral("Quirin"));
-        ausgeben("suchen", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
-        begriff->setText(QStringLiteral("er"));
-        ausgeben("suchen_viele_treffer", anzahl, medianMs(laeufe, [] {}, [&] { suchen->click(); }));
+        reihe.figur("suchen", [&] { begriff->setText(QStringLiteral("Quirin")); }, [&] { suchen->click(); });
+        reihe.figur("suchen_viele_treffer", [&] { begriff->setText(QStringLiteral("er")); }, [&] { suchen->click(); });
 
+        // A vCard file of 10,000 cards into an empty file; the calendar of 10,000 entries.
+        QTemporaryDir leer;
+        const QString neu = leer.filePath(QStringLiteral("daten.mdb"));
+        const QString karten = ordner.filePath(QStringLiteral("karten.vcf"));
+        const QString ics = ordner.filePath(QStringLiteral("kalender.ics"));
         if (anzahl == 10000) {
-            // A vCard file of 10,000 cards into an empty file; the calendar of 10,000 entries.
-            const QString karten = ordner.filePath(QStringLiteral("karten.vcf"));
             beispielkarten(karten, anzahl);
-            QTemporaryDir leer;
-            const QString neu = leer.filePath(QStringLiteral("daten.mdb"));
-            ausgeben("import", anzahl, medianMs(laeufe, [&] { QFile::remove(neu); store::Store::create(neu); },
-                                                [&] { werkzeug({"--ordner", leer.path(), "import", karten}); }));
-            const QString ics = ordner.filePath(QStringLiteral("kalender.ics"));
-            ausgeben("export_ics", anzahl, medianMs(laeufe, [&] { QFile::remove(ics); }, [&] {
-                         werkzeug({"--ordner", ordner.path(), "export", "--format", "ics", "--datei", ics});
-                     }));
+            reihe.figur("import", [&] { QFile::remove(neu); store::Store::create(neu); },
+                        [&] { werkzeug({"--ordner", leer.path(), "import", karten}); });
+            reihe.figur("export_ics", [&] { QFile::remove(ics); },
+                        [&] { werkzeug({"--ordner", ordner.path(), "export", "--format", "ics", "--datei", ics}); });
         }
 
-        if (anzahl == 100000 && !QStandardPaths::findExecutable(QStringLiteral("sqlcipher")).isEmpty())
-            ausgeben("sqlcipher_shell", anzahl, medianMs(laeufe, [] {}, [&] { shellLesen(pfad); }));
+        // The sqlcipher shell reading every row of the same file, as a whole process.
+        if (anzahl == 100000 && shell)
+            reihe.figur("sqlcipher_shell", [] {}, [&] { shellLesen(pfad); });
+        reihe.messen(9);
     }
     return 0;
 }
