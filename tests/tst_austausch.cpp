@@ -375,6 +375,11 @@ private slots:
         const Lauf beschaedigt = werkzeug({"--ordner", "kopie", "pruefen"}, db.ordner());
         QCOMPARE(beschaedigt.status, 5);
         QVERIFY2(beschaedigt.fehler.contains(QStringLiteral("beschädigt")), qPrintable(beschaedigt.fehler));
+        // The rescue: what can still be read is exported, and the export says it is not all.
+        const Lauf gerettet = werkzeug({"--ordner", "kopie", "export", "--format", "csv"}, db.ordner());
+        const qsizetype zeilen = gerettet.ausgabe.count(u'\n') - 1;
+        QVERIFY2(gerettet.status == 1 && zeilen > anzahl.toInt() / 2 && zeilen < anzahl.toInt(), qPrintable(QString::number(zeilen)));
+        QVERIFY2(gerettet.fehler.endsWith(QStringLiteral("ist beschädigt. Ausgegeben ist nur, was noch lesbar war.\n")), qPrintable(gerettet.fehler));
     }
 };
 

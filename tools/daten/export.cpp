@@ -19,9 +19,10 @@
 namespace {
 
 struct Bestand {
-    QList<core::Eintrag> eintraege; // calendar order
-    qsizetype ohneRegel = 0;        // records the walk rule skips
-    qsizetype unmoeglich = 0;       // entries on a day their month never has
+    QList<core::Eintrag> eintraege;        // calendar order
+    qsizetype ohneRegel = 0;               // records the walk rule skips
+    qsizetype unmoeglich = 0;              // entries on a day their month never has
+    std::optional<store::StoreError> schaden; // a damaged file: what could be read is there
 };
 
 Bestand lesen(const QString& datenbank, int diesesJahr)
@@ -39,8 +40,10 @@ Bestand lesen(const QString& datenbank, int diesesJahr)
         else
             alle.append(*eintrag);
     });
-    if (durchlauf.fehler)
+    // A damaged file is exported as far as it can be read: that is how its entries are rescued.
+    if (durchlauf.fehler && durchlauf.fehler->art() != store::StoreError::Art::Beschaedigt)
         throw *durchlauf.fehler;
+    b.schaden = durchlauf.fehler;
 
     // The order of the full list: its display lines sorted.
     QHash<qint64, qsizetype> stelle;
@@ -120,5 +123,9 @@ int exportieren(const Aufruf& aufruf)
     }
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;
+    if (bestand.schaden) {
+        aufruf.fehler << bestand.schaden->meldung() << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.") << Qt::endl;
+        return Fehlschlag;
+    }
     return Erfolg;
 }

@@ -35,7 +35,8 @@ const std::array unterbefehle = {
     Unterbefehl{"export", "export --format csv|ics [--datei DATEI]",
                 "gibt die Einträge in Kalenderfolge aus: als CSV-Tabelle (UTF-8) oder als iCalendar-Datei mit\n"
                 "einem jährlichen ganztägigen Termin je Eintrag. Ohne --datei auf die Standardausgabe; eine\n"
-                "vorhandene Datei wird nicht überschrieben.",
+                "vorhandene Datei wird nicht überschrieben. Aus einer beschädigten Datei gibt es aus, was noch\n"
+                "lesbar ist, und endet mit Status 1.",
                 exportieren},
     Unterbefehl{"sichern", "sichern ZIEL",
                 "schreibt eine Kopie von daten.mdb mit demselben Kennwort in die neue Datei ZIEL und prüft sie;\n"
