@@ -50,12 +50,11 @@ private slots:
         QTest::newRow("Schaltjahr") << QStringList{"heute", "1", "--datum", "2028-02-28"} << 0
                                     << "Morgen: Dienstag, 29.02.2028\n  Schalttag (28.)\n";
         QTest::newRow("Gemeinjahr") << QStringList{"heute", "1", "--datum", "2027-02-28"} << 0 << "";
-        QTest::newRow("365 Tage") << QStringList{"heute", "365", "--datum", "2027-03-01"} << 0
-            << "Donnerstag, 10.06.2027\n  Null\n  Dieses (1.)\n  Später\n  Ein Jahr (2.)\n\n" // 31 April never comes
-               "Donnerstag, 30.12.2027\n  Heute\n  Ohne Jahr\n\nFreitag, 31.12.2027\n  Silvester (27.)\n\n"
-               "Samstag, 01.01.2028\n  Tom & Jerry (28.)\n\nDienstag, 29.02.2028\n  Schalttag (28.)\n";
-        QTest::newRow("Jahre ohne Alter") << QStringList{"heute", "0", "--datum", "2026-06-10"} << 0
-                                          << "Heute: Mittwoch, 10.06.2026\n  Null\n  Dieses\n  Später\n  Ein Jahr (1.)\n";
+        QTest::newRow("365 Tage, ein Tag zweimal") << QStringList{"heute", "365", "--datum", "2026-06-10"} << 0
+            << "Heute: Mittwoch, 10.06.2026\n  Null\n  Dieses\n  Später\n  Ein Jahr (1.)\n\n"
+               "Mittwoch, 30.12.2026\n  Heute\n  Ohne Jahr\n\nDonnerstag, 31.12.2026\n  Silvester (26.)\n\n"
+               "Freitag, 01.01.2027\n  Tom & Jerry (27.)\n\n" // neither 29 February nor 31 April in 2027
+               "Donnerstag, 10.06.2027\n  Null\n  Dieses (1.)\n  Später\n  Ein Jahr (2.)\n";
         QTest::newRow("zu viele Tage") << QStringList{"heute", "366"} << 2 << "";
         QTest::newRow("kein Datum") << QStringList{"heute", "--datum", "2027-02-30"} << 2 << "";
     }

@@ -27,14 +27,16 @@ QString tagesanzeige(int slot, QDate heute)
 
 QList<QList<Zeile>> tageslisten(const QList<Eintrag>& eintraege, const QList<QDate>& tage)
 {
-    QHash<int, qsizetype> tagNachDatum; // month * 100 + day; a date recurs at most once a year
+    // month * 100 + day: a run of days longer than a year holds a date twice
+    QHash<int, QList<qsizetype>> tageNachDatum;
     for (qsizetype k = 0; k < tage.size(); ++k)
-        tagNachDatum.insert(tage[k].month() * 100 + tage[k].day(), k);
+        tageNachDatum[tage[k].month() * 100 + tage[k].day()].append(k);
     QList<QList<Zeile>> listen(tage.size());
     for (const Eintrag& e : eintraege) {
-        const auto k = tagNachDatum.constFind(e.monat * 100 + e.tag);
-        if (k != tagNachDatum.cend() && e.tag >= 1 && e.tag <= 31)
-            listen[*k].append({e.Bezeichnung + altersZusatz(e.jahr, tage[*k].year()), e.id});
+        if (e.tag < 1 || e.tag > 31)
+            continue;
+        for (const qsizetype k : tageNachDatum.value(e.monat * 100 + e.tag))
+            listen[k].append({e.Bezeichnung + altersZusatz(e.jahr, tage[k].year()), e.id});
     }
     return listen;
 }
