@@ -4,12 +4,15 @@
 
 namespace core {
 
+QString xdgOrdner(const char* variable, const QString& vorgabe)
+{
+    const QString xdg = qEnvironmentVariable(variable);
+    return QDir::cleanPath(!xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + u'/' + vorgabe);
+}
+
 QString datenordner()
 {
-    // An empty or relative XDG_DATA_HOME is to be ignored, as the XDG base directory rules say.
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString basis = !xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(basis + QStringLiteral("/gedenkbuch"));
+    return xdgOrdner("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/gedenkbuch");
 }
 
 } // namespace core

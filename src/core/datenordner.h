@@ -4,6 +4,10 @@
 
 namespace core {
 
+// A base folder of the XDG rules: the folder the variable names, or ~/`vorgabe` where it is
+// unset, empty or not an absolute path.
+QString xdgOrdner(const char* variable, const QString& vorgabe);
+
 // The per-user data folder of desktop starts: $XDG_DATA_HOME/gedenkbuch, by default
 // ~/.local/share/gedenkbuch.
 QString datenordner();

@@ -6,37 +6,32 @@ namespace core {
 
 Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Cursor&)>& je)
 {
+    using Art = store::StoreError::Art;
     Durchlauf ergebnis;
-    bool weiter = false;
     try {
         cursor.MoveFirst();
-        weiter = true;
     } catch (const store::StoreError& fehler) {
         // An empty table has no first record: a complete walk over nothing.
-        if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz && cursor.Eof()) {
-            ergebnis.leer = true;
+        ergebnis.leer = fehler.art() == Art::KeinAktuellerDatensatz && cursor.Eof();
+        if (ergebnis.leer)
             return ergebnis;
-        }
         ergebnis.fehler = fehler;
     }
-    // A damaged page costs the records on it; the walk goes on behind it and stays incomplete.
+    // A damaged page costs the records on it: the walk goes on behind it and stays incomplete.
     // Any other failure, such as another program's lock, ends the walk.
-    while (true) {
+    while (!ergebnis.fehler || ergebnis.fehler->art() == Art::Beschaedigt) {
         try {
-            if (!weiter) {
-                if (ergebnis.fehler->art() != store::StoreError::Art::Beschaedigt || !cursor.MoveNextBehindDamage())
-                    return ergebnis;
-                weiter = true;
-            }
+            if (ergebnis.fehler && !cursor.MoveNextBehindDamage())
+                break;
             for (; !cursor.Eof(); cursor.MoveNext())
                 je(cursor);
-            return ergebnis;
+            break;
         } catch (const store::StoreError& fehler) {
-            if (!ergebnis.fehler || fehler.art() != store::StoreError::Art::Beschaedigt)
+            if (!ergebnis.fehler || fehler.art() != Art::Beschaedigt)
                 ergebnis.fehler = fehler;
-            weiter = false;
         }
     }
+    return ergebnis;
 }
 
 QString fehlertext(const store::StoreError& fehler)

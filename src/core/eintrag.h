@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -8,6 +9,19 @@ class Cursor;
 }
 
 namespace core {
+
+// A year the entry dialogs store: 1001 to 9999.
+constexpr bool istJahr(int jahr)
+{
+    return jahr > 1000 && jahr < 10000;
+}
+
+// Whether some year has this day in this month. 29 February does (in leap years); an entry on a
+// day that no year has would never be reminded.
+inline bool gibtEsDenTag(int tag, int monat)
+{
+    return QDate::isValid(2000, monat, tag);
+}
 
 // One entry of the table Gedenkbuch as the lists show it.
 struct Eintrag {

@@ -19,14 +19,20 @@ Feldtexte Eintragsbuch::lesen(qint64 id)
     return feldtexteLesen(cursor_);
 }
 
+Eintragsbuch::Namen Eintragsbuch::namen()
+{
+    Namen n;
+    n.durchlauf = durchlaufen(cursor_, [&n](const store::Cursor& c) {
+        if (const QVariant name = c.Field(store::Feld::Bezeichnung); !name.isNull())
+            n.namen.insert(name.toString());
+    });
+    return n;
+}
+
 Eintragsbuch::Namenspruefung Eintragsbuch::nameVergeben(const QString& name)
 {
-    Namenspruefung pruefung;
-    pruefung.durchlauf = durchlaufen(cursor_, [&](const store::Cursor& c) {
-        const QVariant vorhanden = c.Field(store::Feld::Bezeichnung);
-        pruefung.vergeben = pruefung.vergeben || (!vorhanden.isNull() && vorhanden.toString() == name);
-    });
-    return pruefung;
+    Namen n = namen();
+    return {n.namen.contains(name), std::move(n.durchlauf)};
 }
 
 qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aenderung)

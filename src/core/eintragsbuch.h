@@ -5,8 +5,8 @@
 #include "zeile.h"
 #include "store/schema.h"
 
-#include <QDate>
 #include <QList>
+#include <QSet>
 #include <QVariant>
 #include <array>
 #include <optional>
@@ -16,19 +16,6 @@ class Cursor;
 }
 
 namespace core {
-
-// A year the entry dialogs store: 1001 to 9999.
-constexpr bool istJahr(int jahr)
-{
-    return jahr > 1000 && jahr < 10000;
-}
-
-// Whether some year has this day in this month. 29 February does (in leap years); an entry on a
-// day that no year has would never be reminded.
-inline bool gibtEsDenTag(int tag, int monat)
-{
-    return QDate::isValid(2000, monat, tag);
-}
 
 // The fields a save writes; a field not set keeps what is stored (in a new record: null).
 struct Aenderung {
@@ -51,6 +38,12 @@ public:
 
     // The stored fields of an entry. Throws StoreError when it cannot be read or is gone.
     Feldtexte lesen(qint64 id);
+
+    struct Namen {
+        QSet<QString> namen; // of every record, also of those the walk rule skips
+        Durchlauf durchlauf;
+    };
+    Namen namen();
 
     struct Namenspruefung {
         bool vergeben = false; // an entry has exactly this name, upper and lower case distinguished

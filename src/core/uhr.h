@@ -3,8 +3,6 @@
 #include <QDate>
 #include <QObject>
 
-class QTimer;
-
 namespace core {
 
 // Today's date, and word when it changes: at midnight, after waking from standby, after the
@@ -25,7 +23,6 @@ public:
     QDate heute() const override { return QDate::currentDate(); }
 
 private:
-    QTimer* takt_;
     QDate zuletzt_;
 };
 

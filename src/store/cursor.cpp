@@ -25,20 +25,6 @@ StoreError keinAktuellerDatensatz()
     return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Es gibt keinen aktuellen Datensatz.")};
 }
 
-std::size_t feldIndex(const QString& name)
-{
-    // Field names are case-blind; the exact spelling is by far the most common and the cheapest.
-    for (std::size_t i = 0; i < feldnamen.size(); ++i) {
-        if (name == QLatin1String(feldnamen[i]))
-            return i;
-    }
-    for (std::size_t i = 0; i < feldnamen.size(); ++i) {
-        if (name.compare(QLatin1String(feldnamen[i]), Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    throw StoreError(StoreError::Art::UnbekanntesFeld, QStringLiteral("Das Feld %1 gibt es nicht.").arg(name));
-}
-
 bool istZahlenfeld(std::size_t index)
 {
     const auto feld = Feld(index);
@@ -294,11 +280,6 @@ bool Cursor::MoveNextBehindDamage()
     return false;
 }
 
-QVariant Cursor::Field(const QString& name) const
-{
-    return Field(Feld(feldIndex(name)));
-}
-
 QVariant Cursor::Field(Feld feld) const
 {
     const auto index = std::size_t(feld);
@@ -339,11 +320,6 @@ void Cursor::Edit()
     d_->neu = satz.werte;
     d_->geschrieben = {};
     d_->bearbeiteteId = satz.id;
-}
-
-void Cursor::SetField(const QString& name, const QVariant& value)
-{
-    SetField(Feld(feldIndex(name)), value);
 }
 
 void Cursor::SetField(Feld feld, const QVariant& value)

@@ -11,7 +11,7 @@
 namespace store {
 
 // The one record cursor over the table Gedenkbuch. It walks the records in store order, the
-// order in which they were added, and reads and writes their fields by name.
+// order in which they were added, and reads and writes their fields, named by store::Feld.
 //
 // Nothing is held open between two calls: the cursor reads the table in short read transactions
 // of some hundred records, so another program is never locked out for longer than one of them.
@@ -33,7 +33,6 @@ public:
 
     // The value of a field of the current record (or of the pending one during AddNew or Edit);
     // a null QVariant when the field holds no value. Integers come as qint64, texts as QString.
-    QVariant Field(const QString& name) const;
     QVariant Field(Feld feld) const;
 
     // The identity of the current record; SetBookmark puts the cursor back on it.
@@ -44,7 +43,6 @@ public:
     void Edit();
     // A text written into a numeric field must be a whole number, or this fails with
     // Art::KeineZahl and the pending record keeps its former value.
-    void SetField(const QString& name, const QVariant& value);
     void SetField(Feld feld, const QVariant& value);
     // Stores the pending record. On failure it stays pending, so nothing typed is lost.
     void Update();

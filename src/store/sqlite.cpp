@@ -4,6 +4,11 @@
 
 namespace store {
 
+StoreError StoreError::dateiBeschaedigt()
+{
+    return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
+}
+
 StoreError sqliteError(sqlite3* db, int code, const QString& during)
 {
     using Art = StoreError::Art;
@@ -26,7 +31,7 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
         return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
                                                     "oder sie ist mit einem anderen Kennwort geschützt.").arg(dateiname)};
     case SQLITE_CORRUPT:
-        return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
+        return StoreError::dateiBeschaedigt();
     case SQLITE_IOERR:
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)

@@ -17,7 +17,6 @@ public:
         FalscheForm,         // Gedenkbuch is a view, has no record numbers, or hides them
         KeinAktuellerDatensatz,
         KeineZahl,           // a text written into a numeric field does not convert
-        UnbekanntesFeld,
         KeineBearbeitung,    // a field written or Update called without AddNew or Edit
         Gesperrt,            // another program holds the file
         Schreibgeschuetzt,
@@ -31,6 +30,9 @@ public:
 
     Art art() const { return art_; }
     const QString& meldung() const { return meldung_; }
+
+    // The file the program works on is damaged.
+    static StoreError dateiBeschaedigt();
 
 private:
     Art art_;

@@ -12,9 +12,7 @@ namespace {
 
 QString autostartDatei()
 {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    const QString basis = !xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + QStringLiteral("/.config");
-    return QDir::cleanPath(basis + QStringLiteral("/autostart/gedenkbuch.desktop"));
+    return core::xdgOrdner("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/autostart/gedenkbuch.desktop");
 }
 
 // One argument of an Exec line: quoted where the desktop entry rules ask for it, then escaped

@@ -25,13 +25,16 @@ const QString keinDienst = QStringLiteral("Auf dem Sitzungsbus antwortet kein Be
 
 QString benachrichtigen(const QString& titel, const QString& text)
 {
-    // A connection of its own, closed before the program ends: Qt's shared one would outlive the
-    // application and complain on the way out.
+    // A connection of its own, closed when done: Qt's shared one would outlive the application and
+    // complain on the way out. Even so Qt's D-Bus thread may handle a last message while the
+    // program ends and write English noise to stderr; after this call the tool has said all it has
+    // to say, so Qt's own messages are silenced.
     const QString name = QStringLiteral("gedenkbuch-erinnern");
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
     const auto schliessen = qScopeGuard([&] {
         bus = QDBusConnection(QString());
         QDBusConnection::disconnectFromBus(name);
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     });
     if (!bus.isConnected())
         return QStringLiteral("Es besteht keine Verbindung zum Sitzungsbus (DBUS_SESSION_BUS_ADDRESS); "

@@ -6,8 +6,8 @@
 #include "exchange/kalender.h"
 
 #include "core/anzeigezeile.h"
+#include "core/eintrag.h"
 #include "core/durchlauf.h"
-#include "core/eintragsbuch.h"
 #include "core/kalenderfolge.h"
 #include "store/cursor.h"
 #include "store/store.h"

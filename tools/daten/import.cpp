@@ -9,23 +9,7 @@
 #include "store/cursor.h"
 #include "store/store.h"
 
-#include <QSet>
-
 namespace {
-
-// Every name in the file, also of records the walk rule skips: the dialog refuses those too.
-QSet<QString> vergebeneNamen(store::Cursor& cursor)
-{
-    QSet<QString> namen;
-    const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&namen](const store::Cursor& c) {
-        const QVariant name = c.Field(store::Feld::Bezeichnung);
-        if (!name.isNull())
-            namen.insert(name.toString());
-    });
-    if (durchlauf.fehler)
-        throw *durchlauf.fehler;
-    return namen;
-}
 
 void uebernehmen(store::Cursor& cursor, const QList<exchange::Satz>& saetze)
 {
@@ -69,7 +53,11 @@ int importieren(const Aufruf& aufruf)
         std::optional<store::Transaktion> transaktion;
         if (!probe)
             transaktion.emplace(*s);
-        auswahl = exchange::auswaehlen(gelesen, vergebeneNamen(cursor));
+        // A name the dialog would refuse is refused here too, also of a record the walk rule skips.
+        core::Eintragsbuch::Namen vorhanden = core::Eintragsbuch(cursor).namen();
+        if (vorhanden.durchlauf.fehler)
+            throw *vorhanden.durchlauf.fehler;
+        auswahl = exchange::auswaehlen(gelesen, vorhanden.namen);
         if (transaktion) {
             uebernehmen(cursor, auswahl.uebernehmen);
             transaktion->abschliessen();

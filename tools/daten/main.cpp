@@ -101,9 +101,6 @@ int main(int argc, char* argv[])
     for (const Unterbefehl& b : unterbefehle) {
         if (argumente.constFirst() == QLatin1String(b.name)) {
             const int status = b.ausfuehren({argumente.mid(1), ordner, aus, fehler});
-            // Everything the tool has to say is said. Qt's D-Bus thread may still handle a last
-            // message while the program ends, and would then write English noise to stderr.
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
             if (status == FalscherAufruf)
                 fehler << QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1").arg(QString::fromUtf8(b.aufruf))
                        << Qt::endl;

@@ -1,6 +1,6 @@
 #include "auswahl.h"
 
-#include "core/eintragsbuch.h"
+#include "core/eintrag.h"
 
 #include <QHash>
 #include <algorithm>

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 
-class QLabel;
 class QLineEdit;
 class QRect;
 class QWidget;

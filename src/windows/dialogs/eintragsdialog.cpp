@@ -29,7 +29,7 @@ std::optional<int> ganzeZahl(const QString& text, int von, int bis)
 } // namespace
 
 Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                               std::optional<qint64> eintrag, const Startwerte& start)
+                               std::optional<qint64> eintrag, const Eintragsstart& start)
     : QDialog(parent), art_(art), buch_(buch), meldungen_(meldungen), eintrag_(eintrag)
 {
     steuerelementeAnlegen();
@@ -48,12 +48,12 @@ Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen&
     ui::texteEinpassen(this);
 }
 
-bool Eintragsdialog::aenderungMoeglich(const Startwerte& start)
+bool Eintragsdialog::aenderungMoeglich(const Eintragsstart& start)
 {
     return ganzeZahl(start.tag, 1, 31) && ganzeZahl(start.monat, 1, 12);
 }
 
-void Eintragsdialog::Form_Load(const Startwerte& start)
+void Eintragsdialog::Form_Load(const Eintragsstart& start)
 {
     for (QGroupBox* rahmen : findChildren<QGroupBox*>())
         ui::hintergrund(rahmen, farben::dialogfeld);
@@ -73,10 +73,8 @@ void Eintragsdialog::Form_Load(const Startwerte& start)
     if (const auto monat = ganzeZahl(start.monat, 1, 12))
         optMonat[*monat - 1]->setChecked(true);
     const auto jahr = core::alsInt16(core::zahlwert(start.jahr));
-    if (jahr && *jahr > 999) {
+    if (jahr && *jahr > 999)
         txtJahr->setText(QString::number(*jahr));
-        jahrGezeigt_ = true;
-    }
     txtBezeichnung->setText(start.bezeichnung);
     txtBemerkungen->setzen(start.bemerkungen);
     ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, QString::number(gewaehlterMonat_), txtJahr->text(),

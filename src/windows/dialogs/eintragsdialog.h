@@ -33,14 +33,12 @@ class Eintragsdialog : public QDialog {
 public:
     enum class Art { Neu, Aendern };
 
-    using Startwerte = Eintragsstart;
-
     // For Art::Aendern, `eintrag` is the record the main window shows.
     Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                   std::optional<qint64> eintrag = {}, const Startwerte& start = {});
+                   std::optional<qint64> eintrag = {}, const Eintragsstart& start = {});
 
     // Whether the fields hold a day 1 to 31 and a month 1 to 12 to start a change from.
-    static bool aenderungMoeglich(const Startwerte& start);
+    static bool aenderungMoeglich(const Eintragsstart& start);
 
     // The record a successful save stored; none when the dialog was cancelled.
     std::optional<qint64> gespeichert() const { return gespeichert_; }
@@ -51,7 +49,7 @@ protected:
 
 private:
     void steuerelementeAnlegen();
-    void Form_Load(const Startwerte& start);
+    void Form_Load(const Eintragsstart& start);
     void optTag_Click(int index);
     void optMonat_Click(int index);
     void txtJahr_Change();
@@ -70,10 +68,9 @@ private:
     QString gewaehlterTag_ = QStringLiteral("0");
     qint16 gewaehlterMonat_ = 0;
     qint16 eingegebenesJahr_ = 0;
-    bool jahrGezeigt_ = false; // the change dialog opened with a year in txtJahr
     // What the change dialog showed once opened: a field still showing it is not written, so a
     // stored value the field cannot hold in full is never cut.
-    Startwerte ausgang_;
+    Eintragsstart ausgang_;
 
     QLineEdit* txtBezeichnung = nullptr;
     QList<QRadioButton*> optTag;

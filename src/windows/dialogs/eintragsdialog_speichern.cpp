@@ -73,12 +73,12 @@ std::optional<qint64> Eintragsdialog::speichern()
     if (geaendert(Feld::monat, QString::number(gewaehlterMonat_), ausgang_.monat))
         aenderung.setzen(Feld::monat, gewaehlterMonat_);
     // Only a year from 1001 to 9999 is stored. A change keeps the stored year for any other text,
-    // but the user emptying the year shown removes it. A field that opened empty (no year, or one
-    // below 1000) and stays empty keeps the stored value.
+    // but the user emptying the year the dialog opened with removes it. A field that opened empty
+    // (no year, or one below 1000) and stays empty keeps the stored value.
     if (geaendert(Feld::jahr, txtJahr->text(), ausgang_.jahr)) {
         if (core::istJahr(eingegebenesJahr_))
             aenderung.setzen(Feld::jahr, eingegebenesJahr_);
-        else if (!neu && jahrGezeigt_ && txtJahr->text().trimmed().isEmpty())
+        else if (!neu && !ausgang_.jahr.isEmpty() && txtJahr->text().trimmed().isEmpty())
             aenderung.setzen(Feld::jahr, QVariant());
     }
     const QString bemerkungen = txtBemerkungen->toPlainText();

@@ -46,6 +46,10 @@ private:
     // An entry chosen elsewhere (a day list, a search result): shown in the panel, its line
     // selected in the full list and the commands available.
     void eintragZeigen(qint64 id);
+    // Shows an entry through its full-list line, or directly when it has none; false when it could
+    // not be read, and the user was told why.
+    bool eintragAnzeigen(qint64 id);
+    bool eintragLesenUndZeigen(qint64 id);
     // No entry selected: no line of the full list, the panel at rest, the commands unavailable.
     void auswahlAufheben();
     // Whether "Löschen" and "Ändern" are available.

@@ -41,10 +41,17 @@ void frmGedenkbuch::befehleFreigeben(bool frei)
 // was picked, also among entries with equal or prefixed names, or on none.
 void frmGedenkbuch::lstGedenkbuch_Click(int row)
 {
+    eintragLesenUndZeigen(lstGedenkbuch->id(row));
+}
+
+bool frmGedenkbuch::eintragLesenUndZeigen(qint64 id)
+{
     try {
-        detail_->zeigen(buch_.lesen(lstGedenkbuch->id(row)));
+        detail_->zeigen(buch_.lesen(id));
+        return true;
     } catch (const store::StoreError& fehler) {
         eintragNichtLesbar(fehler);
+        return false;
     }
 }
 
@@ -74,23 +81,21 @@ bool frmGedenkbuch::eintragWaehlen(qint64 id)
 void frmGedenkbuch::gespeichert(qint64 id)
 {
     auffrischen();
-    eintragWaehlen(id);
-    befehleFreigeben(true);
+    if (eintragAnzeigen(id))
+        befehleFreigeben(true);
+}
+
+bool frmGedenkbuch::eintragAnzeigen(qint64 id)
+{
+    // Selecting its line shows the entry. One that another program added since the last refresh
+    // has no line yet and is shown directly.
+    return (eintragWaehlen(id) || eintragLesenUndZeigen(id)) && detail_->angezeigt();
 }
 
 void frmGedenkbuch::eintragZeigen(qint64 id)
 {
-    // Selecting its line shows the entry. One that another program added since the last refresh
-    // has no line yet and is shown directly.
-    if (!eintragWaehlen(id)) {
-        try {
-            detail_->zeigen(buch_.lesen(id));
-        } catch (const store::StoreError& fehler) {
-            eintragNichtLesbar(fehler);
-            return;
-        }
-    }
-    befehleFreigeben(detail_->angezeigt().has_value());
+    if (eintragAnzeigen(id))
+        befehleFreigeben(true);
 }
 
 void frmGedenkbuch::auswahlAufheben()
@@ -178,12 +183,9 @@ void frmGedenkbuch::cmdLoeschen_Click()
     } catch (const store::StoreError& fehler) {
         hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
                 QStringLiteral("Fehler beim Löschen"));
-        if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz) {
-            detail_->ruhezustand(); // another program removed it: nothing left to show
-            auffrischen();
-            befehleFreigeben(false);
-        }
-        return;
+        // Removed by another program, the entry is gone all the same; otherwise all stays.
+        if (fehler.art() != store::StoreError::Art::KeinAktuellerDatensatz)
+            return;
     }
     detail_->ruhezustand();
     auffrischen();

@@ -24,17 +24,8 @@ void frmGedenkbuch::tagWechseln()
     const std::optional<qint64> gezeigt = detail_->angezeigt();
     const bool frei = cmdLoeschen->isEnabled();
     auffrischen();
-    if (!gezeigt)
-        return;
-    if (!eintragWaehlen(*gezeigt)) {
-        try {
-            detail_->zeigen(buch_.lesen(*gezeigt)); // added by another program since the last refresh
-        } catch (const store::StoreError& fehler) {
-            eintragNichtLesbar(fehler);
-            return;
-        }
-    }
-    befehleFreigeben(frei && detail_->angezeigt());
+    if (gezeigt && eintragAnzeigen(*gezeigt))
+        befehleFreigeben(frei);
 }
 
 void frmGedenkbuch::modalOffenBeenden()

@@ -54,9 +54,7 @@ bool frmStart::dateiPruefen(store::Store& store, ui::Meldungen& meldungen)
     try {
         if (store.pruefen().isEmpty())
             return true;
-        meldungen.hinweis(core::fehlertext({store::StoreError::Art::Beschaedigt,
-                                            QStringLiteral("Die Datei %1 ist beschädigt.").arg(store::dateiname)}),
-                          QStringLiteral("Ladefehler"));
+        meldungen.hinweis(core::fehlertext(store::StoreError::dateiBeschaedigt()), QStringLiteral("Ladefehler"));
     } catch (const store::StoreError& fehler) {
         meldungen.hinweis(core::fehlertext(fehler), QStringLiteral("Ladefehler"));
     }
