@@ -2,7 +2,6 @@
 #include "werkzeug.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QProcess>
 #include <QTest>

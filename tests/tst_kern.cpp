@@ -1,4 +1,4 @@
-#include "datenbank.h"
+#include "fensterprobe.h"
 
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"
@@ -20,14 +20,6 @@ QList<core::Eintrag> eintraege(const Eintraege& testeintraege)
         liste.append({liste.size(), e.name, qint16(e.tag), qint16(e.monat),
                       e.jahr ? std::optional<qint16>(*e.jahr) : std::nullopt, {}});
     return liste;
-}
-
-QStringList texte(const QList<core::Zeile>& zeilen)
-{
-    QStringList t;
-    for (const core::Zeile& z : zeilen)
-        t << z.text;
-    return t;
 }
 
 } // namespace

@@ -11,6 +11,14 @@
 #include <QRegularExpression>
 #include <QTest>
 
+QStringList texte(const QList<core::Zeile>& zeilen)
+{
+    QStringList t;
+    for (const core::Zeile& z : zeilen)
+        t << z.text;
+    return t;
+}
+
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;
@@ -54,7 +62,7 @@ QStringList bild(const frmGedenkbuch& fenster)
         zaehler << (m.hasMatch() ? m.captured(1) : QStringLiteral("-"));
         if (tagesliste(k).anzahl() > 0)
             tage << titel(k).section(u' ', 0, 0).remove(u':').remove(u',') + QStringLiteral(": ")
-                        + zeilenVon(tagesliste(k)).join(QStringLiteral(" / "));
+                        + texte(tagesliste(k).zeilen()).join(QStringLiteral(" / "));
     }
     QStringList bild{QStringLiteral("Tage: ") + (zaehler.count(QStringLiteral("-")) == 9 ? QStringLiteral("-") : zaehler.join(u' '))};
     bild << tage;
@@ -140,15 +148,7 @@ QStringList suchlauf(QDialog& d, const QString& begriff)
 {
     d.findChild<QLineEdit*>(QStringLiteral("txtSuche"))->setText(begriff);
     QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSuchStart")), Qt::LeftButton);
-    return zeilenVon(suchergebnisse(d));
-}
-
-QStringList zeilenVon(const ui::Listenfeld& liste)
-{
-    QStringList texte;
-    for (const core::Zeile& z : liste.zeilen())
-        texte << z.text;
-    return texte;
+    return texte(suchergebnisse(d).zeilen());
 }
 
 void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste)

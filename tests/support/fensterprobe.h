@@ -69,5 +69,5 @@ struct Eintragsprobe {
 QStringList suchlauf(QDialog& d, const QString& begriff);
 ui::Listenfeld& suchergebnisse(QDialog& d);
 
-QStringList zeilenVon(const ui::Listenfeld& liste);
+QStringList texte(const QList<core::Zeile>& zeilen);
 void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste = Qt::LeftButton);
