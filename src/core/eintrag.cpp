@@ -7,6 +7,16 @@ namespace core {
 
 using store::Feld;
 
+qsizetype zeichenzahl(QStringView text)
+{
+    qsizetype zeichen = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --zeichen;
+    }
+    return zeichen;
+}
+
 std::optional<Eintrag> eintragLesen(const store::Cursor& cursor)
 {
     const QVariant name = cursor.Field(Feld::Bezeichnung);

@@ -16,6 +16,14 @@ constexpr bool istJahr(int jahr)
     return jahr > 1000 && jahr < 10000;
 }
 
+// Names are counted in characters, not in UTF-16 units: an emoji is one character.
+qsizetype zeichenzahl(QStringView text);
+
+// The entry dialog takes names of up to 50 characters for a new entry. An import takes names of up
+// to 255 characters; a longer one is no name a person would keep for an anniversary.
+inline constexpr int bezeichnungImDialog = 50;
+inline constexpr int laengsteBezeichnung = 255;
+
 // Whether some year has this day in this month. 29 February does (in leap years); an entry on a
 // day that no year has would never be reminded.
 inline bool gibtEsDenTag(int tag, int monat)
