@@ -18,8 +18,11 @@ Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const stor
         ergebnis.fehler = fehler;
     }
     // A damaged page costs the records on it: the walk goes on behind it and stays incomplete.
-    // Any other failure, such as another program's lock, ends the walk.
-    while (!ergebnis.fehler || ergebnis.fehler->art() == Art::Beschaedigt) {
+    // Any other failure, such as another program's lock, ends the walk. The first failure is the
+    // one given back: after damage inside a write transaction the engine fails every later read
+    // with a plain error, which only follows from the damage.
+    bool weiter = !ergebnis.fehler || ergebnis.fehler->art() == Art::Beschaedigt;
+    while (weiter) {
         try {
             if (ergebnis.fehler && !cursor.MoveNextBehindDamage())
                 break;
@@ -27,7 +30,8 @@ Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const stor
                 je(cursor);
             break;
         } catch (const store::StoreError& fehler) {
-            if (!ergebnis.fehler || fehler.art() != Art::Beschaedigt)
+            weiter = fehler.art() == Art::Beschaedigt;
+            if (!ergebnis.fehler)
                 ergebnis.fehler = fehler;
         }
     }
@@ -40,7 +44,8 @@ QString fehlertext(const store::StoreError& fehler)
         return fehler.meldung();
     return fehler.meldung()
         + QStringLiteral(" Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert "
-                         "„gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei.");
+                         "„gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer "
+                         "Datei daten.mdb-journal daneben, wenn es sie gibt).");
 }
 
 Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je)

@@ -96,9 +96,9 @@ struct Cursor::Innen {
     explicit Innen(sqlite3* db);
     void laden(qint64 abId);
     const Datensatz& aktueller() const;
-    // Whether records numbered above `nach` can be reached past damaged pages; throws for any
-    // other failure than damage.
-    bool lesbarUeber(qint64 nach, qint64& erster);
+    // The first record numbered above `nach` that can be reached past damaged pages, if any;
+    // throws for any other failure than damage.
+    std::optional<qint64> naechsteLesbare(qint64 nach);
 
     sqlite3* db;
     Statement lesen;
@@ -164,39 +164,45 @@ void Cursor::Innen::laden(qint64 abId)
     pufferVoll = puffer.size() == std::size_t(pufferGroesse);
 }
 
-bool Cursor::Innen::lesbarUeber(qint64 nach, qint64& erster)
+std::optional<qint64> Cursor::Innen::naechsteLesbare(qint64 nach)
 {
-    const auto versuch = [&](qint64 ab) -> int { // 1: a record found, 0: none, -1: damaged on the way
+    enum class Befund { Gefunden, Keiner, Beschaedigt };
+    qint64 gefunden = 0;
+    const auto versuch = [&](qint64 ab) {
         try {
             naechster.bindInt64(1, ab);
-            const bool gefunden = naechster.step();
-            if (gefunden)
-                erster = naechster.columnInt64(0);
+            const bool da = naechster.step();
+            if (da)
+                gefunden = naechster.columnInt64(0);
             naechster.reset();
-            return gefunden ? 1 : 0;
+            return da ? Befund::Gefunden : Befund::Keiner;
         } catch (const StoreError& fehler) {
             if (fehler.art() != StoreError::Art::Beschaedigt)
                 throw;
-            return -1;
+            return Befund::Beschaedigt;
         }
     };
     // A search for numbers above a damaged page's last one passes it. Widen the step until a
     // search gets through, then narrow it down, so no readable record behind the damage is missed.
-    qint64 schlecht = nach;
+    // Record numbers span all 64 bits, so distances are counted without sign; both loops end after
+    // at most 64 searches each, also when the damage reaches the end of the table.
+    constexpr qint64 oben = std::numeric_limits<qint64>::max();
+    const auto abstand = [](qint64 von, qint64 bis) { return quint64(bis) - quint64(von); };
+    qint64 schlecht = nach; // a search above it meets the damage
     qint64 gut = nach;
-    for (qint64 schritt = 1;; schritt *= 2) {
-        if (schlecht > std::numeric_limits<qint64>::max() - schritt)
-            return false;
-        gut = schlecht + schritt;
-        if (versuch(gut) >= 0)
+    for (quint64 schritt = 1;; schritt *= 2) {
+        if (schlecht == oben)
+            return std::nullopt;
+        gut = abstand(schlecht, oben) <= schritt ? oben : qint64(quint64(schlecht) + schritt);
+        if (versuch(gut) != Befund::Beschaedigt)
             break;
         schlecht = gut;
     }
-    while (gut - schlecht > 1) {
-        const qint64 mitte = schlecht + (gut - schlecht) / 2;
-        (versuch(mitte) >= 0 ? gut : schlecht) = mitte;
+    while (abstand(schlecht, gut) > 1) {
+        const qint64 mitte = qint64(quint64(schlecht) + abstand(schlecht, gut) / 2);
+        (versuch(mitte) == Befund::Beschaedigt ? schlecht : gut) = mitte;
     }
-    return versuch(gut) == 1;
+    return versuch(gut) == Befund::Gefunden ? std::optional(gefunden) : std::nullopt;
 }
 
 const Cursor::Innen::Datensatz& Cursor::Innen::aktueller() const
@@ -262,14 +268,14 @@ bool Cursor::MoveNextBehindDamage()
     d.bearbeitung = Innen::Bearbeitung::Keine;
     d.lage = Innen::Lage::Ende;
     d.puffer.clear();
-    qint64 erster = 0;
-    while (d.lesbarUeber(d.zuletztGelesen, erster)) {
+    // Every round either reads records or moves past one number, so the loop ends.
+    while (const std::optional<qint64> erster = d.naechsteLesbare(d.zuletztGelesen)) {
         try {
-            d.laden(erster);
+            d.laden(*erster);
         } catch (const StoreError& fehler) {
             if (fehler.art() != StoreError::Art::Beschaedigt)
                 throw;
-            d.zuletztGelesen = erster; // its number is readable, its fields are not: past it
+            d.zuletztGelesen = *erster; // its number is readable, its fields are not: past it
             continue;
         }
         if (d.puffer.empty())
