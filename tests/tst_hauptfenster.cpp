@@ -26,7 +26,7 @@ private slots:
                                                   "Sie muss sich im Programmordner befinden.";
         QTest::newRow("beschädigt") << "beschädigt" << 1 << "Ladefehler: Die Datei daten.mdb ist beschädigt. Prüfen lässt sie "
             "sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei "
-            "mit einer Kopie der Datei.";
+            "mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt).";
         QTest::newRow("Sicht") << "Sicht" << 1 << "Ladefehler: Die Tabelle Gedenkbuch in der Datei daten.mdb ist eine Sicht und "
                                                   "keine Tabelle. Mit einer solchen Tabelle kann das Programm nicht arbeiten.";
         QTest::newRow("kurz gesperrt") << "gesperrt" << 0 << "";

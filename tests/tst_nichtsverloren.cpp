@@ -123,7 +123,7 @@ private slots:
         QVERIFY2(voll->anzahl() > 500 && voll->anzahl() < 600, qPrintable(QString::number(voll->anzahl())));
         QCOMPARE(t.meldungen.gezeigt, QStringList({"Einträge unvollständig: Nicht alle Einträge konnten gelesen werden; die Listen "
             "zeigen nur die gelesenen.\n\nDie Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; "
-            "was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei."}));
+            "was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt)."}));
     }
 
     // Another program's locks. Under a read lock the search says so instead of "nothing found",

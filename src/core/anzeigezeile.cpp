@@ -1,8 +1,26 @@
 #include "anzeigezeile.h"
 
+#include "steuerzeichen.h"
+
 #include <QStringBuilder>
 
 namespace core {
+
+namespace {
+
+constexpr qsizetype namenImListenfeld = 300;
+
+} // namespace
+
+QString anzeigename(QStringView name)
+{
+    if (name.size() <= namenImListenfeld)
+        return einzeilig(name);
+    qsizetype ende = namenImListenfeld; // a character of two UTF-16 units stays whole or goes whole
+    if (name[ende - 1].isHighSurrogate())
+        --ende;
+    return einzeilig(name.first(ende)) + u'…';
+}
 
 QString zweistellig(int zahl)
 {
@@ -20,7 +38,7 @@ QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr)
 
 QString anzeigezeile(const Eintrag& eintrag, int aktuellesJahr)
 {
-    return zweistellig(eintrag.monat) % u'-' % zweistellig(eintrag.tag) % u' ' % eintrag.Bezeichnung
+    return zweistellig(eintrag.monat) % u'-' % zweistellig(eintrag.tag) % u' ' % anzeigename(eintrag.Bezeichnung)
         % altersZusatz(eintrag.jahr, aktuellesJahr);
 }
 

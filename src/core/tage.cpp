@@ -36,7 +36,7 @@ QList<QList<Zeile>> tageslisten(const QList<Eintrag>& eintraege, const QList<QDa
         if (e.tag < 1 || e.tag > 31)
             continue;
         for (const qsizetype k : tageNachDatum.value(e.monat * 100 + e.tag))
-            listen[k].append({e.Bezeichnung + altersZusatz(e.jahr, tage[k].year()), e.id});
+            listen[k].append({anzeigename(e.Bezeichnung) + altersZusatz(e.jahr, tage[k].year()), e.id});
     }
     return listen;
 }

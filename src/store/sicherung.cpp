@@ -1,12 +1,10 @@
 // The online backup of an open daten.mdb into a new file.
 #include "store.h"
 
+#include "neuedatei.h"
 #include "verbindung.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-
-#include <unistd.h>
 
 namespace store {
 
@@ -15,7 +13,7 @@ namespace {
 // Copies every page of `quelle` into `ziel` in one step, so the copy is one consistent state of
 // the file even while another program writes: the step holds a read lock on the source and waits
 // while a writer commits.
-void seitenKopieren(sqlite3* quelle, sqlite3* ziel)
+void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
 {
     sqlite3_backup* sicherung = sqlite3_backup_init(ziel, "main", quelle, "main");
     if (!sicherung)
@@ -32,6 +30,12 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel)
     if (schreibfehler)
         throw StoreError(StoreError::Art::DatentraegerVoll,
                          QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll."));
+    // A page of the source that does not decrypt fails the step as a plain error: the copy is new
+    // and keyed like the source, so whatever cannot be read lies in the source.
+    if (rc == SQLITE_ERROR || rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB)
+        throw StoreError(StoreError::Art::Beschaedigt,
+                         QStringLiteral("Die Datei %1 ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.")
+                             .arg(quellname));
     if (rc != SQLITE_DONE)
         throw sqliteError(nullptr, rc, QStringLiteral("Sichern"));
 }
@@ -40,20 +44,18 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel)
 
 void Store::sichern(const QString& ziel)
 {
-    // A new file keyed like this one and readable by its owner only; an existing one stays.
-    create(ziel);
-    try {
-        const auto kopie = open(ziel);
-        seitenKopieren(verbindung_->db, kopie->verbindung_->db);
-        const QStringList befunde = kopie->pruefen(Pruefung::Gruendlich);
-        if (!befunde.isEmpty())
-            throw StoreError(StoreError::Art::Beschaedigt,
-                             QStringLiteral("Die Sicherung %1 ist fehlerhaft (%2) und wurde wieder gelöscht.")
-                                 .arg(ziel, befunde.constFirst()));
-    } catch (...) {
-        ::unlink(QFile::encodeName(ziel).constData());
-        throw;
+    // The copy is made and checked under a temporary name and takes its own name only when sound.
+    NeueDatei datei(ziel);
+    {
+        const auto kopie = leerVerschluesselt(datei.teilpfad());
+        seitenKopieren(verbindung_->db, kopie->db, pfad_);
     }
+    // The copy holds the same pages as the source: what the check finds in it lies in the source.
+    if (!open(datei.teilpfad())->pruefen(Pruefung::Gruendlich).isEmpty())
+        throw StoreError(StoreError::Art::Beschaedigt,
+                         QStringLiteral("Die Datei %1 ist beschädigt; die Prüfung der Kopie fand Fehler, und eine "
+                                        "Sicherung wurde nicht angelegt.").arg(pfad_));
+    datei.fertigstellen();
 }
 
 } // namespace store

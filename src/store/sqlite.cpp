@@ -9,16 +9,20 @@ StoreError StoreError::dateiBeschaedigt()
     return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
 }
 
-StoreError sqliteError(sqlite3* db, int code, const QString& during)
+StoreError sqliteError(sqlite3* /*db*/, int code, const QString& during)
 {
     using Art = StoreError::Art;
-    const QString technisch = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return {Art::Gesperrt, QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
                                               "Bitte versuchen Sie es gleich noch einmal.").arg(dateiname)};
     case SQLITE_READONLY:
+        if (code == SQLITE_READONLY_ROLLBACK)
+            return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. Ein Programm, das sie beim "
+                                                           "Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die "
+                                                           "erst zurückgenommen werden muss. Heben Sie den Schreibschutz "
+                                                           "auf und versuchen Sie es noch einmal.").arg(dateiname)};
         if (code == SQLITE_READONLY_DBMOVED)
             return {Art::Ersetzt, QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
                                                  "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
@@ -43,7 +47,8 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
     case SQLITE_PERM:
         return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
     default:
-        return {Art::Sonstiges, QStringLiteral("Fehler der Datenbank beim %1: %2").arg(during, technisch)};
+        // The engine's own text is English; its number lets the user describe the fault.
+        return {Art::Sonstiges, QStringLiteral("Die Datenbank meldet beim %1 den Fehler %2.").arg(during).arg(code)};
     }
 }
 

@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include "schema.h"
+#include "systemfehler.h"
 #include "verbindung.h"
 
 #include <QFile>
@@ -87,7 +88,10 @@ void tabellePruefen(sqlite3* db, const QString& path)
 
 } // namespace
 
-Store::Store(std::unique_ptr<Verbindung> verbindung) : verbindung_(std::move(verbindung)) {}
+Store::Store(std::unique_ptr<Verbindung> verbindung, const QString& pfad)
+    : verbindung_(std::move(verbindung)), pfad_(pfad)
+{
+}
 
 Store::~Store() = default;
 
@@ -108,9 +112,10 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
 
     Offen v;
     const QByteArray name = QFile::encodeName(path);
-    // Only one thread uses a connection, so it needs no mutexes of its own.
-    const int art = zugriff == Zugriff::NurLesen ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int rc = sqlite3_open_v2(name.constData(), &v.db, art | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Opened for writing also to read: only such a connection can take back what a killed writer
+    // left half done; a write-protected file is opened for reading by the engine itself. Only one
+    // thread uses a connection, so it needs no mutexes of its own.
+    const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK)
         throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
     sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
@@ -118,9 +123,11 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
     sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
     schluesselSetzen(v.db);
     sqlcipherPruefen(v.db);
+    if (zugriff == Zugriff::NurLesen)
+        execute(v.db, "PRAGMA query_only = 1");
     tabellePruefen(v.db, path);
     execute(v.db, seitenspeicher);
-    return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben())));
+    return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben()), path));
 }
 
 void Store::create(const QString& path)
@@ -128,26 +135,30 @@ void Store::create(const QString& path)
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        if (errno == EEXIST)
-            throw StoreError(StoreError::Art::Sonstiges,
-                             QStringLiteral("Die Datei %1 existiert schon. Sie wird nicht überschrieben.").arg(path));
-        throw StoreError(StoreError::Art::Sonstiges, QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.")
-                                                         .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        if (errno == EEXIST && !schonVorhanden(path).isEmpty())
+            throw StoreError(StoreError::Art::Vorhanden, schonVorhanden(path));
+        throw StoreError(StoreError::Art::Sonstiges,
+                         QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(path, systemfehler(errno)));
     }
     ::close(fd);
 
     try {
-        Offen v;
-        const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK)
-            throw sqliteError(v.db, rc, QStringLiteral("Anlegen der Datei"));
-        schluesselSetzen(v.db);
-        sqlcipherPruefen(v.db);
-        execute(v.db, tabelleAnlegen);
+        execute(leerVerschluesselt(path)->db, tabelleAnlegen);
     } catch (...) {
         ::unlink(name.constData());
         throw;
     }
+}
+
+std::unique_ptr<Verbindung> Store::leerVerschluesselt(const QString& pfad)
+{
+    Offen v;
+    const int rc = sqlite3_open_v2(QFile::encodeName(pfad).constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK)
+        throw sqliteError(v.db, rc, QStringLiteral("Anlegen der Datei"));
+    schluesselSetzen(v.db);
+    sqlcipherPruefen(v.db);
+    return std::make_unique<Verbindung>(v.freigeben());
 }
 
 QStringList Store::pruefen(Pruefung art)

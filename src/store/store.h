@@ -15,6 +15,8 @@ class Verbindung;
 // Gedenkbuch. Opening never creates or changes a file.
 class Store {
 public:
+    // NurLesen opens the file as any program does, so that the engine can take back a write that a
+    // killed program left half done (a hot journal), and then refuses every change.
     enum class Zugriff { Schreiben, NurLesen };
 
     // Throws StoreError for a missing, empty or foreign file, a wrong key and a missing table.
@@ -31,7 +33,8 @@ public:
 
     // Writes a consistent copy of the open file to a new file at `ziel` through the engine's
     // online backup, safe while another program writes: same key, readable by its owner only,
-    // checked with integrity_check. Refuses an existing file; on any failure no copy is left.
+    // checked with integrity_check. Refuses an existing file; on any failure, a kill included, no
+    // file is left under the name `ziel`.
     void sichern(const QString& ziel);
 
     ~Store();
@@ -41,8 +44,12 @@ public:
 private:
     friend class Cursor;
     friend class Transaktion;
-    explicit Store(std::unique_ptr<Verbindung> verbindung);
+    Store(std::unique_ptr<Verbindung> verbindung, const QString& pfad);
+    // A connection keyed with the program's password on an empty file that exists already.
+    static std::unique_ptr<Verbindung> leerVerschluesselt(const QString& pfad);
+
     std::unique_ptr<Verbindung> verbindung_;
+    QString pfad_; // as the caller named the file
 };
 
 // Groups writes into one transaction: all of them are stored by abschliessen(), none of them when

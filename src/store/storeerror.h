@@ -22,6 +22,7 @@ public:
         Schreibgeschuetzt,
         Ersetzt,             // the file was deleted, moved or replaced while it was open
         DatentraegerVoll,
+        Vorhanden,           // a new file would overwrite something that lies under its name
         Sonstiges,
     };
 

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "kanal.h"
+
 #include <QDir>
 #include <QStringList>
 #include <QTextStream>
 
 // One call of a subcommand of gedenkbuch-daten: its arguments (without the subcommand's name and
 // without --ordner), the folder of daten.mdb, and the two output streams. Every text is German.
+// Whether standard output took everything is checked once the subcommand is done.
 struct Aufruf {
     QStringList argumente;
     QDir ordner;
     QTextStream& aus;
     QTextStream& fehler;
+    Kanal& ausgabe; // standard output itself, for data written as it is
     QString datenbank() const;
 };
 

@@ -10,10 +10,11 @@
 #include "core/durchlauf.h"
 #include "core/kalenderfolge.h"
 #include "store/cursor.h"
+#include "store/neuedatei.h"
 #include "store/store.h"
+#include "store/systemfehler.h"
 
 #include <QDate>
-#include <QFile>
 #include <QHash>
 
 namespace {
@@ -86,8 +87,12 @@ int exportieren(const Aufruf& aufruf)
         aufruf.fehler << QStringLiteral("Als Format gibt es csv und ics.") << Qt::endl;
         return FalscherAufruf;
     }
-    if (!datei.isNull() && QFile::exists(datei)) {
-        aufruf.fehler << QStringLiteral("Die Datei %1 existiert schon. Sie wird nicht überschrieben.").arg(datei) << Qt::endl;
+    if (!datei.isNull() && datei.isEmpty()) {
+        aufruf.fehler << QStringLiteral("Nach --datei fehlt der Name der Datei.") << Qt::endl;
+        return FalscherAufruf;
+    }
+    if (const QString vorhanden = datei.isNull() ? QString() : store::schonVorhanden(datei); !vorhanden.isEmpty()) {
+        aufruf.fehler << vorhanden << Qt::endl;
         return Fehlschlag;
     }
 
@@ -102,20 +107,17 @@ int exportieren(const Aufruf& aufruf)
     const QByteArray inhalt = format == QLatin1String("csv") ? exchange::csvSchreiben(bestand.eintraege)
                                                              : exchange::kalenderSchreiben(bestand.eintraege, diesesJahr);
     if (datei.isNull()) {
-        aufruf.aus << QString::fromUtf8(inhalt);
-        aufruf.aus.flush();
+        if (!aufruf.ausgabe.roh(inhalt))
+            return Fehlschlag; // the tool says why once it closes standard output
     } else {
-        // Plain text of personal data: readable by its owner only, like daten.mdb.
-        QFile ziel(datei);
-        if (!ziel.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(datei, ziel.errorString())
-                          << Qt::endl;
-            return Fehlschlag;
-        }
-        if (ziel.write(inhalt) != inhalt.size() || !ziel.flush()) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 konnte nicht geschrieben werden: %2. Sie wurde wieder gelöscht.")
-                                 .arg(datei, ziel.errorString()) << Qt::endl;
-            ziel.remove();
+        // Plain text of personal data: readable by its owner only, like daten.mdb, and there whole
+        // or not at all.
+        try {
+            store::NeueDatei ziel(datei);
+            ziel.schreiben(inhalt);
+            ziel.fertigstellen();
+        } catch (const store::StoreError& fehler) {
+            aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde keine Datei angelegt.") << Qt::endl;
             return Fehlschlag;
         }
         const QString anzahl = mitAnzahl(bestand.eintraege.size(), "Eintrag", "Einträge");

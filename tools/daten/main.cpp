@@ -3,9 +3,11 @@
 #include "befehl.h"
 
 #include "store/store.h"
+#include "store/systemfehler.h"
 
 #include <QCoreApplication>
 #include <array>
+#include <unistd.h>
 
 namespace {
 
@@ -61,7 +63,7 @@ QString hilfe()
     text += QStringLiteral("\nEine beschädigte daten.mdb meldet das Programm beim Start als beschädigt. "
                            "Prüfen lässt sie sich\nmit „gedenkbuch-daten pruefen“; was noch lesbar ist, "
                            "sichert „gedenkbuch-daten export“\nin eine neue Datei. Arbeiten Sie dabei mit "
-                           "einer Kopie der Datei.\n");
+                           "einer Kopie der Datei (und einer Datei\ndaten.mdb-journal daneben, wenn es sie gibt).\n");
     return text;
 }
 
@@ -73,13 +75,10 @@ QString Aufruf::datenbank() const
     return QDir::cleanPath(ordner.filePath(store::dateiname));
 }
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication app(argc, argv);
-    QTextStream aus(stdout);
-    QTextStream fehler(stderr);
-    QStringList argumente = QCoreApplication::arguments().mid(1);
+namespace {
 
+int ausfuehren(QStringList argumente, QTextStream& aus, QTextStream& fehler, Kanal& ausgabe)
+{
     QDir ordner;
     const qsizetype stelle = argumente.indexOf(QStringLiteral("--ordner"));
     if (stelle >= 0) {
@@ -100,7 +99,7 @@ int main(int argc, char* argv[])
     }
     for (const Unterbefehl& b : unterbefehle) {
         if (argumente.constFirst() == QLatin1String(b.name)) {
-            const int status = b.ausfuehren({argumente.mid(1), ordner, aus, fehler});
+            const int status = b.ausfuehren({argumente.mid(1), ordner, aus, fehler, ausgabe});
             if (status == FalscherAufruf)
                 fehler << QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1").arg(QString::fromUtf8(b.aufruf))
                        << Qt::endl;
@@ -110,4 +109,29 @@ int main(int argc, char* argv[])
     fehler << QStringLiteral("Unbekannter Befehl „%1“. Die Befehle nennt gedenkbuch-daten --hilfe.").arg(argumente.constFirst())
            << Qt::endl;
     return FalscherAufruf;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    Kanal ausgabe(STDOUT_FILENO);
+    Kanal fehlerausgabe(STDERR_FILENO);
+    QTextStream aus(&ausgabe);
+    QTextStream fehler(&fehlerausgabe);
+    int status = ausfuehren(QCoreApplication::arguments().mid(1), aus, fehler, ausgabe);
+
+    // Output cut short is no success: a full disk, a closed pipe, a file system that fails late.
+    aus.flush();
+    if (!ausgabe.abschliessen()) {
+        fehler << QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden: %1.")
+                      .arg(store::systemfehler(ausgabe.fehler()))
+               << Qt::endl;
+        status = Fehlschlag;
+    }
+    fehler.flush();
+    if (!fehlerausgabe.abschliessen() && status == Erfolg)
+        status = Fehlschlag;
+    return status;
 }

@@ -2,6 +2,7 @@
 // program runs.
 #include "befehl.h"
 
+#include "core/durchlauf.h"
 #include "store/store.h"
 #include "store/storeerror.h"
 
@@ -13,7 +14,8 @@ int sichern(const Aufruf& aufruf)
     try {
         store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen)->sichern(ziel);
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde keine Sicherung angelegt.") << Qt::endl;
+        aufruf.fehler << core::fehlertext(fehler) << Qt::endl << QStringLiteral("Es wurde keine Sicherung angelegt.")
+                      << Qt::endl;
         return Fehlschlag;
     }
     aufruf.aus << QStringLiteral("Die Sicherung %1 ist geschrieben und geprüft.").arg(ziel) << Qt::endl;

@@ -16,6 +16,7 @@ namespace {
 class Zeichengrenze final : public QValidator {
 public:
     Zeichengrenze(int zeichen, QObject* parent) : QValidator(parent), zeichen_(zeichen) {}
+    void setzen(int zeichen) { zeichen_ = zeichen; }
 
     State validate(QString& text, int& stelle) const override
     {
@@ -69,11 +70,23 @@ QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsna
     feld->setAccessibleName(zugriffsname);
     // The box's own limit counts UTF-16 units and would split a character; it only keeps a pasted
     // text from growing without end before the validator cuts it to whole characters.
-    feld->setMaxLength(2 * laenge);
     feld->setValidator(new Zeichengrenze(laenge, feld));
+    zeichengrenze(feld, laenge);
     feld->setGeometry(ort);
     feld->setFont(msSansSerif());
     return feld;
+}
+
+void zeichengrenze(QLineEdit* feld, int zeichen)
+{
+    if (auto* grenze = dynamic_cast<Zeichengrenze*>(const_cast<QValidator*>(feld->validator())))
+        grenze->setzen(zeichen);
+    feld->setMaxLength(2 * zeichen);
+}
+
+int zeichengrenze(const QLineEdit* feld)
+{
+    return feld->maxLength() / 2;
 }
 
 } // namespace ui

@@ -22,4 +22,9 @@ void feldhintergrund(QWidget* widget, QColor farbe);
 // whole characters.
 QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsname, int laenge, const QRect& ort);
 
+// A new limit for such a text box, in whole characters, and the limit it has. A text already in
+// the box is not cut.
+void zeichengrenze(QLineEdit* feld, int zeichen);
+int zeichengrenze(const QLineEdit* feld);
+
 } // namespace ui

@@ -1,5 +1,6 @@
 #include "bemerkungsfeld.h"
 
+#include <QLocale>
 #include <QMimeData>
 #include <QTextBlock>
 
@@ -8,6 +9,7 @@ namespace ui {
 namespace {
 
 constexpr qsizetype langerLauf = 2000;
+constexpr qsizetype gezeigteZeichen = 2'000'000;
 
 bool hatLangenLauf(QStringView text)
 {
@@ -36,8 +38,25 @@ Bemerkungsfeld::Bemerkungsfeld(QWidget* parent) : QPlainTextEdit(parent)
 
 void Bemerkungsfeld::setzen(const QString& text)
 {
-    umbruchFuer(text, true);
-    setPlainText(text);
+    if (text.size() <= gezeigteZeichen) {
+        zuLang_.clear();
+        setReadOnly(false);
+        umbruchFuer(text, true);
+        setPlainText(text);
+        return;
+    }
+    zuLang_ = text;
+    const QString anfang = text.first(text[gezeigteZeichen - 1].isHighSurrogate() ? gezeigteZeichen - 1 : gezeigteZeichen);
+    umbruchFuer(anfang, true);
+    setPlainText(anfang + QStringLiteral("\n\n[… Die Bemerkungen sind zu lang, um sie ganz zu zeigen (%1 Zeichen). "
+                                         "Sie bleiben, wie sie sind.]")
+                              .arg(QLocale(QLocale::German).toString(text.size())));
+    setReadOnly(true);
+}
+
+QString Bemerkungsfeld::text() const
+{
+    return zuLang_.isEmpty() ? toPlainText() : zuLang_;
 }
 
 void Bemerkungsfeld::insertFromMimeData(const QMimeData* quelle)

@@ -1,6 +1,7 @@
 #include "eintragsdialog.h"
 
 #include "core/anzeigezeile.h"
+#include "core/eintrag.h"
 #include "core/eintragsbuch.h"
 #include "core/zahlen.h"
 #include "windows/common/aussehen.h"
@@ -75,10 +76,11 @@ void Eintragsdialog::Form_Load(const Eintragsstart& start)
     const auto jahr = core::alsInt16(core::zahlwert(start.jahr));
     if (jahr && *jahr > 999)
         txtJahr->setText(QString::number(*jahr));
+    ui::zeichengrenze(txtBezeichnung, qMax(start.bezeichnungZeichen, int(core::zeichenzahl(start.bezeichnung))));
     txtBezeichnung->setText(start.bezeichnung);
     txtBemerkungen->setzen(start.bemerkungen);
     ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, QString::number(gewaehlterMonat_), txtJahr->text(),
-                txtBemerkungen->toPlainText(), start.getippt};
+                txtBemerkungen->text(), start.getippt, start.bezeichnungZeichen};
 }
 
 void Eintragsdialog::optTag_Click(int index)

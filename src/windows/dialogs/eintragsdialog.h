@@ -23,6 +23,7 @@ class Meldungen;
 struct Eintragsstart {
     QString bezeichnung, tag, monat, jahr, bemerkungen;
     std::array<bool, 5> getippt{}; // by store::Feld
+    int bezeichnungZeichen = 0;    // what the name box takes: at least the stored name's length
 };
 
 // The modal dialog that creates an entry (frmEintragNeu) or changes the shown one

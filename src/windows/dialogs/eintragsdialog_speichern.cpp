@@ -81,7 +81,7 @@ std::optional<qint64> Eintragsdialog::speichern()
         else if (!neu && !ausgang_.jahr.isEmpty() && txtJahr->text().trimmed().isEmpty())
             aenderung.setzen(Feld::jahr, QVariant());
     }
-    const QString bemerkungen = txtBemerkungen->toPlainText();
+    const QString bemerkungen = txtBemerkungen->text();
     if (geaendert(Feld::Bemerkungen, bemerkungen, ausgang_.bemerkungen)) {
         if (!bemerkungen.isEmpty())
             aenderung.setzen(Feld::Bemerkungen, bemerkungen);

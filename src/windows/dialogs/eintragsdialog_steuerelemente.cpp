@@ -1,6 +1,7 @@
 // The controls of the entry dialog with their design values (pixels) and its drawn background.
 #include "eintragsdialog.h"
 
+#include "core/eintrag.h"
 #include "core/programm.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bemerkungsfeld.h"
@@ -70,7 +71,7 @@ void Eintragsdialog::steuerelementeAnlegen()
     setFixedSize(neu ? QSize(464, 463) : QSize(466, 466));
 
     auto* frame1 = rahmen(this, "Frame1", QStringLiteral("Bezeichnung"), {8, 32, 369, 49});
-    txtBezeichnung = ui::textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), 50, {8, 16, 353, 25});
+    txtBezeichnung = ui::textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, {8, 16, 353, 25});
 
     auto* frame2 = rahmen(this, "Frame2", QStringLiteral("Tag"), {8, 88, 449, 73});
     tage_ = new QButtonGroup(this);

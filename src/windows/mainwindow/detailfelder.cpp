@@ -30,7 +30,7 @@ Detailfelder::Detailfelder(QWidget* fenster)
     Frame10->setGeometry(twips(6120, 5040, 5295, 3135));
     ui::hintergrund(Frame10, farben::rahmenEntwurf);
 
-    txtBezeichnung = textfeld(Frame10, "txtBezeichnung", QStringLiteral("Bezeichnung"), 50, twips(120, 240, 4935, 375));
+    txtBezeichnung = textfeld(Frame10, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, twips(120, 240, 4935, 375));
     txtTag = textfeld(Frame10, "txtTag", QStringLiteral("Tag"), 2, twips(120, 720, 375, 375));
     txtMonat = textfeld(Frame10, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
     txtJahr = textfeld(Frame10, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
@@ -48,7 +48,7 @@ void Detailfelder::ruhezustand()
 {
     txtBezeichnung->clear();
     txtTag->clear();
-    txtBemerkungen->clear();
+    txtBemerkungen->setzen({});
     txtJahr->clear();
     txtMonat->clear();
     txtBezeichnung->setEnabled(false);
@@ -67,8 +67,11 @@ void Detailfelder::zeigen(const core::Feldtexte& eintrag)
     txtJahr->setEnabled(true);
     txtJahr->clear();
     txtBemerkungen->setEnabled(true);
-    txtBemerkungen->clear();
+    txtBemerkungen->setzen({});
 
+    // A name longer than the box was made for (written by an import or another program) is shown
+    // whole, and the box takes it whole, so no edit cuts what the user did not shorten.
+    ui::zeichengrenze(txtBezeichnung, int(qMax<qsizetype>(core::bezeichnungImDialog, core::zeichenzahl(eintrag.Bezeichnung))));
     txtBezeichnung->setText(eintrag.Bezeichnung);
     txtTag->setText(eintrag.tag);
     txtMonat->setText(eintrag.monat);
@@ -82,13 +85,13 @@ void Detailfelder::zeigen(const core::Feldtexte& eintrag)
 
 QStringList Detailfelder::texte() const
 {
-    return {txtBezeichnung->text(), txtTag->text(), txtMonat->text(), txtJahr->text(), txtBemerkungen->toPlainText()};
+    return {txtBezeichnung->text(), txtTag->text(), txtMonat->text(), txtJahr->text(), txtBemerkungen->text()};
 }
 
 Eintragsstart Detailfelder::startwerte() const
 {
     const QStringList jetzt = texte();
-    Eintragsstart start{jetzt[0], jetzt[1], jetzt[2], jetzt[3], jetzt[4], {}};
+    Eintragsstart start{jetzt[0], jetzt[1], jetzt[2], jetzt[3], jetzt[4], {}, ui::zeichengrenze(txtBezeichnung)};
     for (int i = 0; i < jetzt.size(); ++i)
         start.getippt[std::size_t(i)] = i >= gezeigt_.size() || jetzt[i] != gezeigt_[i];
     return start;
