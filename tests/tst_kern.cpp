@@ -3,6 +3,7 @@
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"
 #include "core/kalenderfolge.h"
+#include "core/steuerzeichen.h"
 #include "core/tage.h"
 #include "core/zahlen.h"
 #include "store/cursor.h"
@@ -56,6 +57,35 @@ private slots:
         QCOMPARE(core::zahlwert(text), wert);
         const auto zahl = core::alsInt16(wert);
         QCOMPARE(zahl ? int(*zahl) : 99999, int16);
+    }
+
+    void steuerzeichen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");        // as one line
+        QTest::addColumn<QString>("bemerkungen"); // as remarks
+        QTest::addColumn<QString>("zeile");       // as a list shows the name
+        QTest::newRow("sauber") << "Jörg 🎂" << "Jörg 🎂" << "Jörg 🎂" << "Jörg 🎂";
+        QTest::newRow("Fenstertitel") << "A\x1b]0;x\x07" "B" << "A]0;xB" << "A]0;xB" << "A]0;xB";
+        QTest::newRow("NUL schneidet nichts ab") << QString::fromUtf16(u"A\u0000B", 3) << "AB" << "AB" << "AB";
+        QTest::newRow("C1 und DEL") << QString::fromUtf16(u"A\u009b2JB\u007fC") << "A2JBC" << "A2JBC" << "A2JBC";
+        QTest::newRow("Zeilenenden") << "A\r\nB\rC\nD\tE" << "A  B C D E" << "A\nB\nC\nD\tE" << "A  B C D E";
+        QTest::newRow("Trennzeichen") << QString::fromUtf16(u"A\u2028B") << "A B" << QString::fromUtf16(u"A\u2028B") << "A B";
+        QTest::newRow("lang") << QString(299, u'x') + QStringLiteral("🎂y") << QString(299, u'x') + QStringLiteral("🎂y")
+                              << QString(299, u'x') + QStringLiteral("🎂y") << QString(299, u'x') + QStringLiteral("…");
+    }
+
+    // Text from outside on its way in and out: no control character stays, and nothing behind one
+    // is lost; a list cuts a long name without splitting a character.
+    void steuerzeichen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QString, bemerkungen);
+        QFETCH(QString, zeile);
+        QCOMPARE(core::einzeilig(text), name);
+        QCOMPARE(core::mehrzeilig(text), bemerkungen);
+        QCOMPARE(core::anzeigename(text), zeile);
     }
 
     // Calendar order whatever the store order; one date case-blind by name, umlauts among their

@@ -9,7 +9,7 @@ StoreError StoreError::dateiBeschaedigt()
     return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
 }
 
-StoreError sqliteError(sqlite3* /*db*/, int code, const QString& during)
+StoreError sqliteError(sqlite3* db, int code, const QString& during)
 {
     using Art = StoreError::Art;
     switch (code & 0xff) {
@@ -36,6 +36,13 @@ StoreError sqliteError(sqlite3* /*db*/, int code, const QString& during)
                                                     "oder sie ist mit einem anderen Kennwort geschützt.").arg(dateiname)};
     case SQLITE_CORRUPT:
         return StoreError::dateiBeschaedigt();
+    case SQLITE_ERROR:
+        // A page that does not decrypt fails with the bare code and the engine's generic text, also
+        // when a write needs it; the engine's own errors (a table another program dropped) name
+        // what they are.
+        if (db && qstrcmp(sqlite3_errmsg(db), sqlite3_errstr(SQLITE_ERROR)) == 0)
+            return StoreError::dateiBeschaedigt();
+        break;
     case SQLITE_IOERR:
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
@@ -47,9 +54,10 @@ StoreError sqliteError(sqlite3* /*db*/, int code, const QString& during)
     case SQLITE_PERM:
         return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
     default:
-        // The engine's own text is English; its number lets the user describe the fault.
-        return {Art::Sonstiges, QStringLiteral("Die Datenbank meldet beim %1 den Fehler %2.").arg(during).arg(code)};
+        break;
     }
+    // The engine's own text is English; its number lets the user describe the fault.
+    return {Art::Sonstiges, QStringLiteral("Die Datenbank meldet beim %1 den Fehler %2.").arg(during).arg(code)};
 }
 
 Statement::Statement(sqlite3* db, const char* sql) : db_(db)

@@ -5,9 +5,42 @@
 #include "store/cursor.h"
 #include "store/store.h"
 
+#include <QRegularExpression>
+#include <set>
+
 namespace {
 
-constexpr int gezeigteBefunde = 10;
+constexpr int gezeigteSeiten = 10;
+
+// The engine's findings are English and technical; the user learns how many there are and which
+// pages they concern: "Die Prüfung fand 3 Fehler auf den Seiten 2, 7 und 9."
+QString befundtext(const QStringList& befunde)
+{
+    static const QRegularExpression seite(QStringLiteral("[Pp]age (\\d+)"));
+    std::set<qint64> seiten;
+    qsizetype anzahl = 0;
+    for (const QString& befund : befunde) {
+        // One finding may hold several lines; the header line of the list is none of its own.
+        for (const QString& zeile : befund.split(u'\n', Qt::SkipEmptyParts))
+            anzahl += !zeile.startsWith(QLatin1String("*** "));
+        for (const auto& treffer : seite.globalMatch(befund))
+            seiten.insert(treffer.captured(1).toLongLong());
+    }
+    QString text = QStringLiteral("Die Prüfung fand %1 Fehler").arg(qMax<qsizetype>(1, anzahl));
+    if (seiten.empty())
+        return text + u'.';
+    QStringList namen;
+    for (const qint64 nummer : seiten) {
+        if (namen.size() == gezeigteSeiten)
+            break;
+        namen << QString::number(nummer);
+    }
+    const bool mehr = qsizetype(seiten.size()) > gezeigteSeiten;
+    if (namen.size() == 1)
+        return text + QStringLiteral(" auf Seite %1.").arg(namen.constFirst());
+    const QString letzte = mehr ? QStringLiteral("weiteren") : namen.takeLast();
+    return text + QStringLiteral(" auf den Seiten %1 und %2.").arg(namen.join(QStringLiteral(", ")), letzte);
+}
 
 } // namespace
 
@@ -22,11 +55,9 @@ int pruefen(const Aufruf& aufruf)
         const auto s = store::Store::open(datei, store::Store::Zugriff::NurLesen);
         const QStringList befunde = s->pruefen(store::Store::Pruefung::Gruendlich);
         if (!befunde.isEmpty()) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 ist beschädigt. Die Prüfung fand:").arg(datei) << Qt::endl;
-            for (const QString& befund : befunde.mid(0, gezeigteBefunde))
-                aufruf.fehler << QStringLiteral("  ") << befund << Qt::endl;
-            if (befunde.size() > gezeigteBefunde)
-                aufruf.fehler << QStringLiteral("  … und %1 weitere.").arg(befunde.size() - gezeigteBefunde) << Qt::endl;
+            aufruf.fehler << QStringLiteral("Die Datei %1 ist beschädigt. %2").arg(datei, befundtext(befunde)) << Qt::endl
+                          << QStringLiteral("Was noch lesbar ist, sichert „gedenkbuch-daten export“ in eine neue Datei.")
+                          << Qt::endl;
             return DateiBeschaedigt;
         }
         store::Cursor cursor(*s);
@@ -38,7 +69,7 @@ int pruefen(const Aufruf& aufruf)
     } catch (const store::StoreError& fehler) {
         aufruf.fehler << fehler.meldung() << Qt::endl;
         const bool beschaedigt = fehler.art() == Art::Beschaedigt || fehler.art() == Art::KeineDatenbank
-            || fehler.art() == Art::TabelleFehlt;
+            || fehler.art() == Art::TabelleFehlt || fehler.art() == Art::FalscheForm;
         return beschaedigt ? DateiBeschaedigt : Fehlschlag;
     }
     aufruf.aus << QStringLiteral("Die Datei %1 ist in Ordnung: %2.").arg(datei, mitAnzahl(eintraege, "Eintrag", "Einträge"));

@@ -1,5 +1,7 @@
 #include "aussehen.h"
 
+#include "core/eintrag.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
@@ -20,8 +22,10 @@ public:
 
     State validate(QString& text, int& stelle) const override
     {
+        if (text.size() <= zeichen_) // never more characters than UTF-16 units
+            return Acceptable;
         const auto paar = [&text](qsizetype i) { return text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate(); };
-        qsizetype zuviel = text.toUcs4().size() - zeichen_;
+        qsizetype zuviel = core::zeichenzahl(text) - zeichen_;
         for (; zuviel > 0 && stelle > 0; --zuviel) {
             const int breite = stelle >= 2 && paar(stelle - 2) ? 2 : 1;
             text.remove(stelle - breite, breite);

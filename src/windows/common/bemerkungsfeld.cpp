@@ -9,7 +9,10 @@ namespace ui {
 namespace {
 
 constexpr qsizetype langerLauf = 2000;
-constexpr qsizetype gezeigteZeichen = 2'000'000;
+// Remarks up to a megabyte of characters are shown whole (about a second to lay out without a
+// blank); of longer ones, which only another program writes, the beginning.
+constexpr qsizetype ganzGezeigt = 1 << 20;
+constexpr qsizetype anfangGezeigt = 10'000;
 
 bool hatLangenLauf(QStringView text)
 {
@@ -38,7 +41,7 @@ Bemerkungsfeld::Bemerkungsfeld(QWidget* parent) : QPlainTextEdit(parent)
 
 void Bemerkungsfeld::setzen(const QString& text)
 {
-    if (text.size() <= gezeigteZeichen) {
+    if (text.size() <= ganzGezeigt) {
         zuLang_.clear();
         setReadOnly(false);
         umbruchFuer(text, true);
@@ -46,7 +49,7 @@ void Bemerkungsfeld::setzen(const QString& text)
         return;
     }
     zuLang_ = text;
-    const QString anfang = text.first(text[gezeigteZeichen - 1].isHighSurrogate() ? gezeigteZeichen - 1 : gezeigteZeichen);
+    const QString anfang = text.first(text[anfangGezeigt - 1].isHighSurrogate() ? anfangGezeigt - 1 : anfangGezeigt);
     umbruchFuer(anfang, true);
     setPlainText(anfang + QStringLiteral("\n\n[… Die Bemerkungen sind zu lang, um sie ganz zu zeigen (%1 Zeichen). "
                                          "Sie bleiben, wie sie sind.]")

@@ -10,7 +10,7 @@ namespace ui {
 // (a megabyte of it would freeze the window for minutes). The choice is made before a text goes
 // in, whether it is shown, pasted or dropped.
 //
-// Remarks of more than two million characters, which only another program writes, would take many
+// Remarks of more than a million characters, which only another program writes, would take many
 // seconds to lay out in any mode: the box then shows their beginning, read-only, and keeps them
 // whole for text(), so that no edit ever cuts them.
 class Bemerkungsfeld : public QPlainTextEdit {

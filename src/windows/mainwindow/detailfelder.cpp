@@ -46,11 +46,11 @@ Detailfelder::Detailfelder(QWidget* fenster)
 
 void Detailfelder::ruhezustand()
 {
-    txtBezeichnung->clear();
-    txtTag->clear();
+    txtBezeichnung->setText({}); // clear() keeps an undo step per character
+    txtTag->setText({});
     txtBemerkungen->setzen({});
-    txtJahr->clear();
-    txtMonat->clear();
+    txtJahr->setText({});
+    txtMonat->setText({});
     txtBezeichnung->setEnabled(false);
     txtTag->setEnabled(false);
     txtBemerkungen->setEnabled(false);
@@ -65,7 +65,7 @@ void Detailfelder::zeigen(const core::Feldtexte& eintrag)
     txtTag->setEnabled(true);
     txtMonat->setEnabled(true);
     txtJahr->setEnabled(true);
-    txtJahr->clear();
+    txtJahr->setText({});
     txtBemerkungen->setEnabled(true);
     txtBemerkungen->setzen({});
 
