@@ -139,12 +139,16 @@ private slots:
     }
 
     // The autostart entry for each choice, with the per-user data folder quoted in its Exec line;
-    // switching replaces it, "aus" removes it, and no other file is touched.
+    // switching replaces it, "aus" removes it, and no other file is touched. A symlink at the
+    // entry's place gives way to a file of its own; the file it pointed at stays as it was.
     void anmeldung()
     {
         QTemporaryDir heim;
         const QStringList umgebung = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
         const QString eintrag = heim.filePath(QStringLiteral("konfig/autostart/gedenkbuch.desktop"));
+        QFile ziel(heim.filePath(QStringLiteral("konfig/ziel")));
+        QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
+        QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
         for (const char* art : {"erinnern", "fenster", "aus", "aus"}) {
             const Lauf lauf = werkzeug({QStringLiteral("anmeldung"), QLatin1String(art)}, heim.path(), umgebung);
@@ -155,6 +159,28 @@ private slots:
                                        "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad()).path() + "/gedenkbuch-starten",
                                        "0 ", "0 "}));
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
+        QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
+    }
+
+    void anmeldungSteuerzeichen_data()
+    {
+        QTest::addColumn<QString>("daten"); // XDG_DATA_HOME below the home $T
+        QTest::addColumn<QString>("gezeigt");
+        QTest::newRow("Zeilenumbruch") << "a\nExec=x" << "$T/a Exec=x/gedenkbuch";
+        QTest::newRow("C1-Steuerzeichen") << "a\u009b2J" << "$T/a2J/gedenkbuch";
+    }
+
+    // A line break in a path would start a line of its own, a second Exec=: refused, nothing written.
+    void anmeldungSteuerzeichen()
+    {
+        QFETCH(QString, daten);
+        QFETCH(QString, gezeigt);
+        QTemporaryDir heim;
+        const Lauf lauf = werkzeug({"anmeldung", "erinnern"}, heim.path(),
+                                   {"XDG_CONFIG_HOME=" + heim.path(), "XDG_DATA_HOME=" + heim.filePath(daten)});
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler, "1 Der Pfad „" + gezeigt.replace("$T", heim.path())
+                     + "“ enthält Steuerzeichen; das Anmelden wird nicht eingerichtet.\n");
+        QVERIFY(QDir(heim.path()).isEmpty());
     }
 };
 
