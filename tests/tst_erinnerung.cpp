@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 #include <QDir>
+#include <QLocalServer>
 #include <QProcess>
 #include <QTest>
 
@@ -82,7 +83,7 @@ private slots:
     }
 
     // One notification on a private session bus, its title naming the first day, markup escaped;
-    // none for empty days; a clear message without service or bus, and never a hang.
+    // none for empty days; a clear message without the service.
     void erinnern()
     {
         QProcess daemon;
@@ -106,23 +107,48 @@ private slots:
 
         bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
         const Lauf ohneDienst = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus);
-        const Lauf ohneBus = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), {"DBUS_SESSION_BUS_ADDRESS=unix:path=/nirgends"});
         daemon.kill();
         daemon.waitForFinished();
-        QCOMPARE(QStringList({QString::number(ohneDienst.status), ohneDienst.fehler, QString::number(ohneBus.status), ohneBus.fehler}),
-                 QStringList({"1", "Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst (org.freedesktop.Notifications); "
-                                   "die Erinnerung kann nicht gezeigt werden.\n",
-                              "1", "Es besteht keine Verbindung zum Sitzungsbus (DBUS_SESSION_BUS_ADDRESS); die Erinnerung kann "
-                                   "nicht gezeigt werden.\n"}));
+        QCOMPARE(QString::number(ohneDienst.status) + u' ' + ohneDienst.fehler,
+                 "1 Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst (org.freedesktop.Notifications); "
+                 "die Erinnerung kann nicht gezeigt werden.\n");
+    }
+
+    void erinnernOhneBus_data()
+    {
+        QTest::addColumn<bool>("still"); // a peer that accepts the connection and never says a word
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("kein Bus") << false << "Es besteht keine Verbindung zum Sitzungsbus "
+                                              "(DBUS_SESSION_BUS_ADDRESS); die Erinnerung kann nicht gezeigt werden.\n";
+        QTest::newRow("Bus schweigt") << true << "Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
+                                                 "gezeigt werden.\n";
+    }
+
+    // Without a bus that answers: status 1 and a clear message, never a hang (-1).
+    void erinnernOhneBus()
+    {
+        QFETCH(bool, still);
+        QFETCH(QString, meldung);
+        Testdatenbank db;
+        db.hinzufuegen(bestand);
+        QLocalServer bus;
+        QVERIFY(!still || bus.listen(QDir(db.ordner()).filePath(QStringLiteral("bus"))));
+        const QString adresse = "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (still ? bus.fullServerName() : "/nirgends");
+        const Lauf lauf = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), {adresse});
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler, "1 " + meldung);
     }
 
     // The autostart entry for each choice, with the per-user data folder quoted in its Exec line;
-    // switching replaces it, "aus" removes it, and no other file is touched.
+    // switching replaces it, "aus" removes it, and no other file is touched. A symlink at the
+    // entry's place gives way to a file of its own; the file it pointed at stays as it was.
     void anmeldung()
     {
         QTemporaryDir heim;
         const QStringList umgebung = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
         const QString eintrag = heim.filePath(QStringLiteral("konfig/autostart/gedenkbuch.desktop"));
+        QFile ziel(heim.filePath(QStringLiteral("konfig/ziel")));
+        QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
+        QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
         for (const char* art : {"erinnern", "fenster", "aus", "aus"}) {
             const Lauf lauf = werkzeug({QStringLiteral("anmeldung"), QLatin1String(art)}, heim.path(), umgebung);
@@ -133,6 +159,28 @@ private slots:
                                        "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad()).path() + "/gedenkbuch-starten",
                                        "0 ", "0 "}));
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
+        QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
+    }
+
+    void anmeldungSteuerzeichen_data()
+    {
+        QTest::addColumn<QString>("daten"); // XDG_DATA_HOME below the home $T
+        QTest::addColumn<QString>("gezeigt");
+        QTest::newRow("Zeilenumbruch") << "a\nExec=x" << "$T/a Exec=x/gedenkbuch";
+        QTest::newRow("C1-Steuerzeichen") << "a\u009b2J" << "$T/a2J/gedenkbuch";
+    }
+
+    // A line break in a path would start a line of its own, a second Exec=: refused, nothing written.
+    void anmeldungSteuerzeichen()
+    {
+        QFETCH(QString, daten);
+        QFETCH(QString, gezeigt);
+        QTemporaryDir heim;
+        const Lauf lauf = werkzeug({"anmeldung", "erinnern"}, heim.path(),
+                                   {"XDG_CONFIG_HOME=" + heim.path(), "XDG_DATA_HOME=" + heim.filePath(daten)});
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler, "1 Der Pfad „" + gezeigt.replace("$T", heim.path())
+                     + "“ enthält Steuerzeichen; das Anmelden wird nicht eingerichtet.\n");
+        QVERIFY(QDir(heim.path()).isEmpty());
     }
 };
 

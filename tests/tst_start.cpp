@@ -1,6 +1,8 @@
 #include "app/einzelstart.h"
+#include "app/programm.h"
 #include "core/datenordner.h"
 #include "datenbank.h"
+#include "dienste.h"
 #include "launcher/datenordner.h"
 
 #include <QDir>
@@ -8,6 +10,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -96,18 +99,52 @@ private slots:
         QCOMPARE((meldung ? QStringLiteral("Meldung: ") : QString()) + zustand(ordner), danach);
     }
 
-    // A second start in a folder asks the first to show its window and ends with 0, even without
-    // daten.mdb, where it would otherwise stop at "Ladefehler". The other folder's is not asked.
-    void zweiterStart()
+    void einProgrammJeOrdner_data()
     {
-        QTemporaryDir a, b;
+        QTest::addColumn<QString>("laufzeit"); // XDG_RUNTIME_DIR: "700", "755" its mode, "fremd" another's, "-" unset
+        QTest::addColumn<bool>("ersatzFremd"); // the cache folder made first by another
+        QTest::addColumn<QString>("ergebnis"); // files there (two programs: lock, socket each) and the second start
+        QTest::newRow("eigener Laufzeitordner") << "700" << false << "4 0 zeigt den ersten";
+        QTest::newRow("ungesetzt") << "-" << false << "0 4 zeigt den ersten";
+        QTest::newRow("fremder Besitzer") << "fremd" << false << "0 4 zeigt den ersten";
+        QTest::newRow("offen für alle") << "755" << false << "0 4 zeigt den ersten";
+        QTest::newRow("kein eigener Ordner") << "fremd" << true << "0 0 1 Start nicht möglich";
+    }
+
+    // A second start in a folder asks the first to show its window and ends with 0, even without
+    // daten.mdb; the other folder's is not asked. Lock and socket live only in a folder of the
+    // user's alone, never in the data folder; without one the program says so and does not run.
+    void einProgrammJeOrdner()
+    {
+        QFETCH(QString, laufzeit);
+        QFETCH(bool, ersatzFremd);
+        QFETCH(QString, ergebnis);
+        QTemporaryDir t, a, b;
+        const QString lauf = t.filePath(QStringLiteral("lauf")), ersatz = t.filePath(QStringLiteral("c/gedenkbuch"));
+        // Given away: to nobody where the test runs as root, else open to all.
+        const auto fremd = [](const QString& ordner) {
+            const QByteArray pfad = QFile::encodeName(ordner);
+            return ::chown(pfad.constData(), 65534, 65534) == 0 || ::chmod(pfad.constData(), 0755) == 0;
+        };
+        const mode_t modus = laufzeit == "755" ? 0755 : 0700;
+        QVERIFY(QDir().mkdir(lauf) && ::chmod(QFile::encodeName(lauf).constData(), modus) == 0);
+        QVERIFY((laufzeit != "fremd" || fremd(lauf)) && (!ersatzFremd || (QDir().mkpath(ersatz) && fremd(ersatz))));
+        laufzeit == "-" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lauf));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(t.filePath(QStringLiteral("c"))));
+
         int gezeigtA = 0, gezeigtB = 0;
         Einzelstart erster(a.path(), [&] { ++gezeigtA; }), nebenan(b.path(), [&] { ++gezeigtB; });
-        QCOMPARE(erster.anmelden(), Einzelstart::Lage::Erster);
-        QCOMPARE(nebenan.anmelden(), Einzelstart::Lage::Erster);
-        QVERIFY(startEndetMitNull(a.path()));
-        QCOMPARE(QStringLiteral("%1 %2").arg(gezeigtA).arg(gezeigtB), QStringLiteral("1 0"));
-        QVERIFY(QDir(a.path()).isEmpty());
+        QString zweiter;
+        if (erster.anmelden() == Einzelstart::Lage::Erster && nebenan.anmelden() == Einzelstart::Lage::Erster) {
+            const bool gefragt = startEndetMitNull(a.path()) && gezeigtA == 1 && gezeigtB == 0;
+            zweiter = gefragt && QDir(a.path()).isEmpty() ? "zeigt den ersten" : "läuft daneben";
+        } else {
+            Testdienste dienste;
+            zweiter = QString::number(gedenkbuchAusfuehren(dienste.dienste));
+            zweiter += u' ' + dienste.meldungen.gezeigt.value(0).section(u':', 0, 0);
+        }
+        const auto dateien = [](const QString& o) { return QDir(o).entryList(QDir::System | QDir::Files).size(); };
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(dateien(lauf)).arg(dateien(ersatz)).arg(zweiter), ergebnis);
     }
 
     // A program killed with SIGKILL leaves its lock file and socket behind, and blocks nothing.

@@ -1,15 +1,18 @@
 #include "einzelstart.h"
 
+#include "core/datenordner.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -23,6 +26,17 @@ QString sockelname(const QString& name)
     return name + QStringLiteral(".sockel");
 }
 
+// A folder for lock and socket: an absolute path to a directory itself, not a link, that belongs
+// to this user and is open to nobody else, and short enough for the socket's address.
+bool nurDesBenutzers(const QString& ordner, const QString& kennung)
+{
+    const QByteArray pfad = QFile::encodeName(ordner);
+    struct stat st {};
+    return QDir::isAbsolutePath(ordner) && ::lstat(pfad.constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && st.st_uid == ::getuid() && (st.st_mode & 07777) == 0700
+        && QFile::encodeName(sockelname(ordner + u'/' + kennung)).size() < qsizetype(sizeof(sockaddr_un::sun_path));
+}
+
 } // namespace
 
 Einzelstart::Einzelstart(const QString& ordner, std::function<void()> zeigen) : zeigen_(std::move(zeigen))
@@ -32,8 +46,7 @@ Einzelstart::Einzelstart(const QString& ordner, std::function<void()> zeigen) : 
     if (pfad.isEmpty())
         pfad = QDir(ordner).absolutePath();
     const QByteArray kennung = QCryptographicHash::hash(pfad.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
-    name_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/gedenkbuch-")
-        + QString::fromLatin1(kennung);
+    kennung_ = QStringLiteral("gedenkbuch-") + QString::fromLatin1(kennung);
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] { anfrageBeantworten(); });
 }
 
@@ -44,13 +57,31 @@ Einzelstart::~Einzelstart()
         ::close(sperre_);
 }
 
+QString Einzelstart::ersatzordner()
+{
+    return core::xdgOrdner("XDG_CACHE_HOME", QStringLiteral(".cache")) + QStringLiteral("/gedenkbuch");
+}
+
 Einzelstart::Lage Einzelstart::anmelden()
 {
-    sperre_ = ::open(QFile::encodeName(name_ + QStringLiteral(".sperre")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock file the program still runs, only unguarded; it then leaves the socket alone,
-    // which may be another program's.
+    // Never Qt's own runtime folder: where XDG_RUNTIME_DIR is unfit it falls back to a folder in
+    // /tmp, which another user may have made first, and then to no folder at all.
+    QString ordner = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!nurDesBenutzers(ordner, kennung_)) {
+        ordner = ersatzordner();
+        QDir().mkpath(QFileInfo(ordner).path());
+        ::mkdir(QFile::encodeName(ordner).constData(), 0700); // an existing one is checked as it is
+        if (!nurDesBenutzers(ordner, kennung_))
+            return Lage::KeinOrdner;
+    }
+    name_ = ordner + u'/' + kennung_;
+
+    sperre_ = ::open(QFile::encodeName(name_ + QStringLiteral(".sperre")).constData(),
+                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // The folder is the user's alone, so a lock file that cannot be had is a fault worth stopping
+    // for, not a reason to run unguarded.
     if (sperre_ < 0)
-        return Lage::Erster;
+        return Lage::KeinOrdner;
     if (::flock(sperre_, LOCK_EX | LOCK_NB) == 0) {
         QLocalServer::removeServer(sockelname(name_)); // left behind by a killed program
         server_.setSocketOptions(QLocalServer::UserAccessOption);

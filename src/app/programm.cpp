@@ -1,6 +1,7 @@
 #include "programm.h"
 
 #include "core/durchlauf.h"
+#include "core/steuerzeichen.h"
 #include "einzelstart.h"
 #include "store/store.h"
 #include "windows/common/dienste.h"
@@ -48,6 +49,14 @@ int gedenkbuchAusfuehren(ui::Dienste& dienste)
         dienste.meldungen.hinweis(QStringLiteral("Das Programm ist in diesem Ordner schon geöffnet, antwortet aber nicht. "
                                                  "Beenden Sie es, bevor Sie es erneut starten."),
                                   QStringLiteral("Schon geöffnet"));
+        return 1;
+    case Einzelstart::Lage::KeinOrdner:
+        dienste.meldungen.hinweis(QStringLiteral("Die Sperre gegen einen zweiten Start lässt sich nicht anlegen. "
+                                                 "Sie braucht einen Ordner, der nur Ihnen gehört und nur Ihnen "
+                                                 "offensteht (Rechte 700): XDG_RUNTIME_DIR oder %1. Das Programm "
+                                                 "startet deshalb nicht.")
+                                      .arg(core::einzeilig(Einzelstart::ersatzordner())),
+                                  QStringLiteral("Start nicht möglich"));
         return 1;
     }
 

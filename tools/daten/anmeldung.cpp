@@ -3,10 +3,14 @@
 
 #include "core/datenordner.h"
 #include "core/programm.h"
+#include "core/steuerzeichen.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -33,20 +37,26 @@ QString execArgument(QString argument)
     return argument.replace(u'\\', QStringLiteral("\\\\"));
 }
 
+// The entry is written beside its place and renamed over it in one step, so that a reader never
+// sees half of it. rename() replaces a symlink at the entry's place instead of writing through it
+// to whatever it points at, which QSaveFile would do.
 bool schreiben(const QString& pfad, const QString& name, const QStringList& befehl)
 {
     QStringList exec;
     for (const QString& argument : befehl)
         exec << execArgument(argument);
+    const QByteArray inhalt = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=gedenkbuch\n"
+                                             "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
+                                  .arg(name, exec.join(u' '))
+                                  .toUtf8();
     QDir().mkpath(QFileInfo(pfad).path());
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    QTemporaryFile neu(pfad + QStringLiteral(".XXXXXX"));
+    if (!neu.open() || !neu.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther)
+        || neu.write(inhalt) != inhalt.size() || !neu.flush() || ::fsync(neu.handle()) != 0
+        || ::rename(QFile::encodeName(neu.fileName()).constData(), QFile::encodeName(pfad).constData()) != 0)
         return false;
-    datei.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=gedenkbuch\n"
-                               "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
-                    .arg(name, exec.join(u' '))
-                    .toUtf8());
-    return datei.commit();
+    neu.setAutoRemove(false); // it is the entry now
+    return true;
 }
 
 } // namespace
@@ -56,13 +66,15 @@ int anmeldung(const Aufruf& aufruf)
     const QString art = aufruf.argumente.value(0);
     if (aufruf.argumente.size() != 1 || !QStringList{"erinnern", "fenster", "aus"}.contains(art))
         return FalscherAufruf;
-    const QString pfad = autostartDatei();
+    const QString datei = autostartDatei();
+    const QString pfad = core::einzeilig(datei); // as shown: the variable's control characters stay off the terminal
     if (art == QLatin1String("aus")) {
-        if (!QFile::exists(pfad)) {
+        // A symlinked entry is removed as a link, even where its target is gone.
+        if (!QFile::exists(datei) && !QFileInfo(datei).isSymLink()) {
             aufruf.aus << QStringLiteral("Beim Anmelden lief schon nichts von %1.").arg(core::programmname) << Qt::endl;
             return Erfolg;
         }
-        if (!QFile::remove(pfad)) {
+        if (!QFile::remove(datei)) {
             aufruf.fehler << QStringLiteral("%1 konnte nicht gelöscht werden.").arg(pfad) << Qt::endl;
             return Fehlschlag;
         }
@@ -77,7 +89,18 @@ int anmeldung(const Aufruf& aufruf)
     const QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
                                                       core::datenordner(), QStringLiteral("erinnern")}
                                         : QStringList{ordner + QStringLiteral("/gedenkbuch-starten")};
-    if (!schreiben(pfad, erinnern ? core::programmname + QStringLiteral(": Erinnerung") : core::programmname, befehl)) {
+    // A line break would start a key of its own in the entry, a second Exec= for instance.
+    for (const QString& argument : befehl) {
+        const QString sauber = core::einzeilig(argument);
+        if (sauber != argument) {
+            aufruf.fehler << QStringLiteral("Der Pfad „%1“ enthält Steuerzeichen; das Anmelden wird nicht "
+                                            "eingerichtet.").arg(sauber)
+                          << Qt::endl;
+            return Fehlschlag;
+        }
+    }
+    const QString name = erinnern ? core::programmname + QStringLiteral(": Erinnerung") : core::programmname;
+    if (!schreiben(datei, name, befehl)) {
         aufruf.fehler << QStringLiteral("%1 konnte nicht geschrieben werden.").arg(pfad) << Qt::endl;
         return Fehlschlag;
     }

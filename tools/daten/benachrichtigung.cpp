@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int wartezeitMs = 5000;
-
 QDBusMessage aufruf(const QString& methode)
 {
     return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
@@ -21,9 +19,15 @@ QDBusMessage aufruf(const QString& methode)
 const QString keinDienst = QStringLiteral("Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst "
                                           "(org.freedesktop.Notifications); die Erinnerung kann nicht gezeigt werden.");
 
+// What is left of the deadline as a call's timeout; 0 would not mean "none left".
+int rest(QDeadlineTimer frist)
+{
+    return int(qMax<qint64>(1, frist.remainingTime()));
+}
+
 } // namespace
 
-QString benachrichtigen(const QString& titel, const QString& text)
+QString benachrichtigen(const QString& titel, const QString& text, QDeadlineTimer frist)
 {
     // A connection of its own, closed when done: Qt's shared one would outlive the application and
     // complain on the way out. Even so Qt's D-Bus thread may handle a last message while the
@@ -42,7 +46,7 @@ QString benachrichtigen(const QString& titel, const QString& text)
 
     // A service that reads markup in the text needs names such as "Tom & Jerry" escaped; one that
     // does not would show the escapes.
-    const QDBusMessage faehigkeiten = bus.call(aufruf(QStringLiteral("GetCapabilities")), QDBus::Block, wartezeitMs);
+    const QDBusMessage faehigkeiten = bus.call(aufruf(QStringLiteral("GetCapabilities")), QDBus::Block, rest(frist));
     if (faehigkeiten.type() != QDBusMessage::ReplyMessage)
         return keinDienst;
     const bool auszeichnung = faehigkeiten.arguments().value(0).toStringList().contains(QStringLiteral("body-markup"));
@@ -52,7 +56,7 @@ QString benachrichtigen(const QString& titel, const QString& text)
                                {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
     zeigen << core::programmname << 0u << QStringLiteral("gedenkbuch") << titel
            << (auszeichnung ? text.toHtmlEscaped() : text) << QStringList() << hinweise << -1;
-    if (bus.call(zeigen, QDBus::Block, wartezeitMs).type() != QDBusMessage::ReplyMessage)
+    if (bus.call(zeigen, QDBus::Block, rest(frist)).type() != QDBusMessage::ReplyMessage)
         return keinDienst;
     return {};
 }

@@ -2,9 +2,21 @@
 #include "befehl.h"
 #include "benachrichtigung.h"
 #include "gedenktage.h"
+#include "wachhund.h"
+
+namespace {
+
+// From the start of the subcommand to its end, reading daten.mdb (which may wait up to 3 s for
+// another program's lock) included. The bus calls end a little earlier, so that the watchdog
+// fires only where Qt gives no timeout of its own.
+constexpr int fristMs = 10000;
+constexpr int reserveMs = 1000;
+
+} // namespace
 
 int erinnern(const Aufruf& aufruf)
 {
+    const QDeadlineTimer frist(fristMs);
     QStringList argumente = aufruf.argumente;
     const std::optional<QDate> tag = stichtag(argumente);
     if (!tag || !argumente.isEmpty())
@@ -19,7 +31,9 @@ int erinnern(const Aufruf& aufruf)
     QStringList text = gedenktage->constFirst().zeilen;
     if (gedenktage->size() > 1)
         text << QString() << gedenktage->at(1).titel << gedenktage->at(1).zeilen;
-    const QString fehler = benachrichtigen(gedenktage->constFirst().titel, text.join(u'\n'));
+    const Wachhund wachhund(frist, QStringLiteral("Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
+                                                  "gezeigt werden."));
+    const QString fehler = benachrichtigen(gedenktage->constFirst().titel, text.join(u'\n'), frist - reserveMs);
     if (!fehler.isEmpty()) {
         aufruf.fehler << fehler << Qt::endl;
         return Fehlschlag;
