@@ -96,12 +96,15 @@ private slots:
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
         Testdatenbank db;
         db.hinzufuegen(bestand);
+        // Another program's record: a NUL and an escape sequence in the name hide nothing behind them.
+        QCOMPARE(Fremdzugriff(db.pfad()).sql("INSERT INTO Gedenkbuch VALUES ('Ab' || char(0) || char(27) || '[31mCd', 31, 12, NULL, NULL)"),
+                 QString());
         const QStringList aufBus = {QStringLiteral("DBUS_SESSION_BUS_ADDRESS=") + adresse};
 
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus).status, 0);
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-06-01"}, db.ordner(), aufBus).status, 0); // nothing to show
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29"}, db.ordner(), aufBus).status, 0);
-        QCOMPARE(dienst.gezeigt, QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\n\n"
+        QCOMPARE(dienst.gezeigt, QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\nAb[31mCd\n\n"
                                               "Morgen: Freitag, 01.01.2027\nTom &amp; Jerry (27.)|",
                                               "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|"}));
 
