@@ -153,9 +153,9 @@ void aufnehmen(Karte& k, const Eigenschaft& e)
         k.etiketten.insert(e.gruppe, text(e, k.nummer));
 }
 
-bool ist(const QByteArray& zeile, const char* kennung)
+bool ist(QByteArrayView zeile, const char* kennung)
 {
-    return zeile.trimmed().compare(kennung, Qt::CaseInsensitive) == 0;
+    return zeile.trimmed().compare(QByteArrayView(kennung), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -183,9 +183,9 @@ Gelesen vcardLesen(QByteArrayView inhalt)
             karte.reset();
         } else if (karte) {
             // A line without a colon (a base64 continuation of vCard 2.1) holds nothing needed here.
-            if (eigenschaftLesen(zeile, e))
+            if (eigenschaftLesen(std::move(zeile), e))
                 aufnehmen(*karte, e);
-        } else if (!zeile.trimmed().isEmpty()) {
+        } else if (!QByteArrayView(zeile).trimmed().isEmpty()) {
             throw Abweisung(QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
         }
     }

@@ -37,8 +37,8 @@ struct Eigenschaft {
     QByteArray parameterwert(const char* parametername) const;
 };
 
-// False for a line without a colon, which holds no property.
-bool eigenschaftLesen(const QByteArray& zeile, Eigenschaft& eigenschaft);
+// False for a line without a colon, which holds no property; the line is then left as it was.
+bool eigenschaftLesen(QByteArray&& zeile, Eigenschaft& eigenschaft);
 
 // Quoted-printable "=C3=A4" to its bytes.
 QByteArray qpDekodieren(QByteArrayView wert);
