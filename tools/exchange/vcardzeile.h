@@ -30,6 +30,7 @@ private:
 // the property and the parameters are in upper case. A vCard 2.1 parameter without a name
 // ("QUOTED-PRINTABLE", "HOME") counts as ENCODING or TYPE.
 struct Eigenschaft {
+    int zeile = 0; // the line it begins on
     QByteArray gruppe;
     QByteArray name;
     QList<std::pair<QByteArray, QByteArray>> parameter;
