@@ -4,6 +4,7 @@
 #include "datum.h"
 #include "zeichensatz.h"
 
+#include "core/steuerzeichen.h"
 #include "store/schema.h"
 
 #include <QHash>
@@ -247,17 +248,21 @@ Gelesen csvLesen(QByteArray inhalt)
     return gelesen;
 }
 
-QByteArray csvSchreiben(const QList<core::Eintrag>& eintraege)
+QByteArray csvKopf()
 {
     QStringList kopf;
     for (const char* name : store::feldnamen)
         kopf << QString::fromLatin1(name);
-    QString text = kopf.join(u',') + QStringLiteral("\r\n");
-    for (const core::Eintrag& e : eintraege) {
-        text += feldtext(e.Bezeichnung) % u',' % QString::number(e.tag) % u',' % QString::number(e.monat) % u','
-            % (e.jahr ? QString::number(*e.jahr) : QString()) % u',' % feldtext(e.Bemerkungen) % QStringLiteral("\r\n");
-    }
-    return text.toUtf8();
+    return (kopf.join(u',') + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray csvZeile(const core::Eintrag& e)
+{
+    // A record another program stored may hold anything: no control character goes out.
+    const QString zeile = feldtext(core::einzeilig(e.Bezeichnung)) % u',' % feldtext(QString::number(e.tag)) % u','
+        % feldtext(QString::number(e.monat)) % u',' % (e.jahr ? feldtext(QString::number(*e.jahr)) : QString()) % u','
+        % feldtext(core::mehrzeilig(e.Bemerkungen)) % QStringLiteral("\r\n");
+    return zeile.toUtf8();
 }
 
 } // namespace exchange

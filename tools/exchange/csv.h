@@ -5,7 +5,6 @@
 #include "core/eintrag.h"
 
 #include <QByteArray>
-#include <QList>
 
 namespace exchange {
 
@@ -19,10 +18,11 @@ namespace exchange {
 // quote, an unknown encoding, and a file that mixes UTF-8 with other bytes.
 Gelesen csvLesen(QByteArray inhalt);
 
-// RFC 4180 in UTF-8: the header "Bezeichnung,tag,monat,jahr,Bemerkungen", then one line per
-// entry in the given order, each line ending in CR LF. A field is quoted when it holds a comma,
-// a semicolon, a quote or a line break; one that a spreadsheet would take for a formula gets an
-// apostrophe before it.
-QByteArray csvSchreiben(const QList<core::Eintrag>& eintraege);
+// RFC 4180 in UTF-8, written line by line: the header "Bezeichnung,tag,monat,jahr,Bemerkungen",
+// then one line per entry, each ending in CR LF. A field is quoted when it holds a comma, a
+// semicolon, a quote or a line break; one that a spreadsheet would take for a formula gets an
+// apostrophe before it. Control characters are left out as on the way in.
+QByteArray csvKopf();
+QByteArray csvZeile(const core::Eintrag& eintrag);
 
 } // namespace exchange
