@@ -77,3 +77,26 @@ void beispielkarten(const QString& pfad, int anzahl, quint32 seed)
     if (!datei.open(QIODevice::WriteOnly) || datei.write(text.toUtf8()) < 0)
         qFatal("Die Karten konnten nicht geschrieben werden.");
 }
+
+void gefalteteKarte(const QString& pfad, int bytes)
+{
+    // "Grüße aus München, " encoded, 76 characters a line with the "=" of the soft line break.
+    const QByteArray gruss = "Gr=C3=BC=C3=9Fe aus M=C3=BCnchen, ";
+    QByteArray text = "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Berg;Anna;;;\r\nFN:Anna Berg\r\nBDAY:19900101\r\n"
+                      "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:";
+    QByteArray zeile;
+    while (text.size() < bytes) {
+        for (qsizetype i = 0; i < gruss.size(); ++i) {
+            // Never between "=" and its two hex digits.
+            if (zeile.size() >= 73 && (i < 1 || gruss[i - 1] != '=') && (i < 2 || gruss[i - 2] != '=')) {
+                text += zeile + "=\r\n";
+                zeile.clear();
+            }
+            zeile += gruss[i];
+        }
+    }
+    text += zeile + "\r\nEND:VCARD\r\n";
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(text) < 0)
+        qFatal("Die Karte konnte nicht geschrieben werden.");
+}

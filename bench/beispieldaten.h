@@ -10,3 +10,7 @@ void beispieldatenbank(const QString& pfad, int anzahl, quint32 seed = 1);
 // 4.0, birthdays with and without a year, some wedding days, folded notes. Every card gives
 // entries the import takes.
 void beispielkarten(const QString& pfad, int anzahl, quint32 seed = 1);
+
+// Writes a vCard file of one card at `pfad` whose note is one quoted-printable value of about
+// `bytes` bytes, folded with soft line breaks as vCard 2.1 address books write long notes.
+void gefalteteKarte(const QString& pfad, int bytes);

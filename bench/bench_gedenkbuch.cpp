@@ -1,8 +1,10 @@
 // Prints the time of the program's main operations for stores of 1,000, 10,000 and 100,000
-// entries, one figure a line: "<figure> <entries> <median ms>". For comparison, the last line is
-// the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process. Import and
-// export are timed for 10,000 entries as the database tool runs them, whole processes too.
+// entries, one figure a line: "<figure> <entries> <median ms>". For comparison, the last line of
+// a size is the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process.
+// Import and export are timed for 10,000 entries as the database tool runs them, whole processes
+// too; the import's own figures follow at the end (einlesen.h).
 #include "beispieldaten.h"
+#include "einlesen.h"
 #include "messung.h"
 
 #include "core/anzeigezeile.h"
@@ -56,6 +58,8 @@ void werkzeug(const QStringList& argumente)
 
 int main(int argc, char* argv[])
 {
+    if (argc > 2 && qstrcmp(argv[1], "--spitze") == 0)
+        return spitzeMelden(argv + 2);
     QApplication app(argc, argv);
     core::SystemUhr uhr;
     KeineMeldungen meldungen;
@@ -111,5 +115,6 @@ int main(int argc, char* argv[])
             reihe.figur("sqlcipher_shell", [] {}, [&] { shellLesen(pfad); });
         reihe.messen(9);
     }
+    einlesenMessen();
     return 0;
 }

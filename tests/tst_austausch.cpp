@@ -110,24 +110,26 @@ class TestAustausch : public QObject {
 private slots:
     void beispieldatei_data()
     {
-        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QStringList>("saetze"); // taken, behind "Max Eiche", who was there before
         QTest::addColumn<QStringList>("bericht");
         QTest::addColumn<int>("status");
-        QTest::newRow("vCard 2.1, Windows-1252") << beispiel("telefon-21.vcf")
+        QTest::addColumn<QString>("probe"); // the probe's last line where it matters
+        const auto datei = [](const char* name) { return dateiinhalt(beispiel(name)); };
+        QTest::newRow("vCard 2.1, Windows-1252") << datei("telefon-21.vcf")
             << QStringList{"Jörg Müller|7|3|1962|-", "Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|24|12|1955|-",
                            "Hochzeitstag Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|16|5|1980|-",
                            "Ayşe Öztürk|31|10|1990|-", "Tante Käthe|29|2|1931|-"}
             << QStringList{"Karte 4 („Bernd Schmidt“): kein Geburtstag, Hochzeitstag oder Todestag",
-                           "5 Einträge übernommen, 1 übersprungen."} << 3;
-        QTest::newRow("vCard 3.0 mit BOM") << beispiel("adressbuch-30.vcf")
+                           "5 Einträge übernommen, 1 übersprungen."} << 3 << QString();
+        QTest::newRow("vCard 3.0 mit BOM") << datei("adressbuch-30.vcf")
             << QStringList{"Anna Maria Berg|15|4|-|-", "Hochzeitstag Anna Maria Berg|12|6|2010|-",
                            "Dr. Otto Klein, jun.|2|11|1948|-", "Hochzeitstag Dr. Otto Klein, jun.|23|8|1975|-",
                            "Friederike Sonnenschein-Längle|1|1|1978|-", "Hochzeitstag Friederike Sonnenschein-Längle|8|3|-|-"}
             << QStringList{"Karte 4: ohne Namen (weder FN noch N noch NICKNAME)",
                            "Karte 5 („Anna Maria Berg“): diese Bezeichnung kam schon in Karte 1 vor",
-                           "6 Einträge übernommen, 2 übersprungen."} << 3;
-        QTest::newRow("vCard 4.0") << beispiel("kontakte-40.vcf")
+                           "6 Einträge übernommen, 2 übersprungen."} << 3 << QString();
+        QTest::newRow("vCard 4.0") << datei("kontakte-40.vcf")
             << QStringList{"Lena Vogel|15|4|-|-", "Hochzeitstag Lena Vogel|20|6|2015|-", "Paul Fuchs|15|4|-|-",
                            "Todestag Paul Fuchs|3|11|2019|-", "Mausi|24|12|1999|-", "Hochzeitstag Mausi|29|2|2020|-",
                            "lena vogel|2|1|1990|-"}
@@ -139,48 +141,84 @@ private slots:
                            "Karte 8 („Lena Vogel“): diese Bezeichnung kam schon in Karte 1 vor",
                            "Karte 10 („Ole Brandt“): den 31.04. gibt es in keinem Jahr",
                            "Karte 11 („Ute Sand“): Geburtstag „gestern“ ist kein lesbares Datum",
-                           "7 Einträge übernommen, 8 übersprungen."} << 3;
-        QTest::newRow("Tabelle mit Semikolons, Windows-1252") << beispiel("tabelle.csv")
+                           "7 Einträge übernommen, 8 übersprungen."} << 3 << QString();
+        QTest::newRow("Tabelle mit Semikolons, Windows-1252") << datei("tabelle.csv")
             << QStringList{"Jürgen Köhler|3|9|1961|Schenkt gern Bücher; liest Krimis", "Änne Groß|7|1|-|-"}
             << QStringList{"Zeile 4 („Björn Eriksson“): ohne Tag oder Monat", "Zeile 6: ohne Bezeichnung",
                            "Zeile 7 („Zoë Martín“): den 31.06. gibt es in keinem Jahr",
                            "Zeile 8 („Paula Kraus“): den 01.13. gibt es in keinem Jahr",
                            "Zeile 9 („Eva Lind“): Geburtstag „im Mai“ ist kein lesbares Datum",
-                           "2 Einträge übernommen, 5 übersprungen."} << 3;
-        QTest::newRow("Tabelle mit Kommas, englische Spalten") << beispiel("kontakte.csv")
+                           "2 Einträge übernommen, 5 übersprungen."} << 3 << QString();
+        QTest::newRow("Tabelle mit Kommas, englische Spalten") << datei("kontakte.csv")
             << QStringList{"Hanna Schulz|29|2|1988|Lieblingsfarbe: grün, nicht \"blau\"", "Karl Meier|30|11|-|-",
                            "Ömer Yıldız|15|7|2001|-"}
-            << QStringList{"3 Einträge übernommen, 0 übersprungen."} << 0;
-        QTest::newRow("eigene Spalten") << beispiel("eigene.csv")
+            << QStringList{"3 Einträge übernommen, 0 übersprungen."} << 0 << QString();
+        QTest::newRow("eigene Spalten") << datei("eigene.csv")
             << QStringList{"Opa Fritz|1|10|1920|-", "Hund Bello|3|4|-|-"}
             << QStringList{"Zeile 3 („Oma Erna“): tag „x“ ist keine ganze Zahl",
                            "Zeile 4 („Nachbar“): jahr „zwanzig“ ist keine ganze Zahl",
-                           "2 Einträge übernommen, 2 übersprungen."} << 3;
-        QTest::newRow("nur Doppelte") << beispiel("kontakte-40.vcf") << QStringList() << QStringList() << 4;
+                           "2 Einträge übernommen, 2 übersprungen."} << 3 << QString();
+        QTest::newRow("nur Doppelte") << datei("kontakte-40.vcf") << QStringList() << QStringList() << 4 << QString();
+        // Escape sequences, a bell, NULs and C1 characters, quoted-printable and in base64.
+        QTest::newRow("vCard mit Steuerzeichen") << datei("steuerzeichen.vcf")
+            << QStringList{"Anna]0;Fenstertitel Berg[2J|1|1|1990|-", "Otto[31m Klein|3|2|1985|-",
+                           "Hochzeitstag Otto[31m Klein|12|6|2010|-", "Todestag Zoe Klar|4|3|2020|-"}
+            << QStringList{"Karte 1 („Anna]0;Fenstertitel Berg[2J“): Steuerzeichen entfernt",
+                           "Karte 2 („Otto[31m Klein“): Steuerzeichen entfernt",
+                           "Karte 3 („Zoe Klar“): Geburtstag „[2Jmorgen“ ist kein lesbares Datum",
+                           "4 Einträge übernommen, 1 übersprungen."} << 3 << QString();
+        // DEL, C1 and a lone CR; blanks and a tab around names; cells guarded against formulas.
+        QTest::newRow("Tabelle mit Steuerzeichen") << datei("steuerzeichen.csv")
+            << QStringList{"Anna Berg|1|2|1990|=1+2\nneue Zeile", "-Otto|3|4|-|@Notiz", "Ute Sand|5|6|-|-"}
+            << QStringList{"Zeile 2 („Anna Berg“): Steuerzeichen entfernt",
+                           "Zeile 5 („Ute Sand“): Steuerzeichen entfernt",
+                           "3 Einträge übernommen, 0 übersprungen."} << 0 << QString();
+        // 255 characters (not UTF-16 units) are taken whole; a longer name, also through its
+        // prefix, is skipped, and a huge one is not printed whole.
+        const auto karte = [](const QString& fn, const char* datum) {
+            return QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:%1\r\n%2\r\nEND:VCARD\r\n").arg(fn, datum).toUtf8();
+        };
+        const QString torten = QStringLiteral("🎂").repeated(255);
+        const auto grund = [](int karte, const QString& anfang) {
+            return QStringLiteral("Karte %1 („%2…“): die Bezeichnung ist länger als 255 Zeichen")
+                .arg(karte).arg(anfang);
+        };
+        QTest::newRow("lange Namen") << karte(torten, "BDAY:19900101") + karte(QString(256, u'B'), "BDAY:19900101")
+                                            + karte(QString(250, u'C'), "ANNIVERSARY:20000101")
+                                            + karte(QString(3 << 20, u'D'), "BDAY:19900101")
+            << QStringList{torten + "|1|1|1990|-"}
+            << QStringList{grund(2, QString(60, u'B')), grund(3, "Hochzeitstag " + QString(47, u'C')),
+                           grund(4, QString(60, u'D')), "1 Eintrag übernommen, 3 übersprungen."}
+            << 3 << "Probe: 1 Eintrag würde übernommen, 3 übersprungen. Es wurde nichts geschrieben.";
     }
 
     // A probe reports what the import then does, and writes nothing; the import takes what the
     // rules admit and names each record it skips.
     void beispieldatei()
     {
-        QFETCH(QString, datei);
+        QFETCH(QByteArray, inhalt);
         QFETCH(QStringList, saetze);
         QFETCH(QStringList, bericht);
         QFETCH(int, status);
+        QFETCH(QString, probe);
         Testdatenbank db;
+        const QString datei = db.ordner() + QStringLiteral("/eingabe");
+        QVERIFY(schreiben(datei, inhalt));
         db.hinzufuegen({{"Max Eiche", 5, 5, 1970}});
         if (status == 4)
             werkzeug({"import", datei}, db.ordner());
         const QStringList vorher = db.saetze();
-        const QByteArray inhalt = dateiinhalt(db.pfad());
+        const QByteArray vorherInhalt = dateiinhalt(db.pfad());
 
-        const Lauf probe = werkzeug({"import", "--probe", datei}, db.ordner());
-        QCOMPARE(dateiinhalt(db.pfad()), inhalt);
+        const Lauf probelauf = werkzeug({"import", "--probe", datei}, db.ordner());
+        QCOMPARE(dateiinhalt(db.pfad()), vorherInhalt);
         const Lauf lauf = werkzeug({"import", datei}, db.ordner());
         QCOMPARE(lauf.status, status);
-        QCOMPARE(probe.status, status);
+        QCOMPARE(probelauf.status, status);
         QCOMPARE(lauf.fehler, QString());
-        QCOMPARE(probe.ausgabe.section(u'\n', 0, -3), lauf.ausgabe.section(u'\n', 0, -3));
+        QCOMPARE(probelauf.ausgabe.section(u'\n', 0, -3), lauf.ausgabe.section(u'\n', 0, -3));
+        if (!probe.isEmpty())
+            QCOMPARE(probelauf.ausgabe.section(u'\n', -2, -2), probe);
         QCOMPARE(db.saetze(), vorher + saetze);
         if (!bericht.isEmpty())
             QCOMPARE(lauf.ausgabe.split(u'\n', Qt::SkipEmptyParts), bericht);
@@ -201,6 +239,13 @@ private slots:
         QTest::newRow("unbekannter Zeichensatz")
             << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=KOI8-R:\xeb\xc1\xd4\xd1\r\nBDAY:19900101\r\nEND:VCARD\r\n")
             << "Zeichensatz „KOI8-R“";
+        const QString gemischt = QStringLiteral("in Zeile %1 stehen Zeichen, die kein UTF-8 sind");
+        QTest::newRow("UTF-8 mit einem Byte aus Windows-1252")
+            << QByteArray("Name;Geburtstag\r\nJ\xc3\xbcrgen;01.01.1990\r\nJ\xfcrgen;02.01.1990\r\n") << gemischt.arg(3);
+        QTest::newRow("vCard-Werte ohne CHARSET gemischt")
+            << karte + "N:J\xc3\xbcrgen\r\nEND:VCARD\r\n" + karte
+                   + "N;ENCODING=QUOTED-PRINTABLE:M=FCller\r\nEND:VCARD\r\n"
+            << gemischt.arg(11);
         QTest::newRow("weder UTF-8 noch Windows-1252") << QByteArray("Name;Geburtstag\r\nAnna\x81;01.01.1990\r\n")
                                                        << "unbekannten Kodierung";
         QTest::newRow("Anführungszeichen offen") << QByteArray("Name,Geburtstag\r\n\"Anna,01.01.1990\r\n") << "nie geschlossen";
@@ -279,32 +324,64 @@ private slots:
         QVERIFY(!QFile::exists(db.pfad() + QStringLiteral("-journal")));
     }
 
-    // Exported as CSV and imported into an empty file: the same entries, in calendar order. What
-    // the program never shows is left out and counted; an existing file is not overwritten.
+    // Exported as CSV and imported into an empty file: the same entries, in calendar order, also
+    // those a spreadsheet would take for formulas. What the program never shows is left out and
+    // counted; an existing file is not overwritten.
     void rundreiseCsv()
     {
         QTemporaryDir ablage;
         const QString csv = ablage.filePath(QStringLiteral("rundreise.csv"));
         {
             Testdatenbank db;
-            mitSchwierigen(db);
+            mitSchwierigen(db).hinzufuegen(
+                {{"=1+2", 1, 1, std::nullopt, "@SUMME(A1)"}, {"''-3", 2, 1, 1990, "\t+Tab"}});
             const Lauf lauf = werkzeug({"export", "--format", "csv", "--datei", csv}, db.ordner());
             QCOMPARE(lauf.status, 0);
             QCOMPARE(lauf.fehler, QStringLiteral("Nicht ausgegeben: 1 Datensatz ohne Bezeichnung, Tag oder Monat und "
                                                  "1 Eintrag mit einem Tag, den es im Monat nie gibt.\n"));
             const QByteArray geschrieben = dateiinhalt(csv);
-            QVERIFY(geschrieben.startsWith("Bezeichnung,tag,monat,jahr,Bemerkungen\r\n"));
+            QVERIFY(geschrieben.startsWith("Bezeichnung,tag,monat,jahr,Bemerkungen\r\n'=1+2,1,1,,'@SUMME(A1)\r\n"
+                                           "'''-3,2,1,1990,'\t+Tab\r\n"));
             const Lauf nochmal = werkzeug({"export", "--format", "csv", "--datei", csv}, db.ordner());
             QCOMPARE(nochmal.status, 1);
             QCOMPARE(dateiinhalt(csv), geschrieben);
         }
         Testdatenbank leer;
         const Lauf lauf = werkzeug({"import", csv}, leer.ordner());
-        QCOMPARE(lauf.ausgabe, QStringLiteral("6 Einträge übernommen, 0 übersprungen.\n"));
-        QCOMPARE(leer.saetze(), QStringList({"Bert, der Zweite|29|2|-|Zeile 1\nZeile 2", "Carla; Dora|29|2|1988|-",
+        QCOMPARE(lauf.ausgabe, QStringLiteral("8 Einträge übernommen, 0 übersprungen.\n"));
+        QCOMPARE(leer.saetze(), QStringList({"=1+2|1|1|-|@SUMME(A1)", "''-3|2|1|1990|\t+Tab",
+                                             "Bert, der Zweite|29|2|-|Zeile 1\nZeile 2", "Carla; Dora|29|2|1988|-",
                                              "Schaltfehler|29|2|2023|-", "Zukunft|3|3|2090|-",
-                                             "Anna \"Ännchen\" Berg|15|4|1996|Blumen; Kuchen, Kaffee\r\nund \"Sekt\"",
+                                             "Anna \"Ännchen\" Berg|15|4|1996|Blumen; Kuchen, Kaffee\nund \"Sekt\"",
                                              "Geburtstag 🎂|31|12|1|🎈"}));
+    }
+
+    void fremdeSteuerzeichen_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("zeilen"); // CSV: every line; iCalendar: summaries, then descriptions
+        QTest::newRow("CSV") << "csv" << QStringList{"Bezeichnung,tag,monat,jahr,Bemerkungen",
+                                                     "Anna[2JBerg,1,1,,\"a\nb\tc\"", "Zoe,2,1,,"};
+        QTest::newRow("iCalendar") << "ics" << QStringList{"Anna[2JBerg", "Zoe", "a\\nb\tc"};
+    }
+
+    // What another program stored goes out without control characters, and a NUL cuts nothing.
+    void fremdeSteuerzeichen()
+    {
+        QFETCH(QString, format);
+        QFETCH(QStringList, zeilen);
+        Testdatenbank db;
+        QCOMPARE(Fremdzugriff(db.pfad()).sql(QStringLiteral(
+                     "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat, Bemerkungen) VALUES "
+                     "('Anna' || char(27) || '[2J' || char(7, 0) || 'Berg', 1, 1, "
+                     "'a' || char(13, 0x9b) || 'b' || char(9, 0) || 'c' || char(127)), ('Zoe', 2, 1, NULL)")),
+                 QString());
+        const Lauf lauf = werkzeug({"export", "--format", format}, db.ordner());
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(format == QLatin1String("csv") ? lauf.ausgabe.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                                                : werte(lauf.ausgabe, QStringLiteral("SUMMARY"))
+                                                      + werte(lauf.ausgabe, QStringLiteral("DESCRIPTION")),
+                 zeilen);
     }
 
     // A calendar lists each event on the days the program's day lists show, 29 February in leap

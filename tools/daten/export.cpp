@@ -104,8 +104,12 @@ int exportieren(const Aufruf& aufruf)
         aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;
     }
-    const QByteArray inhalt = format == QLatin1String("csv") ? exchange::csvSchreiben(bestand.eintraege)
-                                                             : exchange::kalenderSchreiben(bestand.eintraege, diesesJahr);
+    const exchange::Kalenderschreiber kalender;
+    const bool csv = format == QLatin1String("csv");
+    QByteArray inhalt = csv ? exchange::csvKopf() : kalender.anfang();
+    for (const core::Eintrag& e : std::as_const(bestand.eintraege))
+        inhalt += csv ? exchange::csvZeile(e) : kalender.termin(e, diesesJahr);
+    inhalt += csv ? QByteArray() : kalender.ende();
     if (datei.isNull()) {
         if (!aufruf.ausgabe.roh(inhalt))
             return Fehlschlag; // the tool says why once it closes standard output

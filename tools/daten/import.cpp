@@ -6,6 +6,7 @@
 #include "exchange/eingabe.h"
 
 #include "core/eintragsbuch.h"
+#include "core/steuerzeichen.h"
 #include "store/cursor.h"
 #include "store/store.h"
 
@@ -41,7 +42,8 @@ int importieren(const Aufruf& aufruf)
     try {
         gelesen = exchange::einlesen(quelle);
     } catch (const exchange::Abweisung& abweisung) {
-        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2").arg(quelle, abweisung.meldung()) << Qt::endl;
+        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2")
+                             .arg(core::einzeilig(quelle), abweisung.meldung()) << Qt::endl;
         return Fehlschlag;
     }
 
@@ -67,13 +69,14 @@ int importieren(const Aufruf& aufruf)
         return Fehlschlag;
     }
 
-    for (const exchange::Auslassung& a : std::as_const(auswahl.auslassungen))
-        aufruf.aus << exchange::beschreibung(gelesen.quelle, a) << Qt::endl;
+    for (const QString& zeile : exchange::bericht(gelesen.quelle, auswahl))
+        aufruf.aus << zeile << Qt::endl;
     const QString genommen = mitAnzahl(auswahl.uebernehmen.size(), "Eintrag", "Einträge");
     const qsizetype uebersprungen = auswahl.auslassungen.size();
+    const QString wuerden = auswahl.uebernehmen.size() == 1 ? QStringLiteral("würde") : QStringLiteral("würden");
     if (probe)
-        aufruf.aus << QStringLiteral("Probe: %1 würden übernommen, %2 übersprungen. Es wurde nichts geschrieben.")
-                          .arg(genommen).arg(uebersprungen) << Qt::endl;
+        aufruf.aus << QStringLiteral("Probe: %1 %2 übernommen, %3 übersprungen. Es wurde nichts geschrieben.")
+                          .arg(genommen, wuerden).arg(uebersprungen) << Qt::endl;
     else
         aufruf.aus << QStringLiteral("%1 übernommen, %2 übersprungen.").arg(genommen).arg(uebersprungen) << Qt::endl;
     if (auswahl.uebernehmen.isEmpty())

@@ -1,5 +1,7 @@
 #include "auswahl.h"
 
+#include "bereinigen.h"
+
 #include "core/eintrag.h"
 
 #include <QHash>
@@ -14,7 +16,7 @@ QString beschreibung(Gelesen::Quelle quelle, const Auslassung& a)
                                .arg(a.stelle);
     if (a.name.isEmpty())
         return QStringLiteral("%1: %2").arg(stelle, a.grund);
-    return QStringLiteral("%1 („%2“): %3").arg(stelle, a.name, a.grund);
+    return QStringLiteral("%1 („%2“): %3").arg(stelle, zitat(a.name), a.grund);
 }
 
 Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
@@ -22,11 +24,14 @@ Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
     const QString woanders = gelesen.quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte") : QStringLiteral("Zeile");
     Auswahl auswahl;
     auswahl.auslassungen = gelesen.auslassungen;
+    auswahl.hinweise = gelesen.hinweise;
     QHash<QString, int> gesehen; // name -> where it was taken
     for (Satz satz : gelesen.saetze) {
         QString grund;
         if (satz.name.isEmpty())
             grund = QStringLiteral("ohne Bezeichnung");
+        else if (core::zeichenzahl(satz.name) > core::laengsteBezeichnung)
+            grund = QStringLiteral("die Bezeichnung ist länger als %1 Zeichen").arg(core::laengsteBezeichnung);
         else if (satz.tag == 0 || satz.monat == 0)
             grund = QStringLiteral("ohne Tag oder Monat");
         else if (!core::gibtEsDenTag(satz.tag, satz.monat))
@@ -47,9 +52,19 @@ Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
             satz.jahr.reset();
         auswahl.uebernehmen.append(satz);
     }
-    std::stable_sort(auswahl.auslassungen.begin(), auswahl.auslassungen.end(),
-                     [](const Auslassung& a, const Auslassung& b) { return a.stelle < b.stelle; });
     return auswahl;
+}
+
+QStringList bericht(Gelesen::Quelle quelle, const Auswahl& auswahl)
+{
+    // A record's remark comes before its reasons for being skipped.
+    QList<Auslassung> zeilen = auswahl.hinweise + auswahl.auslassungen;
+    std::stable_sort(zeilen.begin(), zeilen.end(),
+                     [](const Auslassung& a, const Auslassung& b) { return a.stelle < b.stelle; });
+    QStringList texte;
+    for (const Auslassung& a : std::as_const(zeilen))
+        texte << beschreibung(quelle, a);
+    return texte;
 }
 
 } // namespace exchange

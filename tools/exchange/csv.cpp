@@ -1,14 +1,17 @@
 #include "csv.h"
 
+#include "bereinigen.h"
 #include "datum.h"
 #include "zeichensatz.h"
 
+#include "core/steuerzeichen.h"
 #include "store/schema.h"
 
 #include <QHash>
 #include <QStringBuilder>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace exchange {
 
@@ -38,6 +41,17 @@ Spalte spalteZu(const QString& kopf)
     return namen.value(kopf.trimmed().toLower(), spalten);
 }
 
+// A cell a spreadsheet would take for a formula: =, +, -, @, tab or CR at its start, also behind
+// apostrophes. The export puts an apostrophe before it (as OWASP advises against CSV injection)
+// and the import takes exactly that one away, so a cell that began with apostrophes keeps them.
+bool formelartig(QStringView zelle)
+{
+    qsizetype i = 0;
+    while (i < zelle.size() && zelle[i] == u'\'')
+        ++i;
+    return i < zelle.size() && QStringView(u"=+-@\t\r").contains(zelle[i]);
+}
+
 // Splits the text into records of fields. `trenner` comes from the header line: the most frequent
 // of comma, semicolon and tab outside quotes.
 class Zerleger {
@@ -56,41 +70,61 @@ public:
         trenner_ = anzahl[1] > anzahl[0] && anzahl[1] >= anzahl[2] ? u';' : anzahl[2] > anzahl[0] ? u'\t' : u',';
     }
 
-    // The next record and the line it begins on; false at the end.
-    bool naechster(QStringList& felder, int& zeile)
+    struct Datensatz {
+        int zeile = 0;    // the line it begins on
+        bool leer = true; // all its fields blank
+    };
+
+    // The next record; false at the end. Each field goes to `nehmen(spalte, feld)` as it ends,
+    // without the apostrophe that guards a formula. A field for which `gebraucht(spalte)` is false
+    // is not even built, so a line of millions of empty fields costs no memory.
+    template <typename Gebraucht, typename Nehmen> bool naechster(Datensatz& satz, Gebraucht gebraucht, Nehmen nehmen)
     {
-        felder.clear();
         if (pos_ >= text_.size())
             return false;
-        zeile = zeile_;
+        satz = {zeile_, true};
         QString feld;
-        bool inAnfuehrung = false;
+        qsizetype spalte = 0;
+        bool behalten = gebraucht(spalte), begonnen = false, inAnfuehrung = false;
+        const auto anhaengen = [&](QChar c) {
+            if (behalten)
+                feld += c;
+            begonnen = true;
+            satz.leer = satz.leer && c.isSpace();
+        };
+        const auto abschliessen = [&] {
+            if (behalten)
+                nehmen(spalte, feld.startsWith(u'\'') && formelartig(feld) ? feld.sliced(1) : std::move(feld));
+            feld = QString();
+            begonnen = false;
+            behalten = gebraucht(++spalte);
+        };
         for (; pos_ < text_.size(); ++pos_) {
             const QChar c = text_[pos_];
             if (inAnfuehrung) {
-                if (c == u'"' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'"')
-                    feld += text_[++pos_];
+                if (c == u'"' && folgt(u'"'))
+                    anhaengen(text_[++pos_]);
                 else if (c == u'"')
                     inAnfuehrung = false;
                 else
-                    feld += c;
+                    anhaengen(c);
                 zeile_ += c == u'\n' || (c == u'\r' && !folgt(u'\n'));
-            } else if (c == u'"' && feld.isEmpty()) {
+            } else if (c == u'"' && !begonnen) {
                 inAnfuehrung = true;
             } else if (c == trenner_) {
-                felder.append(std::exchange(feld, QString()));
+                abschliessen();
             } else if (c == u'\r' || c == u'\n') {
                 pos_ += c == u'\r' && folgt(u'\n') ? 2 : 1;
                 ++zeile_;
                 break;
             } else {
-                feld += c;
+                anhaengen(c);
             }
         }
         if (inAnfuehrung)
             throw Abweisung(QStringLiteral("Zeile %1: Ein Feld in Anführungszeichen wird nie geschlossen; "
-                                           "die Datei ist wohl unvollständig.").arg(zeile));
-        felder.append(feld);
+                                           "die Datei ist wohl unvollständig.").arg(satz.zeile));
+        abschliessen();
         return true;
     }
 
@@ -114,32 +148,43 @@ std::optional<int> zahl(const QString& feld)
 QString feldtext(const QString& wert)
 {
     static const QString besondere = QStringLiteral(",;\"\r\n");
-    if (std::none_of(wert.cbegin(), wert.cend(), [](QChar c) { return besondere.contains(c); }))
-        return wert;
-    return u'"' % QString(wert).replace(u'"', QStringLiteral("\"\"")) % u'"';
+    QString text = formelartig(wert) ? u'\'' + wert : wert;
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return besondere.contains(c); }))
+        return text;
+    return u'"' % text.replace(u'"', QStringLiteral("\"\"")) % u'"';
+}
+
+// The line of an offset, from 1; lines end in LF, CR LF or CR.
+int zeileBei(QByteArrayView inhalt, qsizetype stelle)
+{
+    int zeile = 1;
+    for (qsizetype i = 0; i < stelle; ++i)
+        zeile += inhalt[i] == '\n' || (inhalt[i] == '\r' && inhalt[i + 1] != '\n');
+    return zeile;
 }
 
 } // namespace
 
-Gelesen csvLesen(QByteArrayView inhalt)
+Gelesen csvLesen(QByteArray inhalt)
 {
+    if (const Utf8Befund befund = utf8Befund(inhalt); befund.mehrbyte && befund.ungueltig >= 0)
+        throw Abweisung(gemischteKodierung(zeileBei(inhalt, befund.ungueltig)));
     const auto text = dekodieren(inhalt);
     if (!text)
         throw Abweisung(QStringLiteral("Die Datei ist in einer unbekannten Kodierung geschrieben (weder UTF-8 noch "
                                        "Windows-1252)."));
+    inhalt = QByteArray(); // the text holds it all now
     Zerleger zerleger(*text);
-    QStringList felder;
-    int zeile = 0;
-    zerleger.naechster(felder, zeile);
+    Zerleger::Datensatz datensatz;
     std::array<qsizetype, spalten> spalte;
     spalte.fill(-1);
     std::array<QString, spalten> kopfnamen; // as the file names them, for the reasons
-    for (qsizetype i = felder.size() - 1; i >= 0; --i) {
-        if (const Spalte s = spalteZu(felder[i]); s != spalten) {
+    zerleger.naechster(datensatz, [](qsizetype) { return true; }, [&](qsizetype i, QString&& feld) {
+        if (const Spalte s = spalteZu(feld); s != spalten && spalte[s] < 0) {
             spalte[s] = i;
-            kopfnamen[s] = felder[i].trimmed();
+            kopfnamen[s] = zitat(feld.trimmed());
         }
-    }
+    });
     const bool mitName = spalte[Name] >= 0 || spalte[Vorname] >= 0 || spalte[Nachname] >= 0;
     const bool mitDatum = (spalte[Tag] >= 0 && spalte[Monat] >= 0) || spalte[Datum_] >= 0;
     if (!mitName || !mitDatum)
@@ -148,36 +193,51 @@ Gelesen csvLesen(QByteArrayView inhalt)
                                        "„Bezeichnung,tag,monat,jahr,Bemerkungen“ oder „Name;Geburtstag;Notizen“.")
                             .arg(mitName ? QStringLiteral("das Datum") : QStringLiteral("den Namen")));
 
+    // Only the fields of the columns named above are kept.
+    QHash<qsizetype, Spalte> zuSpalte;
+    for (int s = 0; s < spalten; ++s) {
+        if (spalte[s] >= 0)
+            zuSpalte.insert(spalte[s], Spalte(s));
+    }
+    std::array<QString, spalten> felder;
+    const auto gebraucht = [&zuSpalte](qsizetype i) { return zuSpalte.contains(i); };
+    const auto nehmen = [&](qsizetype i, QString&& feld) { felder[zuSpalte.value(i)] = std::move(feld); };
+
     Gelesen gelesen;
     gelesen.quelle = Gelesen::Quelle::Zeile;
-    while (zerleger.naechster(felder, zeile)) {
-        if (felder.join(QString()).trimmed().isEmpty())
+    while (zerleger.naechster(datensatz, gebraucht, nehmen)) {
+        const std::array<QString, spalten> feld = std::exchange(felder, {});
+        const int zeile = datensatz.zeile;
+        if (datensatz.leer)
             continue;
-        const auto feld = [&felder, &spalte](Spalte s) { return spalte[s] >= 0 ? felder.value(spalte[s]) : QString(); };
-        Satz satz{zeile, feld(Name), 0, 0, std::nullopt, feld(Bemerkungen)};
-        if (satz.name.trimmed().isEmpty())
-            satz.name = (feld(Vorname) + u' ' + feld(Nachname)).simplified();
+        bool entfernt = false;
+        Satz satz{zeile, einzeilig(feld[Name], entfernt).trimmed(), 0, 0, std::nullopt,
+                  mehrzeilig(feld[Bemerkungen], entfernt)};
+        if (satz.name.isEmpty())
+            satz.name = (einzeilig(feld[Vorname], entfernt) + u' ' + einzeilig(feld[Nachname], entfernt)).simplified();
+        if (entfernt)
+            gelesen.hinweise.append({zeile, satz.name, steuerzeichenEntfernt});
         QString grund;
         if (spalte[Tag] >= 0 && spalte[Monat] >= 0) {
             std::array<int, 3> werte{};
             for (const Spalte s : {Tag, Monat, Jahr}) {
-                const auto wert = zahl(feld(s));
+                const auto wert = zahl(feld[s]);
                 if (!wert && grund.isEmpty())
-                    grund = QStringLiteral("%1 „%2“ ist keine ganze Zahl").arg(kopfnamen[s], feld(s).trimmed());
+                    grund = QStringLiteral("%1 „%2“ ist keine ganze Zahl").arg(kopfnamen[s], zitat(feld[s].trimmed()));
                 werte[s - Tag] = wert.value_or(0);
             }
             satz.tag = werte[0];
             satz.monat = werte[1];
             if (werte[2] != 0)
                 satz.jahr = werte[2];
-        } else if (const QString datum = feld(Datum_).trimmed(); !datum.isEmpty()) {
+        } else if (const QString datum = feld[Datum_].trimmed(); !datum.isEmpty()) {
             const Datumsangabe angabe = datumLesen(datum);
             if (angabe.datum) {
                 satz.tag = angabe.datum->tag;
                 satz.monat = angabe.datum->monat;
                 satz.jahr = angabe.datum->jahr;
             } else {
-                grund = QStringLiteral("%1 „%2“ %3").arg(kopfnamen[Datum_], datum, angabe.grund);
+                grund = QStringLiteral("%1 „%2“ %3").arg(kopfnamen[Datum_], zitat(datum), angabe.grund);
             }
         }
         if (grund.isEmpty())
@@ -188,17 +248,21 @@ Gelesen csvLesen(QByteArrayView inhalt)
     return gelesen;
 }
 
-QByteArray csvSchreiben(const QList<core::Eintrag>& eintraege)
+QByteArray csvKopf()
 {
     QStringList kopf;
     for (const char* name : store::feldnamen)
         kopf << QString::fromLatin1(name);
-    QString text = kopf.join(u',') + QStringLiteral("\r\n");
-    for (const core::Eintrag& e : eintraege) {
-        text += feldtext(e.Bezeichnung) % u',' % QString::number(e.tag) % u',' % QString::number(e.monat) % u','
-            % (e.jahr ? QString::number(*e.jahr) : QString()) % u',' % feldtext(e.Bemerkungen) % QStringLiteral("\r\n");
-    }
-    return text.toUtf8();
+    return (kopf.join(u',') + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray csvZeile(const core::Eintrag& e)
+{
+    // A record another program stored may hold anything: no control character goes out.
+    const QString zeile = feldtext(core::einzeilig(e.Bezeichnung)) % u',' % feldtext(QString::number(e.tag)) % u','
+        % feldtext(QString::number(e.monat)) % u',' % (e.jahr ? feldtext(QString::number(*e.jahr)) : QString()) % u','
+        % feldtext(core::mehrzeilig(e.Bemerkungen)) % QStringLiteral("\r\n");
+    return zeile.toUtf8();
 }
 
 } // namespace exchange

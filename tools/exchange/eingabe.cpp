@@ -56,9 +56,9 @@ Gelesen einlesen(const QString& pfad)
     if (!istText(inhalt))
         throw Abweisung(QStringLiteral("Die Datei ist keine Textdatei; sie enthält Steuerzeichen, wie sie in "
                                        "Programmen und Bildern vorkommen."));
-    if (inhalt.trimmed().isEmpty())
+    if (QByteArrayView(inhalt).trimmed().isEmpty())
         throw Abweisung(QStringLiteral("Die Datei ist leer."));
-    return istVcard(inhalt) ? vcardLesen(inhalt) : csvLesen(inhalt);
+    return istVcard(inhalt) ? vcardLesen(inhalt) : csvLesen(std::move(inhalt));
 }
 
 } // namespace exchange

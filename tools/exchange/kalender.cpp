@@ -1,6 +1,9 @@
 #include "kalender.h"
 
 #include "core/programm.h"
+#include "core/steuerzeichen.h"
+
+#include <QDateTime>
 
 #include <libical/ical.h>
 
@@ -24,6 +27,13 @@ struct Freigeben {
     void operator()(char* text) const { icalmemory_free_buffer(text); }
 };
 
+QByteArray text(icalcomponent* komponente)
+{
+    return QByteArray(std::unique_ptr<char, Freigeben>(icalcomponent_as_ical_string_r(komponente)).get());
+}
+
+const QByteArray kalenderende = QByteArrayLiteral("END:VCALENDAR\r\n");
+
 } // namespace
 
 QDate beginn(const core::Eintrag& e, int diesesJahr)
@@ -33,44 +43,45 @@ QDate beginn(const core::Eintrag& e, int diesesJahr)
     return QDate(schaltjahr, e.monat, e.tag);
 }
 
-QByteArray kalenderSchreiben(const QList<core::Eintrag>& eintraege, int diesesJahr)
+// Each event is written and freed on its own, between the lines that open and close the calendar:
+// for thousands of entries that is clearly faster than writing the calendar in one piece, which
+// keeps every event and all its allocations alive.
+Kalenderschreiber::Kalenderschreiber() : jetzt_(QDateTime::currentSecsSinceEpoch())
 {
     const QByteArray hersteller =
         QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
     const std::unique_ptr<icalcomponent, Freigeben> kalender(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(hersteller.constData()),
         icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr)));
-    const icaltimetype jetzt = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    anfang_ = text(kalender.get()).chopped(kalenderende.size());
+}
+
+QByteArray Kalenderschreiber::termin(const core::Eintrag& e, int diesesJahr) const
+{
     icalrecurrencetype jaehrlich;
     icalrecurrencetype_clear(&jaehrlich);
     jaehrlich.freq = ICAL_YEARLY_RECURRENCE;
+    const QDate erster = beginn(e, diesesJahr);
+    const std::unique_ptr<icalcomponent, Freigeben> termin(icalcomponent_new_vevent());
+    icalcomponent* t = termin.get();
+    const QByteArray uid = QStringLiteral("eintrag-%1@gedenkbuch").arg(e.id).toUtf8();
+    icalcomponent_add_property(t, icalproperty_new_uid(uid.constData()));
+    icalcomponent_add_property(t, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
+                                      time_t(jetzt_), 0, icaltimezone_get_utc_timezone())));
+    icalcomponent_add_property(t, icalproperty_new_dtstart(tag(erster)));
+    icalcomponent_add_property(t, icalproperty_new_dtend(tag(erster.addDays(1))));
+    icalcomponent_add_property(t, icalproperty_new_rrule(jaehrlich));
+    // A record another program stored may hold anything; a NUL would also cut the C string.
+    icalcomponent_add_property(t, icalproperty_new_summary(core::einzeilig(e.Bezeichnung).toUtf8().constData()));
+    if (const QString bemerkungen = core::mehrzeilig(e.Bemerkungen); !bemerkungen.isEmpty())
+        icalcomponent_add_property(t, icalproperty_new_description(bemerkungen.toUtf8().constData()));
+    icalcomponent_add_property(t, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    return text(t);
+}
 
-    // Each event is written and freed on its own, between the lines that open and close the
-    // calendar: for thousands of entries that is clearly faster than writing the calendar in one
-    // piece, which keeps every event and all its allocations alive.
-    const auto text = [](icalcomponent* k) {
-        return QByteArray(std::unique_ptr<char, Freigeben>(icalcomponent_as_ical_string_r(k)).get());
-    };
-    const QByteArray rahmen = text(kalender.get());
-    const QByteArray ende = QByteArrayLiteral("END:VCALENDAR\r\n");
-    QByteArray datei = rahmen.chopped(ende.size());
-    for (const core::Eintrag& e : eintraege) {
-        const QDate erster = beginn(e, diesesJahr);
-        const std::unique_ptr<icalcomponent, Freigeben> termin(icalcomponent_new_vevent());
-        icalcomponent* t = termin.get();
-        const QByteArray uid = QStringLiteral("eintrag-%1@gedenkbuch").arg(e.id).toUtf8();
-        icalcomponent_add_property(t, icalproperty_new_uid(uid.constData()));
-        icalcomponent_add_property(t, icalproperty_new_dtstamp(jetzt));
-        icalcomponent_add_property(t, icalproperty_new_dtstart(tag(erster)));
-        icalcomponent_add_property(t, icalproperty_new_dtend(tag(erster.addDays(1))));
-        icalcomponent_add_property(t, icalproperty_new_rrule(jaehrlich));
-        icalcomponent_add_property(t, icalproperty_new_summary(e.Bezeichnung.toUtf8().constData()));
-        if (!e.Bemerkungen.isEmpty())
-            icalcomponent_add_property(t, icalproperty_new_description(e.Bemerkungen.toUtf8().constData()));
-        icalcomponent_add_property(t, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        datei += text(t);
-    }
-    return datei + rahmen.right(ende.size());
+QByteArray Kalenderschreiber::ende() const
+{
+    return kalenderende;
 }
 
 } // namespace exchange

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QDate>
-#include <QList>
 
 namespace exchange {
 
@@ -18,9 +17,20 @@ inline constexpr int schaltjahr = 2000;
 // day does not exist (29 February 2023).
 QDate beginn(const core::Eintrag& eintrag, int diesesJahr);
 
-// An iCalendar file (RFC 5545) with one yearly all-day event per entry, in the given order: the
-// name as SUMMARY, the remarks as DESCRIPTION, and a UID made of the entry's identity, which stays
-// the same across exports as long as the entry exists.
-QByteArray kalenderSchreiben(const QList<core::Eintrag>& eintraege, int diesesJahr);
+// An iCalendar file (RFC 5545) written event by event: anfang(), termin() for each entry, ende().
+// Each entry is a yearly all-day event with the name as SUMMARY, the remarks as DESCRIPTION, and a
+// UID made of the entry's identity, which stays the same across exports as long as the entry
+// exists. Control characters, which RFC 5545 forbids in text, are left out.
+class Kalenderschreiber {
+public:
+    Kalenderschreiber();
+    QByteArray anfang() const { return anfang_; }
+    QByteArray termin(const core::Eintrag& eintrag, int diesesJahr) const;
+    QByteArray ende() const;
+
+private:
+    QByteArray anfang_;
+    qint64 jetzt_; // DTSTAMP, the same for every event of the file
+};
 
 } // namespace exchange

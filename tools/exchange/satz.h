@@ -18,7 +18,7 @@ struct Satz {
     QString bemerkungen;
 };
 
-// A record that is not taken, with the German reason.
+// A record that is not taken, with the German reason; also a record that is taken with a remark.
 struct Auslassung {
     int stelle = 0;
     QString name;
@@ -29,9 +29,13 @@ struct Gelesen {
     enum class Quelle { Karte, Zeile } quelle = Quelle::Karte;
     QList<Satz> saetze;
     QList<Auslassung> auslassungen;
+    QList<Auslassung> hinweise; // records whose text lost control characters, still taken
 };
 
-// "Karte 3 („Anna Berg“): <grund>" or "Zeile 7: <grund>".
+// Of records whose text lost control characters.
+inline const QString steuerzeichenEntfernt = QStringLiteral("Steuerzeichen entfernt");
+
+// "Karte 3 („Anna Berg“): <grund>" or "Zeile 7: <grund>"; a long name shortened.
 QString beschreibung(Gelesen::Quelle quelle, const Auslassung& auslassung);
 
 // A file that is refused as a whole; nothing of it is taken. The text is German and says why.

@@ -1,5 +1,6 @@
 #include "vcard.h"
 
+#include "bereinigen.h"
 #include "datum.h"
 #include "vcardzeile.h"
 #include "zeichensatz.h"
@@ -17,8 +18,17 @@ const std::array<QString, anlaesse> anlassnamen = {QStringLiteral("Geburtstag"),
 // Some address books write the year 1604 for a birthday without a year.
 constexpr int platzhalterjahr = 1604;
 
+// The values in no declared charset decide together for the whole file: what they showed so far
+// is whether one holds UTF-8 and the first line whose value holds a byte that is no UTF-8.
+struct Zeichenbefund {
+    bool utf8 = false;
+    int ersteUngueltige = 0;
+};
+
 struct Karte {
-    int nummer = 0;
+    Karte(int nummer, Zeichenbefund& befund) : nummer(nummer), befund(befund) {}
+    int nummer;
+    Zeichenbefund& befund;
     QString fn, n, nickname;
     std::array<QList<Eigenschaft>, anlaesse> daten;
     QHash<QByteArray, QString> etiketten; // X-ABLABEL by group
@@ -26,8 +36,9 @@ struct Karte {
 };
 
 // The text of a value: quoted-printable or base64 decoded, then in its charset.
-QString text(const Eigenschaft& e, int karte)
+QString text(const Eigenschaft& e, Karte& k)
 {
+    const int karte = k.nummer;
     const QByteArray kodierung = e.parameterwert("ENCODING").toUpper();
     QByteArray bytes;
     if (kodierung == "QUOTED-PRINTABLE")
@@ -39,14 +50,20 @@ QString text(const Eigenschaft& e, int karte)
     else
         throw Abweisung(QStringLiteral("Karte %1 verwendet die unbekannte Kodierung „%2“ "
                                        "(bekannt sind QUOTED-PRINTABLE und BASE64).")
-                            .arg(karte).arg(QString::fromLatin1(kodierung)));
+                            .arg(karte).arg(zitat(QString::fromLatin1(kodierung))));
 
     const QByteArray charset = e.parameterwert("CHARSET");
+    if (charset.isEmpty()) {
+        const Utf8Befund utf8 = utf8Befund(bytes);
+        k.befund.utf8 = k.befund.utf8 || utf8.mehrbyte;
+        if (utf8.ungueltig >= 0 && (k.befund.ersteUngueltige == 0 || e.zeile < k.befund.ersteUngueltige))
+            k.befund.ersteUngueltige = e.zeile;
+    }
     const auto zs = charset.isEmpty() ? std::optional(Zeichensatz::Erkennen) : zeichensatz(charset);
     if (!zs)
         throw Abweisung(QStringLiteral("Karte %1 ist im Zeichensatz „%2“ geschrieben, den das Programm nicht kennt "
                                        "(bekannt sind UTF-8, Windows-1252 und ISO-8859-1).")
-                            .arg(karte).arg(QString::fromLatin1(charset)));
+                            .arg(karte).arg(zitat(QString::fromLatin1(charset))));
     const auto ergebnis = dekodieren(bytes, *zs);
     if (!ergebnis)
         throw Abweisung(QStringLiteral("Karte %1 enthält Zeichen in einer unbekannten Kodierung "
@@ -54,9 +71,16 @@ QString text(const Eigenschaft& e, int karte)
     return *ergebnis;
 }
 
-QString name(const Karte& k)
+// The card's name on one line; the card is reported when the name lost control characters.
+QString name(const Karte& k, bool& bereinigt)
 {
-    const QString fn = unmaskiert(k.fn).simplified();
+    const auto sauber = [&bereinigt](const QString& roh) {
+        bool entfernt = false;
+        QString name = einzeilig(roh, entfernt).simplified();
+        bereinigt = bereinigt || (entfernt && !name.isEmpty());
+        return name;
+    };
+    const QString fn = sauber(unmaskiert(k.fn));
     if (!fn.isEmpty())
         return fn;
     // N is family name; given names; further names; prefixes; suffixes. Each may list several.
@@ -67,18 +91,18 @@ QString name(const Karte& k)
             namen << unmaskiert(name);
         return namen.join(u' ');
     };
-    const QString ausN = (teil(1) + u' ' + teil(0)).simplified();
+    const QString ausN = sauber(teil(1) + u' ' + teil(0));
     if (!ausN.isEmpty())
         return ausN;
-    return unmaskiert(teile(k.nickname, u',').constFirst()).simplified();
+    return sauber(unmaskiert(teile(k.nickname, u',').constFirst()));
 }
 
 // The date of a BDAY, ANNIVERSARY or similar, or why it gives none.
-Datumsangabe datumAus(const Eigenschaft& e, Anlass anlass, int karte)
+Datumsangabe datumAus(const Eigenschaft& e, Anlass anlass, Karte& karte)
 {
     const QString wert = text(e, karte).trimmed();
     const auto grund = [&](const QString& warum) {
-        return Datumsangabe{std::nullopt, QStringLiteral("%1 „%2“ %3").arg(anlassnamen[anlass], wert, warum)};
+        return Datumsangabe{std::nullopt, QStringLiteral("%1 „%2“ %3").arg(anlassnamen[anlass], zitat(wert), warum)};
     };
     if (e.parameterwert("VALUE").toUpper() == "TEXT")
         return grund(QStringLiteral("ist als Text angegeben, nicht als Datum"));
@@ -101,11 +125,14 @@ bool istJahrestagsetikett(const QString& etikett)
 
 void abschliessen(Karte& k, Gelesen& gelesen)
 {
-    const QString person = name(k);
+    bool bereinigt = false;
+    const QString person = name(k, bereinigt);
     if (person.isEmpty()) {
         gelesen.auslassungen.append({k.nummer, {}, QStringLiteral("ohne Namen (weder FN noch N noch NICKNAME)")});
         return;
     }
+    if (bereinigt)
+        gelesen.hinweise.append({k.nummer, person, steuerzeichenEntfernt});
     for (const Eigenschaft& e : std::as_const(k.abDaten)) {
         if (istJahrestagsetikett(k.etiketten.value(e.gruppe)))
             k.daten[Hochzeitstag].append(e);
@@ -114,7 +141,7 @@ void abschliessen(Karte& k, Gelesen& gelesen)
     for (int anlass = 0; anlass < anlaesse; ++anlass) {
         QString ersterGrund;
         for (const Eigenschaft& e : std::as_const(k.daten[anlass])) {
-            const Datumsangabe angabe = datumAus(e, Anlass(anlass), k.nummer);
+            const Datumsangabe angabe = datumAus(e, Anlass(anlass), k);
             if (angabe.datum) {
                 const QString eintrag = anlass == Geburtstag ? person : anlassnamen[anlass] + u' ' + person;
                 gelesen.saetze.append({k.nummer, eintrag, angabe.datum->tag, angabe.datum->monat, angabe.datum->jahr, {}});
@@ -136,11 +163,11 @@ void aufnehmen(Karte& k, const Eigenschaft& e)
 {
     const QByteArray& n = e.name;
     if (n == "FN")
-        k.fn = text(e, k.nummer);
+        k.fn = text(e, k);
     else if (n == "N")
-        k.n = text(e, k.nummer);
+        k.n = text(e, k);
     else if (n == "NICKNAME")
-        k.nickname = text(e, k.nummer);
+        k.nickname = text(e, k);
     else if (n == "BDAY")
         k.daten[Geburtstag].append(e);
     else if (n == "ANNIVERSARY" || n == "X-ANNIVERSARY" || n == "X-EVOLUTION-ANNIVERSARY")
@@ -150,12 +177,12 @@ void aufnehmen(Karte& k, const Eigenschaft& e)
     else if (n == "X-ABDATE")
         k.abDaten.append(e);
     else if (n == "X-ABLABEL")
-        k.etiketten.insert(e.gruppe, text(e, k.nummer));
+        k.etiketten.insert(e.gruppe, text(e, k));
 }
 
-bool ist(const QByteArray& zeile, const char* kennung)
+bool ist(QByteArrayView zeile, const char* kennung)
 {
-    return zeile.trimmed().compare(kennung, Qt::CaseInsensitive) == 0;
+    return zeile.trimmed().compare(QByteArrayView(kennung), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -170,12 +197,13 @@ Gelesen vcardLesen(QByteArrayView inhalt)
     QByteArray zeile;
     int nummer = 0;
     Eigenschaft e;
+    Zeichenbefund befund;
     while (leser.naechste(zeile, nummer)) {
         if (ist(zeile, "BEGIN:VCARD")) {
             if (karte)
                 throw Abweisung(QStringLiteral("Karte %1 ist unvollständig: ihr fehlt END:VCARD, und in Zeile %2 "
                                                "beginnt schon die nächste Karte.").arg(karte->nummer).arg(nummer));
-            karte.emplace().nummer = ++karten;
+            karte.emplace(++karten, befund);
         } else if (ist(zeile, "END:VCARD")) {
             if (!karte)
                 throw Abweisung(QStringLiteral("Zeile %1: END:VCARD ohne vorangehendes BEGIN:VCARD.").arg(nummer));
@@ -183,15 +211,18 @@ Gelesen vcardLesen(QByteArrayView inhalt)
             karte.reset();
         } else if (karte) {
             // A line without a colon (a base64 continuation of vCard 2.1) holds nothing needed here.
-            if (eigenschaftLesen(zeile, e))
+            e.zeile = nummer;
+            if (eigenschaftLesen(std::move(zeile), e))
                 aufnehmen(*karte, e);
-        } else if (!zeile.trimmed().isEmpty()) {
+        } else if (!QByteArrayView(zeile).trimmed().isEmpty()) {
             throw Abweisung(QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
         }
     }
     if (karte)
         throw Abweisung(QStringLiteral("Die Datei endet mitten in Karte %1 (END:VCARD fehlt); "
                                        "sie ist wohl unvollständig.").arg(karte->nummer));
+    if (befund.utf8 && befund.ersteUngueltige > 0)
+        throw Abweisung(gemischteKodierung(befund.ersteUngueltige));
     return gelesen;
 }
 

@@ -1,5 +1,7 @@
 #include "vcardzeile.h"
 
+#include <optional>
+
 namespace exchange {
 
 namespace {
@@ -20,12 +22,6 @@ qsizetype doppelpunkt(QByteArrayView zeile)
             return i;
     }
     return -1;
-}
-
-bool quotedPrintable(QByteArrayView zeile)
-{
-    const qsizetype ende = doppelpunkt(zeile);
-    return ende > 0 && zeile.first(ende).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
 }
 
 int hexwert(char c)
@@ -59,10 +55,25 @@ bool Zeilenleser::naechste(QByteArray& zeile, int& nummer)
         return false;
     nummer = gelesen_ + 1;
     zeile = physisch().toByteArray();
+    // Whether the value is quoted-printable is known once the head has ended. The head is searched
+    // for its colon only in what was added since the last search, so a value folded into thousands
+    // of lines is read in one pass.
+    qsizetype gesucht = 0;
+    bool inAnfuehrung = false;
+    std::optional<bool> quotedPrintable;
+    const auto istQuotedPrintable = [&] {
+        for (; !quotedPrintable && gesucht < zeile.size(); ++gesucht) {
+            if (zeile[gesucht] == '"')
+                inAnfuehrung = !inAnfuehrung;
+            else if (zeile[gesucht] == ':' && !inAnfuehrung)
+                quotedPrintable = zeile.first(gesucht).toUpper().contains("QUOTED-PRINTABLE");
+        }
+        return quotedPrintable.value_or(false);
+    };
     while (!amEnde()) {
         // A soft line break first: its next line is encoded text, even where it begins with a blank.
         const char naechstes = inhalt_[pos_];
-        if (zeile.endsWith('=') && naechstes != '\r' && naechstes != '\n' && quotedPrintable(zeile)) {
+        if (zeile.endsWith('=') && naechstes != '\r' && naechstes != '\n' && istQuotedPrintable()) {
             zeile.chop(1);
             zeile += physisch();
         } else if (istLeerzeichen(naechstes)) {
@@ -83,12 +94,11 @@ QByteArray Eigenschaft::parameterwert(const char* parametername) const
     return {};
 }
 
-bool eigenschaftLesen(const QByteArray& zeile, Eigenschaft& eigenschaft)
+bool eigenschaftLesen(QByteArray&& zeile, Eigenschaft& eigenschaft)
 {
     const qsizetype ende = doppelpunkt(zeile);
     if (ende < 0)
         return false;
-    eigenschaft.wert = zeile.sliced(ende + 1);
     eigenschaft.parameter.clear();
 
     // The head split at the semicolons outside quotes: the name, then the parameters.
@@ -121,6 +131,9 @@ bool eigenschaftLesen(const QByteArray& zeile, Eigenschaft& eigenschaft)
         }
         eigenschaft.parameter.append({name, wert});
     }
+    // The value takes the line's bytes without a copy: a value may be most of a large file.
+    eigenschaft.wert = std::move(zeile);
+    eigenschaft.wert.remove(0, ende + 1);
     return true;
 }
 
@@ -159,6 +172,8 @@ QStringList teile(const QString& wert, QChar trenner)
 
 QString unmaskiert(const QString& wert)
 {
+    if (!wert.contains(u'\\'))
+        return wert; // shared, not copied: a value may be most of a large file
     QString text;
     text.reserve(wert.size());
     for (qsizetype i = 0; i < wert.size(); ++i) {

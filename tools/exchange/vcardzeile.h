@@ -30,6 +30,7 @@ private:
 // the property and the parameters are in upper case. A vCard 2.1 parameter without a name
 // ("QUOTED-PRINTABLE", "HOME") counts as ENCODING or TYPE.
 struct Eigenschaft {
+    int zeile = 0; // the line it begins on
     QByteArray gruppe;
     QByteArray name;
     QList<std::pair<QByteArray, QByteArray>> parameter;
@@ -37,8 +38,8 @@ struct Eigenschaft {
     QByteArray parameterwert(const char* parametername) const;
 };
 
-// False for a line without a colon, which holds no property.
-bool eigenschaftLesen(const QByteArray& zeile, Eigenschaft& eigenschaft);
+// False for a line without a colon, which holds no property; the line is then left as it was.
+bool eigenschaftLesen(QByteArray&& zeile, Eigenschaft& eigenschaft);
 
 // Quoted-printable "=C3=A4" to its bytes.
 QByteArray qpDekodieren(QByteArrayView wert);

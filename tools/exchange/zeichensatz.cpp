@@ -59,4 +59,37 @@ std::optional<QString> dekodieren(QByteArrayView bytes, Zeichensatz zeichensatz)
     return ausWindows1252(bytes);
 }
 
+Utf8Befund utf8Befund(QByteArrayView bytes)
+{
+    Utf8Befund befund;
+    const auto byte = [&bytes](qsizetype i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u; };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned b = byte(i);
+        if (b < 0x80)
+            continue;
+        // The length of the sequence and the range of its second byte, which rules out overlong
+        // forms, surrogates and code points beyond U+10FFFF.
+        const int folgebytes = b >= 0xC2 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF4 ? 3 : 0;
+        const unsigned von = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+        const unsigned bis = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+        bool gueltig = folgebytes > 0 && byte(i + 1) >= von && byte(i + 1) <= bis;
+        for (int k = 2; gueltig && k <= folgebytes; ++k)
+            gueltig = byte(i + k) >= 0x80 && byte(i + k) <= 0xBF;
+        if (gueltig) {
+            befund.mehrbyte = true;
+            i += folgebytes;
+        } else if (befund.ungueltig < 0) {
+            befund.ungueltig = i;
+        }
+    }
+    return befund;
+}
+
+QString gemischteKodierung(int zeile)
+{
+    return QStringLiteral("Die Datei mischt zwei Kodierungen: Sie enthält UTF-8, aber in Zeile %1 stehen Zeichen, die "
+                          "kein UTF-8 sind. Speichern Sie die Datei ganz als UTF-8.")
+        .arg(zeile);
+}
+
 } // namespace exchange

@@ -19,4 +19,16 @@ std::optional<Zeichensatz> zeichensatz(QByteArrayView name);
 // encoding the program does not know.
 std::optional<QString> dekodieren(QByteArrayView bytes, Zeichensatz zeichensatz = Zeichensatz::Erkennen);
 
+// What bytes in no declared charset say about their encoding. A file decides as a whole: it is
+// UTF-8 when all its bytes are, Windows-1252 when it holds no multi-byte UTF-8 sequence, and
+// refused when it holds both, for then neither reading gets every line right.
+struct Utf8Befund {
+    bool mehrbyte = false;      // a valid multi-byte sequence
+    qsizetype ungueltig = -1;   // the offset of the first byte that is no UTF-8
+};
+Utf8Befund utf8Befund(QByteArrayView bytes);
+
+// The German reason for refusing a file that mixes UTF-8 with other bytes, from line `zeile` on.
+QString gemischteKodierung(int zeile);
+
 } // namespace exchange
