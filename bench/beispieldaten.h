@@ -12,5 +12,5 @@ void beispieldatenbank(const QString& pfad, int anzahl, quint32 seed = 1);
 void beispielkarten(const QString& pfad, int anzahl, quint32 seed = 1);
 
 // Writes a vCard file of one card at `pfad` whose note is one quoted-printable value of about
-// `bytes` bytes, folded with soft line breaks as vCard 2.1 address books write long notes.
+// `bytes` bytes, folded with soft line breaks and blanks, behind a head whose quote never closes.
 void gefalteteKarte(const QString& pfad, int bytes);

@@ -15,8 +15,6 @@
 #include <QTest>
 
 #include <atomic>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -300,14 +298,7 @@ private slots:
 
         Lauf lauf;
         if (voll) {
-            std::signal(SIGXFSZ, SIG_IGN); // the child inherits both: a write beyond the limit fails
-            rlimit alt{};
-            getrlimit(RLIMIT_FSIZE, &alt);
-            const rlimit grenze{rlim_t(groesse + 65536), alt.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &grenze);
-            lauf = werkzeug({"import", datei}, db.ordner());
-            setrlimit(RLIMIT_FSIZE, &alt);
-            std::signal(SIGXFSZ, SIG_DFL);
+            lauf = werkzeugMitGrenze(groesse + 65536, {"import", datei}, db.ordner());
         } else {
             // A reader's open transaction keeps the import from committing what it has written.
             Fremdzugriff leser(db.pfad());

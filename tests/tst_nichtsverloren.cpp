@@ -192,11 +192,8 @@ private slots:
         QCOMPARE(Fremdzugriff(p.db.pfad()).sql(QStringLiteral("UPDATE Gedenkbuch SET Bezeichnung = %1, Bemerkungen = %2")
                                                    .arg(name, bemerkungen)), QString());
         const QString gross = Fremdzugriff(p.db.pfad()).wert(QStringLiteral("SELECT Bezeichnung FROM Gedenkbuch"));
-        QElapsedTimer uhr;
-        uhr.start();
         p.fenster().auffrischen();
         p.voll().waehlen(0);
-        const qint64 gezeigt = uhr.restart();
         QVERIFY(p.voll().text(0).size() < 320); // "07-07 ", 300 characters and "…", the age
         QCOMPARE(p.finden<QLineEdit>(QStringLiteral("txtBezeichnung"))->text(), gross);
         QString imDialog;
@@ -217,7 +214,6 @@ private slots:
         QCOMPARE(Fremdzugriff(p.db.pfad()).wert(QStringLiteral("SELECT length(Bezeichnung) || '|' || substr(Bezeichnung, -4) || '|' || "
                                                                "ifnull(length(Bemerkungen), '') || '|' || tag FROM Gedenkbuch")),
                  gespeichert);
-        qInfo("%s: gezeigt nach %lld ms, Dialog und Speichern %lld ms", QTest::currentDataTag(), gezeigt, uhr.elapsed());
     }
 
     // A pasted name is cut at 50 characters without splitting one, and a full name takes no more

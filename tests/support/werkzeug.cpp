@@ -3,18 +3,27 @@
 #include <QProcess>
 #include <QSignalSpy>
 
-Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner, const QStringList& umgebung)
+#include <csignal>
+#include <sys/resource.h>
+
+Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner, const QStringList& umgebung,
+             int sekunden, const QString& ausgabe)
 {
     QProcess p;
     p.setWorkingDirectory(ordner);
+    if (!ausgabe.isEmpty())
+        p.setStandardOutputFile(ausgabe);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& eintrag : umgebung)
         env.insert(eintrag.section(u'=', 0, 0), eintrag.section(u'=', 1));
     p.setProcessEnvironment(env);
     QSignalSpy fertig(&p, &QProcess::finished);
     p.start(programm, argumente);
-    if (!fertig.wait(60000) || p.exitStatus() != QProcess::NormalExit)
+    if (!fertig.wait(sekunden * 1000) || p.exitStatus() != QProcess::NormalExit) {
+        p.kill();
+        p.waitForFinished();
         return {-1, {}, QStringLiteral("abgestürzt oder hängt")};
+    }
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
@@ -23,7 +32,21 @@ QString werkzeugpfad()
     return QStringLiteral(GEDENKBUCH_DATEN);
 }
 
-Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung)
+Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung, int sekunden,
+              const QString& ausgabe)
 {
-    return starten(werkzeugpfad(), argumente, ordner, umgebung);
+    return starten(werkzeugpfad(), argumente, ordner, umgebung, sekunden, ausgabe);
+}
+
+Lauf werkzeugMitGrenze(qint64 bytes, const QStringList& argumente, const QString& ordner, const QString& ausgabe)
+{
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    const rlimit grenze{rlim_t(bytes), alt.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN); // the child inherits both: a write beyond the limit fails
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    const Lauf lauf = werkzeug(argumente, ordner, {}, 60, ausgabe);
+    setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, SIG_DFL);
+    return lauf;
 }

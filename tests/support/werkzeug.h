@@ -8,11 +8,16 @@ struct Lauf {
     QString ausgabe, fehler;
 };
 
-// Runs a program in a folder, with more environment ("NAME=Wert"). The event loop runs meanwhile,
-// so a service of this process can answer it.
+// Runs a program in a folder, with more environment ("NAME=Wert") and its standard output into a
+// file if one is named. The event loop runs meanwhile, so a service of this process can answer it.
+// A run that does not end within the time is killed and counts as a hang.
 Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner,
-             const QStringList& umgebung = {});
+             const QStringList& umgebung = {}, int sekunden = 60, const QString& ausgabe = {});
 
 // The database tool gedenkbuch-daten, and where it lies.
 QString werkzeugpfad();
-Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {});
+Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {}, int sekunden = 60,
+              const QString& ausgabe = {});
+
+// The tool with a limit on the size of every file it writes, as a nearly full disk sets one.
+Lauf werkzeugMitGrenze(qint64 bytes, const QStringList& argumente, const QString& ordner, const QString& ausgabe = {});
