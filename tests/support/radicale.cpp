@@ -40,9 +40,11 @@ Radicale::Radicale(Art art) : schema_(art == Art::Https ? QStringLiteral("https"
     port_ = freierPort();
     QByteArray einstellungen = QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n").arg(port_).toUtf8();
     if (art == Art::Https) {
-        if (QProcess::execute("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                                          "/CN=127.0.0.1", "-keyout", ordner_.filePath("schluessel.pem"), "-out",
-                                          ordner_.filePath("zertifikat.pem")}) != 0) {
+        QProcess openssl;
+        openssl.setProcessChannelMode(QProcess::MergedChannels);
+        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                                  "-keyout", ordner_.filePath("schluessel.pem"), "-out", ordner_.filePath("zertifikat.pem")});
+        if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0) {
             fehler_ = QStringLiteral("openssl konnte kein Zertifikat machen.");
             return;
         }

@@ -59,7 +59,7 @@ Art ausfuehren(Verbindung& verbindung, Vorhaben v)
             statusfehler(verbindung, nachsehen, jetzt);
         const auto unser = eigenerTermin(jetzt.inhalt);
         if (!unser)
-            throw Fehler(QStringLiteral("Unter %1 liegt jetzt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
+            throw Fehler(QStringLiteral("Unter %1 liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
                                         "unberührt.")
                              .arg(anzeige(v.url)));
         if (v.art != Art::Entfernen && unser->fingerabdruck == v.termin.fingerabdruck)
