@@ -3,6 +3,7 @@
 // the sqlcipher shell reading all rows of the 100,000-entry file, as a whole process. Import and
 // export are timed for 10,000 entries as the database tool runs them, whole processes too.
 #include "beispieldaten.h"
+#include "kalender.h"
 #include "messung.h"
 
 #include "core/anzeigezeile.h"
@@ -111,5 +112,6 @@ int main(int argc, char* argv[])
             reihe.figur("sqlcipher_shell", [] {}, [&] { shellLesen(pfad); });
         reihe.messen(9);
     }
+    kalenderMessen(3);
     return 0;
 }
