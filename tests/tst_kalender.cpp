@@ -1,5 +1,5 @@
-// Publishing to a real CalDAV server: a Radicale of the test's own on 127.0.0.1. What landed is
-// read from the server's storage and log, not through the program's client.
+// Publishing to a real CalDAV server, a Radicale of the test's own. What landed is read from the
+// server's storage and log, never through the program's client.
 #include "datenbank.h"
 #include "radicale.h"
 #include "werkzeug.h"
@@ -7,38 +7,30 @@
 #include <libical/ical.h>
 
 #include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 namespace {
 
-const char* const sammlung = "anna/gedenkbuch/";
+const QByteArray netrc = QByteArray("machine 127.0.0.1 login ") + Radicale::benutzer + " password " + Radicale::kennwort;
 
-// A home folder with a .netrc of the given text and mode, as the tool's HOME.
-struct Zuhause {
-    QTemporaryDir ordner;
-    Zuhause(const QByteArray& netrc, QFile::Permissions rechte = QFile::ReadOwner | QFile::WriteOwner)
-    {
-        QFile datei(ordner.filePath(".netrc"));
-        datei.open(QIODevice::WriteOnly);
-        datei.write(netrc);
-        datei.setPermissions(rechte);
-    }
-};
-
-QByteArray richtigeNetrc()
+// The tool with HOME in a folder holding a .netrc of this text and mode.
+Lauf kalender(const Testdatenbank& db, const QStringList& argumente, const QByteArray& text = netrc, int rechte = 0600)
 {
-    return QByteArray("machine 127.0.0.1 login ") + Radicale::benutzer + " password " + Radicale::kennwort + '\n';
+    QTemporaryDir home;
+    QFile datei(home.filePath(".netrc"));
+    datei.open(QIODevice::WriteOnly);
+    datei.write(text);
+    datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | (rechte & 040 ? QFile::ReadGroup : QFile::Permissions()));
+    datei.close();
+    Lauf lauf = werkzeug(QStringList{"kalender"} + argumente, db.ordner(), {"HOME=" + home.path()});
+    lauf.fehler.replace(home.path(), "HOME");
+    return lauf;
 }
 
-Lauf kalender(const Testdatenbank& db, const QString& url, const QStringList& mehr = {}, const Zuhause& home = Zuhause(richtigeNetrc()))
-{
-    return werkzeug(QStringList{"kalender", url} + mehr, db.ordner(), {"HOME=" + home.ordner.path()});
-}
-
-// The resources of a collection as they lie in the server's storage.
 QMap<QString, QByteArray> ablage(const QString& ordner)
 {
     QMap<QString, QByteArray> dateien;
@@ -53,14 +45,33 @@ QString wert(icalcomponent* k, icalproperty_kind art)
     return p ? QString::fromUtf8(icalproperty_get_value_as_string(p)) : QString();
 }
 
-// An event another program put into the calendar, straight into the server's storage.
+// An event of another program, put straight into the server's storage.
 void fremdAblegen(const QString& datei, const char* uid)
 {
     QFile f(datei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.open(QIODevice::WriteOnly);
     f.write(QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Anderes//DE\r\nBEGIN:VEVENT\r\nUID:") + uid
             + "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20270501\r\nSUMMARY:Fremd\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
 }
+
+// Answers every request with a 308 to the same path on another server.
+struct Umleitung : QTcpServer {
+    explicit Umleitung(const QUrl& ziel)
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, [this, ziel] {
+            QTcpSocket* s = nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [s, ziel] {
+                if (s->canReadLine() && s->isOpen() && !s->property("fertig").isValid()) {
+                    s->setProperty("fertig", true);
+                    s->write("HTTP/1.1 308 Permanent Redirect\r\nContent-Length: 0\r\nConnection: close\r\nLocation: "
+                             + ziel.resolved(QUrl(s->readLine().split(' ').value(1))).toEncoded() + "\r\n\r\n");
+                    s->disconnectFromHost();
+                }
+            });
+        });
+    }
+};
 
 } // namespace
 
@@ -79,93 +90,74 @@ private slots:
     }
 
     // The first run makes the calendar and one event per listed entry, from 1970 on, with the
-    // export's UID; the second finds nothing to do and writes nothing.
+    // export's UID; the second writes nothing.
     void ersterUndZweiterLauf()
     {
         Testdatenbank db;
         db.hinzufuegen({{"Anna Berg", 15, 4, 1985, "Blumen\nKuchen"}, {"Schaltkind", 29, 2}, {"Unmöglich", 31, 4}, {"Neujahr", 1, 1}});
-        const QString url = server->adresse(sammlung).toString();
-        const Lauf erster = kalender(db, url);
-        QCOMPARE(erster.fehler, QString());
-        QCOMPARE(erster.ausgabe, "Kalender " + url + ": 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
-        const auto dateien = ablage(server->ablage(sammlung));
-
-        QStringList termine, exportiert, schalttage;
+        const QString url = server->adresse("anna/gedenkbuch/").toString();
+        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
+        const auto dateien = ablage(server->ablage("anna/gedenkbuch"));
+        QStringList termine, exportiert;
         for (const QByteArray& inhalt : dateien) {
             icalcomponent* k = icalparser_parse_string(inhalt.constData());
             icalcomponent* t = icalcomponent_get_first_component(k, ICAL_VEVENT_COMPONENT);
             termine << QStringList{wert(t, ICAL_UID_PROPERTY), wert(t, ICAL_DTSTART_PROPERTY), wert(t, ICAL_DTEND_PROPERTY),
-                                   wert(t, ICAL_RRULE_PROPERTY), wert(t, ICAL_SUMMARY_PROPERTY), wert(t, ICAL_DESCRIPTION_PROPERTY)}
+                                   wert(t, ICAL_RRULE_PROPERTY), wert(t, ICAL_SUMMARY_PROPERTY), wert(t, ICAL_DESCRIPTION_PROPERTY),
+                                   icalcomponent_get_first_component(t, ICAL_VALARM_COMPONENT) ? "Alarm" : ""}
                            .join(u'|');
-            icalrecur_iterator* folge = icalrecur_iterator_new(icalproperty_get_rrule(icalcomponent_get_first_property(t, ICAL_RRULE_PROPERTY)),
-                                                               icalcomponent_get_dtstart(t));
-            for (icaltimetype d = icalrecur_iterator_next(folge); d.year <= 2032; d = icalrecur_iterator_next(folge)) {
-                if (d.year >= 2027 && d.month == 2)
-                    schalttage << QDate(d.year, d.month, d.day).toString(Qt::ISODate);
-            }
-            icalrecur_iterator_free(folge);
-            QVERIFY(!icalcomponent_get_first_component(t, ICAL_VALARM_COMPONENT));
             icalcomponent_free(k);
         }
-        QCOMPARE(dateien.keys(), QStringList({"gedenkbuch-eintrag-1.ics", "gedenkbuch-eintrag-2.ics", "gedenkbuch-eintrag-4.ics"}));
-        QCOMPARE(termine, QStringList({"eintrag-1@gedenkbuch|19700415|19700416|FREQ=YEARLY|Anna Berg|Jahr: 1985\\n\\nBlumen\\nKuchen",
-                                       "eintrag-2@gedenkbuch|19720229|19720301|FREQ=YEARLY|Schaltkind|",
-                                       "eintrag-4@gedenkbuch|19700101|19700102|FREQ=YEARLY|Neujahr|"}));
-        QCOMPARE(schalttage, QStringList({"2028-02-29", "2032-02-29"}));
+        QCOMPARE(termine, QStringList({"eintrag-1@gedenkbuch|19700415|19700416|FREQ=YEARLY|Anna Berg|Jahr: 1985\\n\\nBlumen\\nKuchen|",
+                                       "eintrag-2@gedenkbuch|19720229|19720301|FREQ=YEARLY|Schaltkind||",
+                                       "eintrag-4@gedenkbuch|19700101|19700102|FREQ=YEARLY|Neujahr||"}));
         const QString ics = werkzeug({"export", "--format", "ics"}, db.ordner()).ausgabe;
         for (auto uid = QRegularExpression("UID:(.*)\r\n").globalMatch(ics); uid.hasNext();)
-            exportiert << uid.next().captured(1);
-        QCOMPARE(exportiert, QStringList({"eintrag-4@gedenkbuch", "eintrag-2@gedenkbuch", "eintrag-1@gedenkbuch"}));
+            exportiert.prepend(uid.next().captured(1));
+        QCOMPARE(exportiert, QStringList({"eintrag-1@gedenkbuch", "eintrag-2@gedenkbuch", "eintrag-4@gedenkbuch"}));
 
         server->anfragen();
-        const Lauf zweiter = kalender(db, url);
-        QCOMPARE(zweiter.ausgabe, "Kalender " + url + ": 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
-        QCOMPARE(server->anfragen(), QStringList({"PROPFIND /anna/gedenkbuch/ 207", "REPORT /anna/gedenkbuch/ 207"}));
-        QCOMPARE(ablage(server->ablage(sammlung)), dateien);
+        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
+        QCOMPARE(server->anfragen(), QStringList({"PROPFIND /anna/gedenkbuch/ Depth 0 207", "REPORT /anna/gedenkbuch/ Depth 1 207"}));
+        QCOMPARE(ablage(server->ablage("anna/gedenkbuch")), dateien);
     }
 
     // A changed, a deleted and a new entry: exactly their resources change. Events the program did
-    // not write stay untouched: one with our UID form but without our fingerprint, and one lying
-    // where a new entry's event would go (the create is refused with 412, read again, and left).
+    // not write stay: one with our UID form but no fingerprint, and one where a new entry's event
+    // would go (the create meets 412, reads it again, and leaves it).
     void aenderungen()
     {
         Testdatenbank db;
         const auto ids = db.hinzufuegen({{"Anna", 1, 3}, {"Bert", 2, 3}, {"Carla", 3, 3}});
-        const QString pfad = "anna/aenderungen/", url = server->adresse(pfad).toString();
-        QCOMPARE(kalender(db, url).status, 0);
-        fremdAblegen(server->ablage(pfad) + "fremd.ics", "eintrag-99@gedenkbuch");
-        Fremdzugriff(db.pfad()).sql(QStringLiteral("UPDATE Gedenkbuch SET Bezeichnung = 'Anna Berg' WHERE rowid = %1; "
-                                                   "DELETE FROM Gedenkbuch WHERE rowid = %2").arg(ids[0]).arg(ids[1]));
+        const QString pfad = "anna/aenderungen/", url = server->adresse(pfad).toString(), ablageort = server->ablage(pfad);
+        QCOMPARE(kalender(db, {url}).status, 0);
+        fremdAblegen(ablageort + "fremd.ics", "eintrag-99@gedenkbuch");
+        Fremdzugriff(db.pfad()).sql(QString("UPDATE Gedenkbuch SET Bezeichnung = 'Anna Berg' WHERE rowid = %1; "
+                                            "DELETE FROM Gedenkbuch WHERE rowid = %2").arg(ids[0]).arg(ids[1]));
         const qint64 neu = db.hinzufuegen({{"Dora", 4, 3}}).constFirst();
-        const auto vorher = ablage(server->ablage(pfad));
+        const auto vorher = ablage(ablageort);
         server->anfragen();
-
-        const Lauf lauf = kalender(db, url);
-        QCOMPARE(lauf.ausgabe, "Kalender " + url + ": 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
+        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
         QStringList anfragen = server->anfragen();
         anfragen.sort();
-        const QString p = "/" + pfad + "gedenkbuch-eintrag-";
-        QCOMPARE(anfragen, QStringList({QString("DELETE %1%2.ics 200").arg(p).arg(ids[1]), "PROPFIND /" + pfad + " 207",
-                                        QString("PUT %1%2.ics 201").arg(p).arg(ids[0]), QString("PUT %1%2.ics 201").arg(p).arg(neu),
-                                        "REPORT /" + pfad + " 207"}));
-        auto nachher = ablage(server->ablage(pfad));
+        const QString p = "/" + pfad + "gedenkbuch-eintrag-%1.ics";
+        QCOMPARE(anfragen, QStringList({"DELETE " + p.arg(ids[1]) + " 200", "PROPFIND /" + pfad + " Depth 0 207",
+                                        "PUT " + p.arg(ids[0]) + " 201", "PUT " + p.arg(neu) + " 201", "REPORT /" + pfad + " Depth 1 207"}));
+        auto nachher = ablage(ablageort);
         QVERIFY(nachher.take(QString("gedenkbuch-eintrag-%1.ics").arg(ids[0])).contains("SUMMARY:Anna Berg"));
         QVERIFY(nachher.take(QString("gedenkbuch-eintrag-%1.ics").arg(neu)).contains("SUMMARY:Dora"));
-        QCOMPARE(nachher.keys(), QStringList({"fremd.ics", QString("gedenkbuch-eintrag-%1.ics").arg(ids[2])}));
-        QCOMPARE(nachher.values(), QList({vorher["fremd.ics"], vorher[nachher.lastKey()]}));
+        const QString carla = QString("gedenkbuch-eintrag-%1.ics").arg(ids[2]);
+        QCOMPARE(nachher, (QMap<QString, QByteArray>{{"fremd.ics", vorher["fremd.ics"]}, {carla, vorher[carla]}}));
 
         const QString besetzt = QString("gedenkbuch-eintrag-%1.ics").arg(db.hinzufuegen({{"Emil", 5, 3}}).constFirst());
-        fremdAblegen(server->ablage(pfad) + besetzt, "urlaub@example.org");
-        const QByteArray fremd = dateiinhalt(server->ablage(pfad) + besetzt);
-        const Lauf abgewiesen = kalender(db, url);
-        QCOMPARE(abgewiesen.status, 1);
-        QCOMPARE(abgewiesen.fehler, "Unter " + url + besetzt + " liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
-                                    "unberührt.\n");
-        QCOMPARE(dateiinhalt(server->ablage(pfad) + besetzt), fremd);
-        QCOMPARE(dateiinhalt(server->ablage(pfad) + "fremd.ics"), vorher["fremd.ics"]);
+        fremdAblegen(ablageort + besetzt, "urlaub@example.org");
+        const QByteArray fremd = dateiinhalt(ablageort + besetzt);
+        QCOMPARE(kalender(db, {url}).fehler,
+                 "Unter " + url + besetzt + " liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt unberührt.\n");
+        QCOMPARE(dateiinhalt(ablageort + besetzt), fremd);
     }
 
-    // The alarm fires at 09:00 local time TAGE days before the day, with 0 on the day itself.
+    // The alarm fires at 09:00 local time TAGE days before the day; 0 is the day itself.
     void alarm_data()
     {
         QTest::addColumn<int>("vorlauf");
@@ -183,58 +175,57 @@ private slots:
         Testdatenbank db;
         const qint64 id = db.hinzufuegen({{"Anna Berg", 15, 4, 1985}}).constFirst();
         const QString pfad = QString("anna/alarm-%1/").arg(vorlauf);
-        QCOMPARE(kalender(db, server->adresse(pfad).toString(), {"--vorlauf", QString::number(vorlauf)}).status, 0);
+        QCOMPARE(kalender(db, {server->adresse(pfad).toString(), "--vorlauf", QString::number(vorlauf)}).status, 0);
         const QByteArray inhalt = dateiinhalt(server->ablage(pfad) + QString("gedenkbuch-eintrag-%1.ics").arg(id));
         icalcomponent* k = icalparser_parse_string(inhalt.constData());
         icalcomponent* t = icalcomponent_get_first_component(k, ICAL_VEVENT_COMPONENT);
         icalcomponent* a = icalcomponent_get_first_component(t, ICAL_VALARM_COMPONENT);
-        QVERIFY(a && !icalcomponent_get_next_component(t, ICAL_VALARM_COMPONENT));
-        icaltimetype beginn = icalcomponent_get_dtstart(t);
-        QVERIFY(beginn.is_date);
-        beginn.is_date = 0; // local midnight
-        const icaltriggertype ausloeser = icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
-        const icaltimetype zeit = icaltime_add(beginn, ausloeser.duration);
-        QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d", zeit.year, zeit.month, zeit.day, zeit.hour, zeit.minute), erwartet);
+        icaltimetype mitternacht = icalcomponent_get_dtstart(t);
+        mitternacht.is_date = 0;
+        const icaltimetype z =
+            icaltime_add(mitternacht, icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY)).duration);
+        QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d", z.year, z.month, z.day, z.hour, z.minute), erwartet);
         QCOMPARE(wert(a, ICAL_ACTION_PROPERTY) + u'|' + wert(a, ICAL_DESCRIPTION_PROPERTY), "DISPLAY|Erinnerung: Anna Berg");
+        QVERIFY(!icalcomponent_get_next_component(t, ICAL_VALARM_COMPONENT));
         icalcomponent_free(k);
     }
 
-    // Each failure: a German message, status 1 (2 for a wrong call), nothing written, and the
-    // password in no output. %1 is the server's address, %2 the same server with https and a
-    // self-signed certificate; HOME stands for the tool's home folder.
+    // Each failure: its German message, status 1 (2 for a wrong call), no request but a PROPFIND
+    // with Depth 0, and the password in no output. %1 is the server, %2 the same with https and a
+    // self-signed certificate, %3 one that redirects to %1.
     void fehler_data()
     {
         QTest::addColumn<QString>("aufruf");
-        QTest::addColumn<QByteArray>("netrc");
+        QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("rechte");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        const QByteArray richtig = richtigeNetrc();
         QTest::newRow("falsches Kennwort") << "%1anna/k/" << QByteArray("machine 127.0.0.1 login anna password falsch") << 0600 << 1
             << "Der Server 127.0.0.1 hat die Anmeldung als „anna“ abgelehnt. Prüfen Sie Name und Kennwort in ~/.netrc.";
         QTest::newRow("kein Zugang") << "%1anna/k/" << QByteArray("machine 127.0.0.2 login anna password geheim-7") << 0600 << 1
             << "Der Server 127.0.0.1 verlangt eine Anmeldung, doch ~/.netrc nennt keinen Zugang dafür (machine 127.0.0.1 login "
                "NAME password KENNWORT).";
-        QTest::newRow("offene .netrc") << "%1anna/k/" << richtig << 0640 << 1
+        QTest::newRow("offene .netrc") << "%1anna/k/" << netrc << 0640 << 1
             << "Die Datei HOME/.netrc dürfen auch andere Benutzer lesen oder ändern (Rechte 640), darum wird sie nicht "
                "verwendet. Abhilfe: chmod 600 HOME/.netrc";
-        QTest::newRow("kein Server") << "http://127.0.0.1:1/anna/k/" << richtig << 0600 << 1
+        QTest::newRow("kein Server") << "http://127.0.0.1:1/anna/k/" << netrc << 0600 << 1
                                      << "Der Server 127.0.0.1 ist nicht erreichbar (Verbindung abgewiesen).";
-        QTest::newRow("kein Kalender") << "%1anna/" << richtig << 0600 << 1 << "Unter %1anna/ liegt kein Kalender; dort wird nichts verändert.";
-        QTest::newRow("verboten") << "%1bert/k/" << richtig << 0600 << 1 << "Der Server 127.0.0.1 verweigert den Zugriff auf %1bert/k/.";
-        QTest::newRow("Zertifikat") << "%2anna/k/" << richtig << 0600 << 1
+        QTest::newRow("kein Kalender") << "%1anna/" << netrc << 0600 << 1 << "Unter %1anna/ liegt kein Kalender; dort wird nichts verändert.";
+        QTest::newRow("verboten") << "%1bert/k/" << netrc << 0600 << 1 << "Der Server 127.0.0.1 verweigert den Zugriff auf %1bert/k/.";
+        QTest::newRow("Zertifikat") << "%2anna/k/" << netrc << 0600 << 1
             << "Das Zertifikat des Servers 127.0.0.1 wurde nicht anerkannt. Es ist selbst ausgestellt und von keiner bekannten "
                "Stelle beglaubigt; es wurde nichts übertragen.";
-        QTest::newRow("beschädigte Datei") << "%1anna/k/" << richtig << 0600 << 1
+        QTest::newRow("Umleitung zu einem anderen Server") << "%3anna/k/" << netrc << 0600 << 1
+            << "Der Server leitet auf %1anna/k/ um, einen anderen als den der Adresse; dorthin geht das Kennwort aus ~/.netrc nicht.";
+        QTest::newRow("beschädigte Datei") << "%1anna/k/" << netrc << 0600 << 1
             << "Nicht alle Einträge konnten gelesen werden. Die Datei daten.mdb ist beschädigt.";
-        QTest::newRow("Vorlauf") << "%1anna/k/ --vorlauf 366" << richtig << 0600 << 2
-                                 << "Der Vorlauf ist eine Zahl von Tagen von 0 bis 365.";
+        QTest::newRow("Vorlauf") << "%1anna/k/ --vorlauf 366" << netrc << 0600 << 2 << "Der Vorlauf ist eine Zahl von Tagen von 0 bis 365.";
     }
 
     void fehler()
     {
         QFETCH(QString, aufruf);
-        QFETCH(QByteArray, netrc);
+        QFETCH(QByteArray, text);
         QFETCH(int, rechte);
         QFETCH(int, status);
         QFETCH(QString, meldung);
@@ -242,26 +233,20 @@ private slots:
         const bool beschaedigt = qstrcmp(QTest::currentDataTag(), "beschädigte Datei") == 0;
         db.fuellen(beschaedigt ? 600 : 1);
         QVERIFY(!beschaedigt || beschaedigen(db.pfad()));
-        std::unique_ptr<Radicale> https;
-        if (aufruf.contains("%2")) {
-            https = std::make_unique<Radicale>(Radicale::Art::Https);
-            QVERIFY2(https->fehler().isEmpty(), qPrintable(https->fehler()));
-            aufruf.replace("%2", https->adresse({}).toString());
-        }
-        aufruf.replace("%1", server->adresse({}).toString());
-        meldung.replace("%1", server->adresse({}).toString());
-        const Zuhause home(netrc, QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner)
-                                      | (rechte & 040 ? QFile::ReadGroup : QFile::Permissions()));
-        meldung.replace("HOME", home.ordner.path());
+        std::unique_ptr<Radicale> https = aufruf.contains("%2") ? std::make_unique<Radicale>(Radicale::Art::Https) : nullptr;
+        QVERIFY(!https || https->fehler().isEmpty());
+        const Umleitung umleitung(server->adresse());
+        const QString basis = server->adresse().toString();
+        aufruf.replace("%1", basis).replace("%2", https ? https->adresse().toString() : "");
+        aufruf.replace("%3", QString("http://127.0.0.1:%1/").arg(umleitung.serverPort()));
         server->anfragen();
 
-        const QStringList teile = aufruf.split(u' ');
-        const Lauf lauf = kalender(db, teile[0], teile.mid(1), home);
+        const Lauf lauf = kalender(db, aufruf.split(u' '), text, rechte);
         QCOMPARE(lauf.status, status);
-        QVERIFY2(lauf.fehler.startsWith(meldung), qPrintable(lauf.fehler));
+        QVERIFY2(lauf.fehler.startsWith(meldung.replace("%1", basis)), qPrintable(lauf.fehler));
         QVERIFY(!(lauf.ausgabe + lauf.fehler).contains(Radicale::kennwort));
         for (const QString& anfrage : server->anfragen())
-            QVERIFY2(anfrage.startsWith("PROPFIND"), qPrintable(anfrage));
+            QVERIFY2(anfrage.startsWith("PROPFIND") && anfrage.contains(" Depth 0 "), qPrintable(anfrage));
     }
 };
 

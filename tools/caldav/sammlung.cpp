@@ -60,6 +60,10 @@ QList<Ressource> lesen(const Anfrage& anfrage, const Antwort& antwort)
 void statusfehler(const Verbindung& verbindung, const Anfrage& anfrage, const Antwort& antwort)
 {
     const QString server = antwort.url.host();
+    if (antwort.status == 401 && !gleicherServer(antwort.url, verbindung.server()))
+        throw Fehler(QStringLiteral("Der Server leitet auf %1 um, einen anderen als den der Adresse; dorthin geht das "
+                                    "Kennwort aus ~/.netrc nicht.")
+                         .arg(anzeige(antwort.url)));
     if (antwort.status == 401 && verbindung.zugang())
         throw Fehler(QStringLiteral("Der Server %1 hat die Anmeldung als „%2“ abgelehnt. Prüfen Sie Name und Kennwort "
                                     "in ~/.netrc.")
