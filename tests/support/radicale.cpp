@@ -35,14 +35,16 @@ Radicale::Radicale(Art art) : schema_(art == Art::Https ? "https" : "http")
     if (art == Art::Https) {
         QProcess openssl;
         openssl.setProcessChannelMode(QProcess::MergedChannels);
-        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
-                                  "-keyout", ordner_.filePath("schluessel.pem"), "-out", ordner_.filePath("zertifikat.pem")});
+        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                                  "/CN=127.0.0.1", "-keyout", ordner_.filePath("schluessel.pem"), "-out",
+                                  ordner_.filePath("zertifikat.pem")});
         openssl.waitForFinished(30000);
         einstellungen += "ssl = True\ncertificate = " + ordner_.filePath("zertifikat.pem") + "\nkey = "
             + ordner_.filePath("schluessel.pem") + '\n';
     }
-    einstellungen += QStringLiteral("[auth]\ntype = htpasswd\nhtpasswd_filename = %1\nhtpasswd_encryption = plain\ndelay = 0\n"
-                                    "[storage]\nfilesystem_folder = %2\n[rights]\ntype = owner_only\n[logging]\nlevel = info\n")
+    einstellungen += QStringLiteral("[auth]\ntype = htpasswd\nhtpasswd_filename = %1\nhtpasswd_encryption = plain\n"
+                                    "delay = 0\n[storage]\nfilesystem_folder = %2\n[rights]\ntype = owner_only\n"
+                                    "[logging]\nlevel = info\n")
                          .arg(ordner_.filePath("benutzer"), ordner_.filePath("ablage"));
     schreiben(ordner_.filePath("benutzer"), QByteArray(benutzer) + ':' + kennwort + '\n');
     schreiben(ordner_.filePath("einstellungen"), einstellungen.toUtf8());
@@ -80,15 +82,17 @@ QString Radicale::ablage(const QString& pfad) const
 
 QStringList Radicale::anfragen()
 {
-    static const QRegularExpression zeile("\\] (\\w+) response status for '([^']*)'(?: with depth '(\\w+)')? in .*: (\\d+)");
+    static const QRegularExpression zeile(
+        "\\] (\\w+) response status for '([^']*)'(?: with depth '(\\w+)')? in .*: (\\d+)");
     QFile protokoll(ordner_.filePath("protokoll"));
     protokoll.open(QIODevice::ReadOnly);
     protokoll.seek(gelesen_);
     QStringList anfragen;
     for (QByteArray text; (text = protokoll.readLine()).endsWith('\n'); gelesen_ = protokoll.pos()) {
-        if (const auto t = zeile.match(QString::fromUtf8(text)); t.hasMatch())
-            anfragen << t.captured(1) + u' ' + t.captured(2) + (t.hasCaptured(3) ? " Depth " + t.captured(3) : QString()) + u' '
-                    + t.captured(4);
+        const auto t = zeile.match(QString::fromUtf8(text));
+        const QString tiefe = t.hasCaptured(3) ? " Depth " + t.captured(3) : QString();
+        if (t.hasMatch())
+            anfragen << t.captured(1) + u' ' + t.captured(2) + tiefe + u' ' + t.captured(4);
     }
     return anfragen;
 }

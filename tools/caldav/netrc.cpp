@@ -82,8 +82,8 @@ std::optional<Zugang> zugangLesen(const QString& host, const QString& login)
     if (::stat(QFile::encodeName(pfad).constData(), &angaben) != 0)
         return std::nullopt;
     if (angaben.st_mode & 077)
-        throw Fehler(QStringLiteral("Die Datei %1 dürfen auch andere Benutzer lesen oder ändern (Rechte %2), darum wird sie "
-                                    "nicht verwendet. Abhilfe: chmod 600 %1")
+        throw Fehler(QStringLiteral("Die Datei %1 dürfen auch andere Benutzer lesen oder ändern (Rechte %2), darum "
+                                    "wird sie nicht verwendet. Abhilfe: chmod 600 %1")
                          .arg(pfad)
                          .arg(angaben.st_mode & 0777, 3, 8, QLatin1Char('0')));
     QFile datei(pfad);

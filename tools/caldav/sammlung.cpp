@@ -93,7 +93,8 @@ Sammlung sammlungBereiten(Verbindung& verbindung, const QUrl& url)
             if (!r.sammlung || !r.kalender)
                 break;
             if (!r.komponenten.isEmpty() && !r.komponenten.contains(QLatin1String("VEVENT")))
-                throw Fehler(QStringLiteral("Der Kalender %1 nimmt keine Termine auf; dort wird nichts verändert.").arg(ort));
+                throw Fehler(
+                    QStringLiteral("Der Kalender %1 nimmt keine Termine auf; dort wird nichts verändert.").arg(ort));
             return sammlung;
         }
         throw keinKalender(ort);
@@ -104,7 +105,8 @@ Sammlung sammlungBereiten(Verbindung& verbindung, const QUrl& url)
     const Anfrage machen{"MKCALENDAR", sammlung.url, anlegen, {{"Content-Type", xml}}};
     const Antwort gemacht = verbindung.senden(machen);
     if (gemacht.status == 409)
-        throw Fehler(QStringLiteral("Der Kalender %1 kann nicht angelegt werden: Den übergeordneten Ordner gibt es nicht.")
+        throw Fehler(QStringLiteral("Der Kalender %1 kann nicht angelegt werden: Den übergeordneten Ordner gibt es "
+                                    "nicht.")
                          .arg(ort));
     if (gemacht.status == 405)
         throw keinKalender(ort);

@@ -72,8 +72,10 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
     const QDate erster = terminbeginn(e);
     const QString name = core::einzeilig(e.Bezeichnung);
     QString beschreibung = core::mehrzeilig(e.Bemerkungen);
-    if (e.jahr && *e.jahr >= 1 && *e.jahr <= 9999)
-        beschreibung = QStringLiteral("Jahr: %1").arg(*e.jahr) + (beschreibung.isEmpty() ? QString() : "\n\n" + beschreibung);
+    if (e.jahr && *e.jahr >= 1 && *e.jahr <= 9999) {
+        const QString jahr = QStringLiteral("Jahr: %1").arg(*e.jahr);
+        beschreibung = beschreibung.isEmpty() ? jahr : jahr + "\n\n" + beschreibung;
+    }
     icalrecurrencetype jaehrlich;
     icalrecurrencetype_clear(&jaehrlich);
     jaehrlich.freq = ICAL_YEARLY_RECURRENCE;
@@ -102,7 +104,8 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
     icalproperty* abdruck = icalproperty_new_x(ergebnis.fingerabdruck.constData());
     icalproperty_set_x_name(abdruck, inhaltsfeld);
     icalcomponent_add_property(t, abdruck);
-    icalcomponent_add_property(t, icalproperty_new_dtstamp(icaltime_current_time_with_zone(icaltimezone_get_utc_timezone())));
+    const icaltimetype jetzt = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    icalcomponent_add_property(t, icalproperty_new_dtstamp(jetzt));
 
     const QByteArray hersteller =
         QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();

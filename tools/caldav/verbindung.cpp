@@ -78,7 +78,8 @@ Antwort Verbindung::senden(const Anfrage& anfrage)
 
         const std::unique_ptr<QNetworkReply> antwort(netz_.sendCustomRequest(r, anfrage.verb, anfrage.inhalt));
         QList<QSslError> zertifikat;
-        QObject::connect(antwort.get(), &QNetworkReply::sslErrors, [&zertifikat](const QList<QSslError>& f) { zertifikat = f; });
+        QObject::connect(antwort.get(), &QNetworkReply::sslErrors,
+                         [&zertifikat](const QList<QSslError>& f) { zertifikat = f; });
         QEventLoop warten;
         QObject::connect(antwort.get(), &QNetworkReply::finished, &warten, &QEventLoop::quit);
         if (!antwort->isFinished())
@@ -86,13 +87,16 @@ Antwort Verbindung::senden(const Anfrage& anfrage)
 
         const int status = antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status == 0 && (!zertifikat.isEmpty() || antwort->error() == QNetworkReply::SslHandshakeFailedError))
-            throw Fehler(QStringLiteral("Das Zertifikat des Servers %1 wurde nicht anerkannt. %2; es wurde nichts übertragen.")
+            throw Fehler(QStringLiteral("Das Zertifikat des Servers %1 wurde nicht anerkannt. %2; es wurde nichts "
+                                        "übertragen.")
                              .arg(url.host(), zertifikatsgrund(zertifikat)));
         if (status == 0)
-            throw Fehler(QStringLiteral("Der Server %1 ist nicht erreichbar (%2).").arg(url.host(), unerreichbar(antwort->error())));
+            throw Fehler(QStringLiteral("Der Server %1 ist nicht erreichbar (%2).")
+                             .arg(url.host(), unerreichbar(antwort->error())));
         if (istUmleitung(status)) {
             if (sprung >= umleitungen)
-                throw Fehler(QStringLiteral("Der Server %1 leitet mehr als %2-mal um.").arg(url.host()).arg(umleitungen));
+                throw Fehler(
+                    QStringLiteral("Der Server %1 leitet mehr als %2-mal um.").arg(url.host()).arg(umleitungen));
             url = url.resolved(QUrl::fromEncoded(antwort->rawHeader("Location")));
             continue;
         }
