@@ -7,7 +7,7 @@
 # make clean  removes the build folders and packages; the program folder and its daten.mdb stay untouched
 
 PROGRAMM ?= $(CURDIR)/programm
-PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher libical-dev libx11-dev xvfb xauth xdotool dbus-daemon
+PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher libical-dev libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 ifeq ($(SANITIZE),1)

@@ -5,6 +5,7 @@
 // too; the import's own figures follow at the end (einlesen.h).
 #include "beispieldaten.h"
 #include "einlesen.h"
+#include "kalender.h"
 #include "messung.h"
 
 #include "core/anzeigezeile.h"
@@ -116,5 +117,6 @@ int main(int argc, char* argv[])
         reihe.messen(9);
     }
     einlesenMessen();
+    kalenderMessen(3);
     return 0;
 }

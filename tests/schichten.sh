@@ -13,9 +13,9 @@ erlaubt() {
       echo "store core windows/common" ;;
     src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
     src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
-    tools/exchange) echo "store core" ;;
+    tools/exchange|tools/caldav) echo "store core" ;;
     src/launcher) echo "store core windows/common" ;;
-    tools|tools/*) echo "store core exchange" ;;
+    tools|tools/*) echo "store core exchange caldav" ;;
     bench) echo "store core windows/common windows/mainwindow windows/search" ;;
     *) echo "?" ;;
   esac

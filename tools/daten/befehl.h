@@ -49,3 +49,4 @@ int importieren(const Aufruf& aufruf);
 int exportieren(const Aufruf& aufruf);
 int sichern(const Aufruf& aufruf);
 int pruefen(const Aufruf& aufruf);
+int kalender(const Aufruf& aufruf);

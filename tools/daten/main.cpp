@@ -48,6 +48,14 @@ const std::array unterbefehle = {
                 "prüft daten.mdb gründlich und nennt die Zahl der Einträge.\n"
                 "Status: 0 in Ordnung, 5 beschädigt oder keine Gedenkbuch-Datenbank.",
                 pruefen},
+    Unterbefehl{"kalender", "kalender URL [--vorlauf TAGE]",
+                "veröffentlicht die Einträge im CalDAV-Kalender unter URL, einen jährlichen ganztägigen\n"
+                "Termin je Eintrag, und legt den Kalender an, wenn es ihn nicht gibt. Geändert wird nur, was\n"
+                "sich unterscheidet; fremde Termine bleiben unberührt. --vorlauf TAGE (0 bis 365) erinnert\n"
+                "um 9 Uhr TAGE Tage vorher. Name und Kennwort stehen in ~/.netrc (machine SERVER login NAME\n"
+                "password KENNWORT), die nur Sie lesen dürfen (chmod 600 ~/.netrc). Nur https, unverschlüsselt\n"
+                "(http) nur zum eigenen Rechner.",
+                kalender},
 };
 
 QString hilfe()

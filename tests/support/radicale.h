@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// A Radicale server of its own (Debian python3-radicale) on 127.0.0.1 at a free port: plain
+// password file, storage and owner_only rights in a temporary folder; with https a self-signed
+// certificate made by openssl. Stopped with the object.
+class Radicale {
+public:
+    enum class Art { Http, Https };
+    explicit Radicale(Art art = Art::Http);
+    ~Radicale();
+    static bool installiert();
+    static constexpr const char* benutzer = "anna";
+    static constexpr const char* kennwort = "geheim-7";
+
+    QString fehler() const { return fehler_; } // why it does not run; empty when it runs
+    QUrl adresse(const QString& pfad = {}) const;
+    QString ablage(const QString& pfad) const; // the folder holding a collection's resources
+    // The requests answered since the last call, from the server's log: "PROPFIND /anna/k/ Depth 0 207".
+    QStringList anfragen();
+
+private:
+    QTemporaryDir ordner_;
+    QProcess server_;
+    QString fehler_, schema_;
+    quint16 port_ = 0;
+    qint64 gelesen_ = 0;
+};
