@@ -77,11 +77,11 @@ int main(int argc, char* argv[])
 
         // The full list: one walk, one line per entry, sorted into the list box.
         auto s = store::Store::open(pfad);
-        store::Cursor cursor(*s);
-        core::Eintragsbuch buch(cursor);
+        store::Cursor cursor(*s, store::Cursor::Umfang::OhneBemerkungen);
+        core::Eintragsbuch buch(*s, cursor);
         ui::Listenfeld liste(true);
         reihe.figur("listenaufbau", [&] { liste.leeren(); },
-                    [&] { liste.hinzufuegen(core::listenaufbau(buch.alle().eintraege, 2026)); });
+                    [&] { liste.hinzufuegen(buch.fenster(QDate(2026, 6, 10)).voll); });
 
         // A whole refresh of the main window: full list, captions, day lists, next anniversary.
         frmGedenkbuch hauptfenster(dienste, store::Store::open(pfad));

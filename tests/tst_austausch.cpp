@@ -74,21 +74,22 @@ QStringList kalendertage(const QByteArray& ics)
 // The same days as the program's day lists show them.
 QStringList programmtage(const QList<core::Eintrag>& eintraege)
 {
+    QList<QDate> tage;
+    for (QDate tag(2027, 1, 1); tag.year() <= 2032; tag = tag.addDays(1))
+        tage.append(tag);
+    core::Tagesfilter filter(tage);
     QHash<qint64, QString> namen;
-    for (const core::Eintrag& e : eintraege)
+    for (const core::Eintrag& e : eintraege) {
+        filter.aufnehmen(e);
         namen.insert(e.id, e.Bezeichnung);
-    QStringList tage;
-    for (QDate heute(2027, 1, 3); core::slotdatum(0, heute).year() <= 2032; heute = heute.addDays(core::tagesanzahl)) {
-        const core::Tageslisten listen = core::erinnerungsaufbau(eintraege, heute);
-        for (int slot = 0; slot < core::tagesanzahl; ++slot) {
-            const QDate tag = core::slotdatum(slot, heute);
-            for (const core::Zeile& z : listen[slot])
-                tage << tag.toString(Qt::ISODate) + u' ' + namen.value(z.id);
-        }
     }
-    tage.removeIf([](const QString& t) { return t.left(4).toInt() > 2032; });
-    tage.sort();
-    return tage;
+    QStringList gezeigt;
+    for (qsizetype k = 0; k < tage.size(); ++k) {
+        for (const core::Zeile& z : filter.listen()[k])
+            gezeigt << tage[k].toString(Qt::ISODate) + u' ' + namen.value(z.id);
+    }
+    gezeigt.sort();
+    return gezeigt;
 }
 
 // The value of every line of the file that begins with `eigenschaft`.
@@ -385,7 +386,7 @@ private slots:
         QCOMPARE(lauf.status, 0);
         auto s = db.oeffnen();
         store::Cursor cursor(*s);
-        const QList<core::Eintrag> eintraege = core::Eintragsbuch(cursor).alle().eintraege;
+        const QList<core::Eintrag> eintraege = core::Eintragsbuch(*s, cursor).alle().eintraege;
         const QStringList tage = kalendertage(lauf.ausgabe.toUtf8());
         QCOMPARE(tage, programmtage(eintraege));
         QVERIFY(tage.contains(QStringLiteral("2028-02-29 Schaltfehler")) && !tage.contains(QStringLiteral("2029-03-01 Schaltfehler")));

@@ -8,18 +8,21 @@
 #include "core/zahlen.h"
 #include "store/cursor.h"
 
+#include <QCollator>
 #include <QRandomGenerator>
 #include <QTest>
 #include <limits>
 
 namespace {
 
-QList<core::Eintrag> eintraege(const Eintraege& testeintraege)
+// The lines of the full list for entries numbered from 0, in that order.
+QList<core::Zeile> zeilen(const Eintraege& eintraege, int bezugsjahr = 2026)
 {
-    QList<core::Eintrag> liste;
-    for (const Testeintrag& e : testeintraege)
-        liste.append({liste.size(), e.name, qint16(e.tag), qint16(e.monat),
-                      e.jahr ? std::optional<qint16>(*e.jahr) : std::nullopt, {}});
+    QList<core::Zeile> liste;
+    for (const core::Aenderung& e : eintraege) {
+        const auto jahr = e.jahr && *e.jahr ? std::optional<qint16>(qint16(**e.jahr)) : std::nullopt;
+        liste.append(core::listenzeile({liste.size(), *e.Bezeichnung, qint16(*e.tag), qint16(*e.monat), jahr, {}}, bezugsjahr));
+    }
     return liste;
 }
 
@@ -92,35 +95,36 @@ private slots:
     // letters, equal texts in the order of adding.
     void kalenderfolge()
     {
-        QList<core::Zeile> zeilen = core::listenaufbau(
-            eintraege({{"Silvester", 31, 12}, {"berta", 4, 5}, {"Zoe", 4, 5}, {"Ärger", 4, 5}, {"Neujahr", 1, 1},
-                       {"anna", 4, 5}, {"Anna Maria", 4, 5}, {"Anna", 4, 5, 2000}, {"anna", 4, 5}}),
-            2026);
-        core::kalenderfolge(zeilen);
-        QCOMPARE(texte(zeilen), QStringList({"01-01 Neujahr", "05-04 anna", "05-04 anna", "05-04 Anna (26.)",
-                                             "05-04 Anna Maria", "05-04 Ärger", "05-04 berta", "05-04 Zoe",
-                                             "12-31 Silvester"}));
-        QCOMPARE(zeilen.at(1).id, 5);
-        QCOMPARE(zeilen.at(2).id, 8);
+        QList<core::Zeile> liste = zeilen({{"Silvester", 31, 12}, {"berta", 4, 5}, {"Zoe", 4, 5}, {"Ärger", 4, 5}, {"Neujahr", 1, 1},
+                                           {"anna", 4, 5}, {"Anna Maria", 4, 5}, {"Anna", 4, 5, 2000}, {"anna", 4, 5}});
+        core::kalenderfolge(liste);
+        QCOMPARE(texte(liste), QStringList({"01-01 Neujahr", "05-04 anna", "05-04 anna", "05-04 Anna (26.)",
+                                            "05-04 Anna Maria", "05-04 Ärger", "05-04 berta", "05-04 Zoe",
+                                            "12-31 Silvester"}));
+        QCOMPARE(liste.at(1).id, 5);
+        QCOMPARE(liste.at(2).id, 8);
     }
 
-    // Display lines sort by their date as a number and collate only their names; lines of any
-    // other form collate whole. Both give one order.
+    // The order from the lines' fields is the order of their texts, collated whole as a sorted
+    // list box would: dates as shown, then names with their ages, case-blind, umlauts in place.
     void kalenderfolgeWieGanzeZeilen()
     {
         QRandomGenerator zufall(20261206);
         const QStringList namen = {"anna", "Anna", "ANNA", "Ärger", "ärger", "Bernd", "bernd", "Zoe", "Öl", "Ol",
                                    "Ol (3.)", "O.", "o-", "1 Jahr", "éa", "ea", "ß", "ss"};
-        QList<core::Zeile> zeilen;
+        Eintraege eintraege;
         for (int i = 0; i < 600; ++i)
-            zeilen.append({QStringLiteral("%1-%2 %3").arg(zufall.bounded(1, 4), 2, 10, QChar(u'0'))
-                               .arg(zufall.bounded(1, 4), 2, 10, QChar(u'0')).arg(namen.at(zufall.bounded(int(namen.size())))), i});
-        QList<core::Zeile> ganz = zeilen;
-        ganz.append({QStringLiteral("ohne Datum"), -1});
-        core::kalenderfolge(zeilen);
-        core::kalenderfolge(ganz);
-        ganz.removeIf([](const core::Zeile& z) { return z.id < 0; });
-        QCOMPARE(zeilen, ganz);
+            eintraege.append({namen.at(zufall.bounded(int(namen.size()))), zufall.bounded(1, 4), zufall.bounded(1, 4),
+                              zufall.bounded(3) ? std::optional<int>() : 2026 - zufall.bounded(1, 4), {}});
+        QList<core::Zeile> liste = zeilen(eintraege);
+        QList<core::Zeile> ganz = liste;
+        QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(ganz.begin(), ganz.end(), [&](const core::Zeile& a, const core::Zeile& b) {
+            return collator.compare(a.text, b.text) < 0;
+        });
+        core::kalenderfolge(liste);
+        QCOMPARE(liste, ganz);
     }
 
     // The captions: words for the five days around today, across the year's end and 29 February.
@@ -139,26 +143,26 @@ private slots:
     void naechsterJahrestag_data()
     {
         QTest::addColumn<QDate>("heute");
-        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QList<int>>("daten"); // month * 100 + day of each line of the full list
         QTest::addColumn<int>("treffer");
         const QDate juni(2026, 6, 10), weihnachten(2026, 12, 25);
-        QTest::newRow("Februar nach dem Fenster") << juni << QStringList{"02-01 Anna", "06-12 Bert"} << 0;
-        QTest::newRow("nur im Fenster, im Jahr darauf") << juni << QStringList{"06-12 Bert"} << 0;
-        QTest::newRow("Rest des Monats zuerst") << juni << QStringList{"02-01 Anna", "06-30 Juni", "07-01 Juli"} << 1;
-        QTest::newRow("Anfang des Monats zuletzt") << juni << QStringList{"06-01 Anfang", "06-12 Im Fenster"} << 0;
-        QTest::newRow("erste Zeile eines Tages") << juni << QStringList{"01-05 Zuvor", "08-01 Anna", "08-01 Bernd"} << 1;
-        QTest::newRow("Januar nach Weihnachten") << weihnachten << QStringList{"01-31 Januar", "12-28 Im Fenster"} << 0;
-        QTest::newRow("kein Monat zu finden") << juni << QStringList{"13-01 Dreizehn", "00-05 Null"} << -1;
+        QTest::newRow("Februar nach dem Fenster") << juni << QList<int>{201, 612} << 0;
+        QTest::newRow("nur im Fenster, im Jahr darauf") << juni << QList<int>{612} << 0;
+        QTest::newRow("Rest des Monats zuerst") << juni << QList<int>{201, 630, 701} << 1;
+        QTest::newRow("Anfang des Monats zuletzt") << juni << QList<int>{601, 612} << 0;
+        QTest::newRow("erste Zeile eines Tages") << juni << QList<int>{105, 801, 801} << 1;
+        QTest::newRow("Januar nach Weihnachten") << weihnachten << QList<int>{131, 1228} << 0;
+        QTest::newRow("kein Monat zu finden") << juni << QList<int>{1301, 5} << -1;
     }
 
     void naechsterJahrestag()
     {
         QFETCH(QDate, heute);
-        QFETCH(QStringList, zeilen);
+        QFETCH(QList<int>, daten);
         QFETCH(int, treffer);
         QList<core::Zeile> liste;
-        for (const QString& z : zeilen)
-            liste.append({z});
+        for (const int datum : daten)
+            liste.append({{}, liste.size(), qint16(datum / 100), qint16(datum % 100), {}, 0});
         QCOMPARE(core::naechsterJahrestag(liste, heute), treffer);
     }
 
@@ -169,7 +173,7 @@ private slots:
         Testdatenbank db;
         auto s = db.oeffnen();
         store::Cursor cursor(*s);
-        QVERIFY(core::durchlaufen(cursor, [](const store::Cursor&) {}).leer);
+        QVERIFY(core::durchlaufen(cursor, [](const store::Datensatz&) {}).leer);
         db.hinzufuegen({{"Erste", 1, 1, 1990}});
         QCOMPARE(Fremdzugriff(db.pfad()).sql("INSERT INTO Gedenkbuch VALUES (NULL, 2, 2, 1990, NULL), "
                                              "('Riesenjahr', 3, 3, 99999, NULL), ('Texttag', 'abc', 4, NULL, NULL), "

@@ -118,7 +118,7 @@ private slots:
         db.fuellen(600);
         QVERIFY(beschaedigen(db.pfad()));
         Testdienste t(QDate(2026, 6, 10));
-        frmGedenkbuch fenster(t.dienste, db.oeffnen());
+        frmGedenkbuch fenster(t.dienste, store::Store::open(store::dateiname));
         const auto* voll = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
         QVERIFY2(voll->anzahl() > 500 && voll->anzahl() < 600, qPrintable(QString::number(voll->anzahl())));
         QCOMPARE(t.meldungen.gezeigt, QStringList({"Einträge unvollständig: Nicht alle Einträge konnten gelesen werden; die Listen "

@@ -2,15 +2,54 @@
 
 #include "steuerzeichen.h"
 
-#include <QStringBuilder>
-
 namespace core {
 
 namespace {
 
 constexpr qsizetype namenImListenfeld = 300;
+constexpr quint8 datumslaenge = 6; // "MM-TT "
+
+void zweistelligAnfuegen(QString& text, int zahl)
+{
+    const QString ziffern = QString::number(zahl);
+    if (zahl < 10)
+        text += u'0';
+    text += QStringView(ziffern).last(zahl < 10 ? 1 : qMin<qsizetype>(2, ziffern.size()));
+}
+
+void alterAnfuegen(QString& text, std::optional<qint16> jahr, int bezugsjahr)
+{
+    if (!jahr || *jahr <= 0 || bezugsjahr - *jahr <= 0)
+        return;
+    text += QLatin1String(" (");
+    text += QString::number(bezugsjahr - *jahr);
+    text += QLatin1String(".)");
+}
+
+Zeile zeile(const Eintrag& e, int bezugsjahr, bool mitDatum)
+{
+    Zeile z{{}, e.id, e.monat, e.tag, e.jahr, mitDatum ? datumslaenge : quint8(0)};
+    const QString name = anzeigename(e.Bezeichnung);
+    z.text.reserve(datumslaenge + name.size() + 8);
+    if (mitDatum) {
+        zweistelligAnfuegen(z.text, e.monat);
+        z.text += u'-';
+        zweistelligAnfuegen(z.text, e.tag);
+        z.text += u' ';
+    }
+    z.text += name;
+    alterAnfuegen(z.text, e.jahr, bezugsjahr);
+    return z;
+}
 
 } // namespace
+
+QString zweistellig(int zahl)
+{
+    QString text;
+    zweistelligAnfuegen(text, zahl);
+    return text;
+}
 
 QString anzeigename(QStringView name)
 {
@@ -22,33 +61,21 @@ QString anzeigename(QStringView name)
     return einzeilig(name.first(ende)) + u'…';
 }
 
-QString zweistellig(int zahl)
-{
-    const QString text = QString::number(zahl);
-    return zahl < 10 ? QStringLiteral("0") + text.right(1) : text.right(2);
-}
-
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr)
 {
-    if (!jahr || *jahr <= 0)
-        return {};
-    const int alter = bezugsjahr - *jahr;
-    return alter > 0 ? QStringLiteral(" (") % QString::number(alter) % QStringLiteral(".)") : QString();
+    QString text;
+    alterAnfuegen(text, jahr, bezugsjahr);
+    return text;
 }
 
-QString anzeigezeile(const Eintrag& eintrag, int aktuellesJahr)
+Zeile listenzeile(const Eintrag& eintrag, int bezugsjahr)
 {
-    return zweistellig(eintrag.monat) % u'-' % zweistellig(eintrag.tag) % u' ' % anzeigename(eintrag.Bezeichnung)
-        % altersZusatz(eintrag.jahr, aktuellesJahr);
+    return zeile(eintrag, bezugsjahr, true);
 }
 
-QList<Zeile> listenaufbau(const QList<Eintrag>& eintraege, int aktuellesJahr)
+Zeile tageszeile(const Eintrag& eintrag, int bezugsjahr)
 {
-    QList<Zeile> zeilen;
-    zeilen.reserve(eintraege.size());
-    for (const Eintrag& e : eintraege)
-        zeilen.append({anzeigezeile(e, aktuellesJahr), e.id});
-    return zeilen;
+    return zeile(eintrag, bezugsjahr, false);
 }
 
 } // namespace core

@@ -3,7 +3,6 @@
 #include "eintrag.h"
 #include "zeile.h"
 
-#include <QList>
 #include <QString>
 
 namespace core {
@@ -20,12 +19,11 @@ QString anzeigename(QStringView name);
 // " (N.)" when a year is known and the age reached in `bezugsjahr` is at least 1, else empty.
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr);
 
-// The line of an entry in the full list and the search results: "MM-TT Bezeichnung (N.)".
-// The name always starts at the seventh character.
-QString anzeigezeile(const Eintrag& eintrag, int aktuellesJahr);
+// The line of an entry in the full list and the search results, "MM-TT Bezeichnung (N.)", with
+// the age it reaches in `bezugsjahr`. The name always starts at the seventh character.
+Zeile listenzeile(const Eintrag& eintrag, int bezugsjahr);
 
-// The lines of the full list: one display line per entry, in store order. The full list sorts
-// them (see kalenderfolge).
-QList<Zeile> listenaufbau(const QList<Eintrag>& eintraege, int aktuellesJahr);
+// The line of an entry in a day list, "Bezeichnung (N.)", with the age it reaches in the day's year.
+Zeile tageszeile(const Eintrag& eintrag, int bezugsjahr);
 
 } // namespace core

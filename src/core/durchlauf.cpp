@@ -4,7 +4,7 @@
 
 namespace core {
 
-Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Cursor&)>& je)
+Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Datensatz&)>& je)
 {
     using Art = store::StoreError::Art;
     Durchlauf ergebnis;
@@ -27,7 +27,7 @@ Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const stor
             if (ergebnis.fehler && !cursor.MoveNextBehindDamage())
                 break;
             for (; !cursor.Eof(); cursor.MoveNext())
-                je(cursor);
+                je(cursor.Satz());
             break;
         } catch (const store::StoreError& fehler) {
             weiter = fehler.art() == Art::Beschaedigt;
@@ -50,8 +50,8 @@ QString fehlertext(const store::StoreError& fehler)
 
 Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je)
 {
-    return durchlaufen(cursor, [&je](const store::Cursor& c) {
-        if (const auto eintrag = eintragLesen(c))
+    return durchlaufen(cursor, [&je](const store::Datensatz& satz) {
+        if (const auto eintrag = eintragLesen(satz))
             je(*eintrag);
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eintrag.h"
+#include "store/schema.h"
 #include "store/storeerror.h"
 
 #include <functional>
@@ -20,9 +21,9 @@ struct Durchlauf {
 };
 
 // The one walk over the table: MoveFirst, then every record in store order until Eof. `je` gets
-// the cursor on each record. A damaged page is stepped over: the walk goes on behind it and gives
-// the damage back as its failure. Any other failure of the store ends the walk and is given back.
-Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Cursor&)>& je);
+// each record. A damaged page is stepped over: the walk goes on behind it and gives the damage
+// back as its failure. Any other failure of the store ends the walk and is given back.
+Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Datensatz&)>& je);
 
 // What the user is told of a failure of the store: its German text, and for a damaged file how to
 // check it and rescue what is still readable.

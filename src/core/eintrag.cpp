@@ -1,6 +1,5 @@
 #include "eintrag.h"
 
-#include "store/cursor.h"
 #include "zahlen.h"
 
 namespace core {
@@ -17,25 +16,15 @@ qsizetype zeichenzahl(QStringView text)
     return zeichen;
 }
 
-std::optional<Eintrag> eintragLesen(const store::Cursor& cursor)
+std::optional<Eintrag> eintragLesen(const store::Datensatz& satz)
 {
-    const QVariant name = cursor.Field(Feld::Bezeichnung);
-    const auto tag = feldAlsInt16(cursor.Field(Feld::tag));
-    const auto monat = feldAlsInt16(cursor.Field(Feld::monat));
+    const QVariant& name = satz.feld(Feld::Bezeichnung);
+    const auto tag = feldAlsInt16(satz.feld(Feld::tag));
+    const auto monat = feldAlsInt16(satz.feld(Feld::monat));
     if (name.isNull() || !tag || !monat)
         return std::nullopt;
-    return Eintrag{cursor.Bookmark(), name.toString(), *tag, *monat, feldAlsInt16(cursor.Field(Feld::jahr)),
-                   cursor.Field(Feld::Bemerkungen).toString()};
-}
-
-Feldtexte feldtexteLesen(const store::Cursor& cursor)
-{
-    const auto text = [&cursor](Feld feld) {
-        const QVariant wert = cursor.Field(feld);
-        return wert.isNull() ? std::nullopt : std::optional<QString>(wert.toString());
-    };
-    return {cursor.Bookmark(), text(Feld::Bezeichnung).value_or(QString()), text(Feld::tag).value_or(QString()),
-            text(Feld::monat).value_or(QString()), text(Feld::jahr), text(Feld::Bemerkungen)};
+    return Eintrag{satz.id, name.toString(), *tag, *monat, feldAlsInt16(satz.feld(Feld::jahr)),
+                   satz.feld(Feld::Bemerkungen).toString()};
 }
 
 } // namespace core

@@ -1,20 +1,12 @@
 #pragma once
 
+#include "store/schema.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
 
-namespace store {
-class Cursor;
-}
-
 namespace core {
-
-// A year the entry dialogs store: 1001 to 9999.
-constexpr bool istJahr(int jahr)
-{
-    return jahr > 1000 && jahr < 10000;
-}
 
 // Names are counted in characters, not in UTF-16 units: an emoji is one character.
 qsizetype zeichenzahl(QStringView text);
@@ -31,7 +23,7 @@ inline bool gibtEsDenTag(int tag, int monat)
     return QDate::isValid(2000, monat, tag);
 }
 
-// One entry of the table Gedenkbuch as the lists show it.
+// One entry of the table Gedenkbuch as the program shows it.
 struct Eintrag {
     qint64 id = 0;
     QString Bezeichnung;
@@ -41,21 +33,19 @@ struct Eintrag {
     QString Bemerkungen;
 };
 
-// The record under the cursor. A record that the program could not have written itself (no name,
-// no day or month that is a 16-bit number) gives none: the walks skip it and go on, so one such
-// record never hides the entries behind it.
-std::optional<Eintrag> eintragLesen(const store::Cursor& cursor);
+// A record as an entry. A record that the program could not have written itself (no name, no day
+// or month that is a 16-bit number) gives none: the walks skip it and go on, so one such record
+// never hides the entries behind it.
+std::optional<Eintrag> eintragLesen(const store::Datensatz& satz);
 
-// The five fields of one record as the detail panel shows them: as stored, each as text.
-struct Feldtexte {
-    qint64 id = 0;
-    QString Bezeichnung;
-    QString tag;
-    QString monat;
-    std::optional<QString> jahr;
-    std::optional<QString> Bemerkungen;
+// A save: the fields it writes, each typed. A field left out keeps what is stored (in a new
+// record: null); a year or remarks set to none are removed.
+struct Aenderung {
+    std::optional<QString> Bezeichnung;
+    std::optional<int> tag;
+    std::optional<int> monat;
+    std::optional<std::optional<int>> jahr;
+    std::optional<std::optional<QString>> Bemerkungen;
 };
-
-Feldtexte feldtexteLesen(const store::Cursor& cursor);
 
 } // namespace core

@@ -2,9 +2,24 @@
 
 #include "anzeigezeile.h"
 #include "store/cursor.h"
+#include "store/store.h"
 #include "zahlen.h"
 
 namespace core {
+
+using store::Feld;
+
+Eintragsbuch::Fenster Eintragsbuch::fenster(QDate heute)
+{
+    Fenster f;
+    Tagesfilter tage(fenstertage(heute));
+    f.durchlauf = eintraegeDurchlaufen(cursor_, [&](const Eintrag& e) {
+        f.voll.append(listenzeile(e, heute.year()));
+        tage.aufnehmen(e);
+    });
+    std::copy(tage.listen().cbegin(), tage.listen().cend(), f.tage.begin());
+    return f;
+}
 
 Eintragsbuch::Bestand Eintragsbuch::alle()
 {
@@ -13,30 +28,28 @@ Eintragsbuch::Bestand Eintragsbuch::alle()
     return bestand;
 }
 
-Feldtexte Eintragsbuch::lesen(qint64 id)
+Eintrag Eintragsbuch::lesen(qint64 id)
 {
-    cursor_.SetBookmark(id);
-    return feldtexteLesen(cursor_);
+    const std::optional<store::Datensatz> satz = store_.lesen(id);
+    if (!satz)
+        throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,
+                                QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht."));
+    const std::optional<Eintrag> eintrag = eintragLesen(*satz);
+    if (!eintrag)
+        throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,
+                                QStringLiteral("Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; "
+                                               "ein anderes Programm hat ihn geändert."));
+    return *eintrag;
 }
 
-Eintragsbuch::Namen Eintragsbuch::namen()
+bool Eintragsbuch::nameVergeben(const QString& name)
 {
-    Namen n;
-    n.durchlauf = durchlaufen(cursor_, [&n](const store::Cursor& c) {
-        if (const QVariant name = c.Field(store::Feld::Bezeichnung); !name.isNull())
-            n.namen.insert(name.toString());
-    });
-    return n;
-}
-
-Eintragsbuch::Namenspruefung Eintragsbuch::nameVergeben(const QString& name)
-{
-    Namen n = namen();
-    return {n.namen.contains(name), std::move(n.durchlauf)};
+    return store_.nameVergeben(name);
 }
 
 qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aenderung)
 {
+    const auto zahl = [](const std::optional<int>& wert) { return wert ? QVariant(qint64(*wert)) : QVariant(); };
     try {
         if (id) {
             cursor_.SetBookmark(*id);
@@ -44,10 +57,16 @@ qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aender
         } else {
             cursor_.AddNew();
         }
-        for (std::size_t i = 0; i < aenderung.felder.size(); ++i) {
-            if (aenderung.felder[i])
-                cursor_.SetField(store::Feld(i), *aenderung.felder[i]);
-        }
+        if (aenderung.Bezeichnung)
+            cursor_.SetField(Feld::Bezeichnung, *aenderung.Bezeichnung);
+        if (aenderung.tag)
+            cursor_.SetField(Feld::tag, zahl(aenderung.tag));
+        if (aenderung.monat)
+            cursor_.SetField(Feld::monat, zahl(aenderung.monat));
+        if (aenderung.jahr)
+            cursor_.SetField(Feld::jahr, zahl(*aenderung.jahr));
+        if (aenderung.Bemerkungen)
+            cursor_.SetField(Feld::Bemerkungen, *aenderung.Bemerkungen ? QVariant(**aenderung.Bemerkungen) : QVariant());
         cursor_.Update();
     } catch (const store::StoreError&) {
         cursor_.CancelUpdate();
@@ -62,15 +81,15 @@ void Eintragsbuch::loeschen(qint64 id)
     cursor_.Delete();
 }
 
-Eintragsbuch::Suchergebnis Eintragsbuch::suchen(const QString& begriff, int aktuellesJahr)
+Eintragsbuch::Suchergebnis Eintragsbuch::suchen(const QString& begriff, int bezugsjahr)
 {
     const double monatswert = zahlwert(begriff);
     Suchergebnis ergebnis;
     ergebnis.durchlauf = eintraegeDurchlaufen(cursor_, [&](const Eintrag& e) {
         if (e.Bezeichnung.contains(begriff, Qt::CaseSensitive))
-            ergebnis.treffer.append({anzeigezeile(e, aktuellesJahr), e.id});
+            ergebnis.treffer.append(listenzeile(e, bezugsjahr));
         if (e.monat == monatswert)
-            ergebnis.treffer.append({anzeigezeile(e, aktuellesJahr), e.id});
+            ergebnis.treffer.append(listenzeile(e, bezugsjahr));
     });
     return ergebnis;
 }

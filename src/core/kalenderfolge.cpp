@@ -18,56 +18,54 @@ const QCollator& sortierung()
     return collator;
 }
 
-bool istZiffer(QChar c)
+// The number a line shows for a month or a day: its two digits. Every date a list can show has
+// its place, also one that no calendar has (a month 13 stored by another program).
+int gezeigt(int zahl)
 {
-    return c >= u'0' && c <= u'9';
-}
-
-// Display lines begin "MM-TT ". Among digits the collation is the numeric order, and two lines
-// with the same beginning compare as their rests do; so the date sorts as a number and only the
-// names are collated, a third of the cost of collating whole lines.
-int datumsschluessel(const QString& text)
-{
-    if (text.size() < 6 || !istZiffer(text[0]) || !istZiffer(text[1]) || text[2] != u'-' || !istZiffer(text[3])
-        || !istZiffer(text[4]) || text[5] != u' ')
-        return -1;
-    return (text[0].digitValue() * 10 + text[1].digitValue()) * 100 + text[3].digitValue() * 10 + text[4].digitValue();
+    return zahl < 10 ? std::abs(zahl) % 10 : zahl % 100;
 }
 
 } // namespace
 
 void kalenderfolge(QList<Zeile>& zeilen)
 {
-    const QCollator& c = sortierung();
-    std::vector<std::pair<int, int>> folge; // date key, index
-    folge.reserve(zeilen.size());
-    bool alleMitDatum = true;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const int schluessel = datumsschluessel(zeilen.at(i).text);
-        alleMitDatum = alleMitDatum && schluessel >= 0;
-        folge.emplace_back(schluessel, i);
-    }
+    // First by date, an integer; then, among the lines of one date, by collation keys of their
+    // names: a key is made once per line, where comparing with the collator would compare each
+    // name many times.
+    struct Stelle {
+        int datum;
+        qsizetype index;
+    };
+    std::vector<Stelle> folge;
+    folge.reserve(std::size_t(zeilen.size()));
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        folge.push_back({gezeigt(zeilen[i].monat) * 100 + gezeigt(zeilen[i].tag), i});
+    std::stable_sort(folge.begin(), folge.end(), [](const Stelle& a, const Stelle& b) { return a.datum < b.datum; });
 
-    if (alleMitDatum) {
-        std::stable_sort(folge.begin(), folge.end(), [&](const auto& a, const auto& b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            return c.compare(QStringView(zeilen.at(a.second).text).mid(6), QStringView(zeilen.at(b.second).text).mid(6)) < 0;
-        });
-    } else {
-        std::vector<QCollatorSortKey> schluessel;
-        schluessel.reserve(zeilen.size());
-        for (const Zeile& z : zeilen)
-            schluessel.push_back(c.sortKey(z.text));
-        std::stable_sort(folge.begin(), folge.end(), [&](const auto& a, const auto& b) {
-            return schluessel[a.second].compare(schluessel[b.second]) < 0;
-        });
+    const QCollator& c = sortierung();
+    struct Geordnet {
+        QCollatorSortKey schluessel;
+        qsizetype index;
+    };
+    std::vector<Geordnet> lauf; // the lines of one date
+    for (auto anfang = folge.begin(); anfang != folge.end();) {
+        const auto ende = std::find_if(anfang, folge.end(), [&](const Stelle& s) { return s.datum != anfang->datum; });
+        if (ende - anfang > 1) {
+            lauf.clear();
+            for (auto s = anfang; s != ende; ++s)
+                lauf.push_back({c.sortKey(zeilen[s->index].name().toString()), s->index});
+            std::stable_sort(lauf.begin(), lauf.end(),
+                             [](const Geordnet& a, const Geordnet& b) { return a.schluessel.compare(b.schluessel) < 0; });
+            for (std::size_t k = 0; k < lauf.size(); ++k)
+                (anfang + qsizetype(k))->index = lauf[k].index;
+        }
+        anfang = ende;
     }
 
     QList<Zeile> sortiert;
     sortiert.reserve(zeilen.size());
-    for (const auto& [schluessel, i] : folge)
-        sortiert.append(std::move(zeilen[i]));
+    for (const Stelle& s : folge)
+        sortiert.append(std::move(zeilen[s.index]));
     zeilen = std::move(sortiert);
 }
 

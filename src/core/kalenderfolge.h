@@ -6,9 +6,10 @@
 
 namespace core {
 
-// Sorts lines into the order of the full list: ascending by their whole text, upper and lower
-// case alike, in German collation ("Ärger" among the A). Lines that compare equal keep their
-// order, so adding lines at once or one by one behind the others gives the same list.
+// Sorts lines into the order of the full list, which is the order of their texts: by the date as
+// the lines show it, then by the name and age behind it, upper and lower case alike, in German
+// collation ("Ärger" among the A). Lines that compare equal keep their order, so adding lines at
+// once or one by one behind the others gives the same list.
 void kalenderfolge(QList<Zeile>& zeilen);
 
 } // namespace core

@@ -2,9 +2,7 @@
 
 #include "anzeigezeile.h"
 #include "datum.h"
-#include "zahlen.h"
 
-#include <QHash>
 
 namespace core {
 
@@ -25,31 +23,29 @@ QString tagesanzeige(int slot, QDate heute)
     return tagestitel(slot - heuteSlot, heute);
 }
 
-QList<QList<Zeile>> tageslisten(const QList<Eintrag>& eintraege, const QList<QDate>& tage)
+Tagesfilter::Tagesfilter(const QList<QDate>& tage) : tage_(tage), listen_(tage.size())
 {
-    // month * 100 + day: a run of days longer than a year holds a date twice
-    QHash<int, QList<qsizetype>> tageNachDatum;
     for (qsizetype k = 0; k < tage.size(); ++k)
-        tageNachDatum[tage[k].month() * 100 + tage[k].day()].append(k);
-    QList<QList<Zeile>> listen(tage.size());
-    for (const Eintrag& e : eintraege) {
-        if (e.tag < 1 || e.tag > 31)
-            continue;
-        for (const qsizetype k : tageNachDatum.value(e.monat * 100 + e.tag))
-            listen[k].append({anzeigename(e.Bezeichnung) + altersZusatz(e.jahr, tage[k].year()), e.id});
-    }
-    return listen;
+        tageNachDatum_[tage[k].month() * 100 + tage[k].day()].append(k);
 }
 
-Tageslisten erinnerungsaufbau(const QList<Eintrag>& eintraege, QDate heute)
+void Tagesfilter::aufnehmen(const Eintrag& e)
+{
+    if (e.tag < 1 || e.tag > 31)
+        return;
+    const auto treffer = tageNachDatum_.constFind(e.monat * 100 + e.tag);
+    if (treffer == tageNachDatum_.cend())
+        return;
+    for (const qsizetype k : *treffer)
+        listen_[k].append(tageszeile(e, tage_[k].year()));
+}
+
+QList<QDate> fenstertage(QDate heute)
 {
     QList<QDate> tage;
     for (int k = 0; k < tagesanzahl; ++k)
         tage.append(slotdatum(k, heute));
-    const QList<QList<Zeile>> listen = tageslisten(eintraege, tage);
-    Tageslisten fenster;
-    std::copy(listen.cbegin(), listen.cend(), fenster.begin());
-    return fenster;
+    return tage;
 }
 
 QString mitAnzahl(const QString& titel, qsizetype anzahl)
@@ -59,18 +55,16 @@ QString mitAnzahl(const QString& titel, qsizetype anzahl)
 
 int naechsterJahrestag(const QList<Zeile>& zeilen, QDate heute)
 {
-    // Every line begins "MM-TT ". One pass notes the first line of each month and day, so the
-    // candidate dates below cost one look-up each instead of a pass over the list.
+    // One pass notes the first line of each month and day, so the candidate dates below cost one
+    // look-up each instead of a pass over the list.
     std::array<std::array<int, 32>, 13> ersteZeile;
     for (auto& monat : ersteZeile)
         monat.fill(-1);
     for (int i = 0; i < zeilen.size(); ++i) {
-        const QStringView text(zeilen.at(i).text);
-        const double monat = zahlwert(text.mid(0, 2));
-        const double tag = zahlwert(text.mid(3, 2));
-        if (monat < 0 || monat > 12 || tag < 0 || tag > 31 || monat != int(monat) || tag != int(tag))
+        const Zeile& z = zeilen.at(i);
+        if (z.monat < 1 || z.monat > 12 || z.tag < 0 || z.tag > 31)
             continue;
-        int& erste = ersteZeile[int(monat)][int(tag)];
+        int& erste = ersteZeile[z.monat][z.tag];
         if (erste < 0)
             erste = i;
     }

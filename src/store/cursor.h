@@ -18,7 +18,11 @@ namespace store {
 // Every Update and every Delete is one transaction of its own, unless a Transaktion groups them.
 class Cursor {
 public:
-    explicit Cursor(Store& store);
+    // What a walk reads of each record. Lists need no remarks, which may be long: without them the
+    // cursor gives a null for Bemerkungen.
+    enum class Umfang { Alles, OhneBemerkungen };
+
+    explicit Cursor(Store& store, Umfang umfang = Umfang::Alles);
     ~Cursor();
     Cursor(const Cursor&) = delete;
     Cursor& operator=(const Cursor&) = delete;
@@ -31,9 +35,9 @@ public:
     // False when none can be reached, and Eof() is then true. Throws for any other failure.
     bool MoveNextBehindDamage();
 
-    // The value of a field of the current record (or of the pending one during AddNew or Edit);
-    // a null QVariant when the field holds no value. Integers come as qint64, texts as QString.
-    QVariant Field(Feld feld) const;
+    // The current record (or the pending one during AddNew or Edit).
+    const Datensatz& Satz() const;
+    QVariant Field(Feld feld) const { return Satz().feld(feld); }
 
     // The identity of the current record; SetBookmark puts the cursor back on it.
     qint64 Bookmark() const;
@@ -41,8 +45,8 @@ public:
 
     void AddNew();
     void Edit();
-    // A text written into a numeric field must be a whole number, or this fails with
-    // Art::KeineZahl and the pending record keeps its former value.
+    // Writes a typed value: a QString into a text field, an integer into a numeric one, or null.
+    // Nothing is converted: any other value is refused with Art::KeineZahl.
     void SetField(Feld feld, const QVariant& value);
     // Stores the pending record. On failure it stays pending, so nothing typed is lost.
     void Update();

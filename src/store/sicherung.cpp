@@ -17,7 +17,7 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
 {
     sqlite3_backup* sicherung = sqlite3_backup_init(ziel, "main", quelle, "main");
     if (!sicherung)
-        throw sqliteError(ziel, sqlite3_errcode(ziel), QStringLiteral("Sichern"));
+        throw sqliteError(ziel, quellname, sqlite3_errcode(ziel), QStringLiteral("Sichern"));
     const QDeadlineTimer frist(wartezeitBeiSperreMs);
     int rc = sqlite3_backup_step(sicherung, -1);
     while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !frist.hasExpired()) {
@@ -37,7 +37,7 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
                          QStringLiteral("Die Datei %1 ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.")
                              .arg(quellname));
     if (rc != SQLITE_DONE)
-        throw sqliteError(nullptr, rc, QStringLiteral("Sichern"));
+        throw sqliteError(nullptr, quellname, rc, QStringLiteral("Sichern"));
 }
 
 } // namespace
@@ -48,13 +48,13 @@ void Store::sichern(const QString& ziel)
     NeueDatei datei(ziel);
     {
         const auto kopie = leerVerschluesselt(datei.teilpfad());
-        seitenKopieren(verbindung_->db, kopie->db, pfad_);
+        seitenKopieren(verbindung_->db, kopie->db, pfad());
     }
     // The copy holds the same pages as the source: what the check finds in it lies in the source.
     if (!open(datei.teilpfad())->pruefen(Pruefung::Gruendlich).isEmpty())
         throw StoreError(StoreError::Art::Beschaedigt,
                          QStringLiteral("Die Datei %1 ist beschädigt; die Prüfung der Kopie fand Fehler, und eine "
-                                        "Sicherung wurde nicht angelegt.").arg(pfad_));
+                                        "Sicherung wurde nicht angelegt.").arg(pfad()));
     datei.fertigstellen();
 }
 

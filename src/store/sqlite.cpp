@@ -1,58 +1,63 @@
 #include "sqlite.h"
 
-#include "store.h"
+#include "verbindung.h"
 
 namespace store {
 
-StoreError StoreError::dateiBeschaedigt()
+StoreError StoreError::dateiBeschaedigt(const QString& pfad)
 {
-    return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(dateiname)};
+    return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(pfad)};
 }
 
-StoreError sqliteError(sqlite3* db, int code, const QString& during)
+StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during)
+{
+    return sqliteError(verbindung.db, verbindung.pfad, code, during);
+}
+
+StoreError sqliteError(sqlite3* db, const QString& pfad, int code, const QString& during)
 {
     using Art = StoreError::Art;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return {Art::Gesperrt, QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
-                                              "Bitte versuchen Sie es gleich noch einmal.").arg(dateiname)};
+                                              "Bitte versuchen Sie es gleich noch einmal.").arg(pfad)};
     case SQLITE_READONLY:
         if (code == SQLITE_READONLY_ROLLBACK)
             return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. Ein Programm, das sie beim "
                                                            "Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die "
                                                            "erst zurückgenommen werden muss. Heben Sie den Schreibschutz "
-                                                           "auf und versuchen Sie es noch einmal.").arg(dateiname)};
+                                                           "auf und versuchen Sie es noch einmal.").arg(pfad)};
         if (code == SQLITE_READONLY_DBMOVED)
             return {Art::Ersetzt, QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
                                                  "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
-                                                 "Sie das Programm neu.").arg(dateiname)};
+                                                 "Sie das Programm neu.").arg(pfad)};
         return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. "
-                                                       "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
+                                                       "Die Änderung wurde nicht gespeichert.").arg(pfad)};
     case SQLITE_FULL:
         return {Art::DatentraegerVoll, QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
     case SQLITE_NOTADB:
         return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
-                                                    "oder sie ist mit einem anderen Kennwort geschützt.").arg(dateiname)};
+                                                    "oder sie ist mit einem anderen Kennwort geschützt.").arg(pfad)};
     case SQLITE_CORRUPT:
-        return StoreError::dateiBeschaedigt();
+        return StoreError::dateiBeschaedigt(pfad);
     case SQLITE_ERROR:
         // A page that does not decrypt fails with the bare code and the engine's generic text, also
         // when a write needs it; the engine's own errors (a table another program dropped) name
         // what they are.
         if (db && qstrcmp(sqlite3_errmsg(db), sqlite3_errstr(SQLITE_ERROR)) == 0)
-            return StoreError::dateiBeschaedigt();
+            return StoreError::dateiBeschaedigt(pfad);
         break;
     case SQLITE_IOERR:
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
-            return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(dateiname)};
+            return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad)};
         return {Art::DatentraegerVoll, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. "
                                                       "Vielleicht ist der Datenträger voll. "
-                                                      "Die Änderung wurde nicht gespeichert.").arg(dateiname)};
+                                                      "Die Änderung wurde nicht gespeichert.").arg(pfad)};
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
-        return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(dateiname)};
+        return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(pfad)};
     default:
         break;
     }
@@ -60,11 +65,11 @@ StoreError sqliteError(sqlite3* db, int code, const QString& during)
     return {Art::Sonstiges, QStringLiteral("Die Datenbank meldet beim %1 den Fehler %2.").arg(during).arg(code)};
 }
 
-Statement::Statement(sqlite3* db, const char* sql) : db_(db)
+Statement::Statement(const Verbindung& verbindung, const char* sql) : verbindung_(verbindung)
 {
-    const int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr);
+    const int rc = sqlite3_prepare_v2(verbindung_.db, sql, -1, &stmt_, nullptr);
     if (rc != SQLITE_OK)
-        throw sqliteError(db_, rc, QStringLiteral("Vorbereiten einer Abfrage"));
+        throw sqliteError(verbindung_, rc, QStringLiteral("Vorbereiten einer Abfrage"));
 }
 
 Statement::~Statement()
@@ -84,14 +89,14 @@ void Statement::bind(int index, const QVariant& value)
         rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
     }
     if (rc != SQLITE_OK)
-        throw sqliteError(db_, rc, QStringLiteral("Übergeben eines Wertes"));
+        throw sqliteError(verbindung_, rc, QStringLiteral("Übergeben eines Wertes"));
 }
 
 void Statement::bindInt64(int index, qint64 value)
 {
     const int rc = sqlite3_bind_int64(stmt_, index, value);
     if (rc != SQLITE_OK)
-        throw sqliteError(db_, rc, QStringLiteral("Übergeben eines Wertes"));
+        throw sqliteError(verbindung_, rc, QStringLiteral("Übergeben eines Wertes"));
 }
 
 bool Statement::step()
@@ -104,7 +109,7 @@ bool Statement::step()
         return false;
     }
     sqlite3_reset(stmt_);
-    throw sqliteError(db_, rc, QStringLiteral("Zugriff auf die Datei"));
+    throw sqliteError(verbindung_, rc, QStringLiteral("Zugriff auf die Datei"));
 }
 
 void Statement::reset()
@@ -133,16 +138,21 @@ QVariant Statement::column(int index) const
     }
 }
 
+int Statement::spalten() const
+{
+    return sqlite3_column_count(stmt_);
+}
+
 qint64 Statement::columnInt64(int index) const
 {
     return sqlite3_column_int64(stmt_, index);
 }
 
-void execute(sqlite3* db, const char* sql)
+void execute(const Verbindung& verbindung, const char* sql)
 {
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    const int rc = sqlite3_exec(verbindung.db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        throw sqliteError(db, rc, QStringLiteral("Ausführen von „%1“").arg(QString::fromUtf8(sql)));
+        throw sqliteError(verbindung, rc, QStringLiteral("Ausführen von „%1“").arg(QString::fromUtf8(sql)));
 }
 
 } // namespace store

@@ -1,12 +1,10 @@
 #include "store.h"
 
-#include "schema.h"
 #include "systemfehler.h"
 #include "verbindung.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 #include <cerrno>
 #include <cstring>
@@ -25,25 +23,30 @@ constexpr char seitenspeicher[] = "PRAGMA cache_size = -65536";
 constexpr char tabelleAnlegen[] = "CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, "
                                   "jahr INTEGER, Bemerkungen TEXT)";
 
-// Closes a connection that is not handed over to a Store.
-struct Offen {
-    sqlite3* db = nullptr;
-    ~Offen() { sqlite3_close_v2(db); }
-    sqlite3* freigeben() { return std::exchange(db, nullptr); }
-};
-
-void schluesselSetzen(sqlite3* db)
+// A connection for the file, also when opening it failed: the engine gives a handle then too,
+// which says why and must be closed.
+std::unique_ptr<Verbindung> verbinden(const QString& pfad, int flags)
 {
-    const int rc = sqlite3_key(db, passwort, int(std::strlen(passwort)));
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(pfad).constData(), &db, flags, nullptr);
+    auto verbindung = std::make_unique<Verbindung>(db, pfad);
     if (rc != SQLITE_OK)
-        throw sqliteError(db, rc, QStringLiteral("Setzen des Kennworts"));
+        throw sqliteError(*verbindung, rc, QStringLiteral("Öffnen der Datei"));
+    return verbindung;
+}
+
+void schluesselSetzen(const Verbindung& v)
+{
+    const int rc = sqlite3_key(v.db, passwort, int(std::strlen(passwort)));
+    if (rc != SQLITE_OK)
+        throw sqliteError(v, rc, QStringLiteral("Setzen des Kennworts"));
 }
 
 // Only a library that really is SQLCipher answers this pragma; a plain SQLite that shadows it
 // would accept the key silently and write the data in plain text.
-void sqlcipherPruefen(sqlite3* db)
+void sqlcipherPruefen(const Verbindung& v)
 {
-    Statement version(db, "PRAGMA cipher_version");
+    Statement version(v, "PRAGMA cipher_version");
     if (!version.step() || version.column(0).toString().isEmpty())
         throw StoreError(StoreError::Art::Sonstiges,
                          QStringLiteral("Die Verschlüsselung der Datenbank steht nicht zur Verfügung."));
@@ -58,16 +61,16 @@ StoreError falscheForm(const QString& path, const QString& form)
 }
 
 // The table must have the five fields, and every record the number the cursor finds it by.
-void tabellePruefen(sqlite3* db, const QString& path)
+void tabellePruefen(const Verbindung& v)
 {
     // The first read decides whether the key fits; a wrong key gives SQLITE_NOTADB here.
-    Statement art(db, "SELECT type FROM sqlite_master WHERE name = 'Gedenkbuch' COLLATE NOCASE");
+    Statement art(v, "SELECT type FROM sqlite_master WHERE name = 'Gedenkbuch' COLLATE NOCASE");
     const QString typ = art.step() ? art.column(0).toString() : QString();
     art.reset();
     if (typ == QLatin1String("view"))
-        throw falscheForm(path, QStringLiteral("ist eine Sicht und keine Tabelle"));
+        throw falscheForm(v.pfad, QStringLiteral("ist eine Sicht und keine Tabelle"));
 
-    Statement spalten(db, "PRAGMA table_info(Gedenkbuch)");
+    Statement spalten(v, "PRAGMA table_info(Gedenkbuch)");
     QStringList vorhanden;
     while (spalten.step())
         vorhanden << spalten.column(1).toString();
@@ -75,25 +78,27 @@ void tabellePruefen(sqlite3* db, const QString& path)
         if (!vorhanden.contains(QString::fromLatin1(feld), Qt::CaseInsensitive))
             throw StoreError(StoreError::Art::TabelleFehlt,
                              QStringLiteral("Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld %2.")
-                                 .arg(path, QString::fromLatin1(feld)));
+                                 .arg(v.pfad, QString::fromLatin1(feld)));
     }
     if (vorhanden.contains(QStringLiteral("rowid"), Qt::CaseInsensitive))
-        throw falscheForm(path, QStringLiteral("hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt"));
+        throw falscheForm(v.pfad, QStringLiteral("hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt"));
     sqlite3_stmt* nummern = nullptr;
-    const int rc = sqlite3_prepare_v2(db, "SELECT rowid FROM Gedenkbuch LIMIT 0", -1, &nummern, nullptr);
+    const int rc = sqlite3_prepare_v2(v.db, "SELECT rowid FROM Gedenkbuch LIMIT 0", -1, &nummern, nullptr);
     sqlite3_finalize(nummern);
     if (rc != SQLITE_OK)
-        throw falscheForm(path, QStringLiteral("ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)"));
+        throw falscheForm(v.pfad, QStringLiteral("ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)"));
 }
 
 } // namespace
 
-Store::Store(std::unique_ptr<Verbindung> verbindung, const QString& pfad)
-    : verbindung_(std::move(verbindung)), pfad_(pfad)
-{
-}
+Store::Store(std::unique_ptr<Verbindung> verbindung) : verbindung_(std::move(verbindung)) {}
 
 Store::~Store() = default;
+
+const QString& Store::pfad() const
+{
+    return verbindung_->pfad;
+}
 
 std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
 {
@@ -110,24 +115,20 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
         throw StoreError(StoreError::Art::KeineDatenbank,
                          QStringLiteral("Die Datei %1 ist leer und damit keine Datenbank dieses Programms.").arg(path));
 
-    Offen v;
-    const QByteArray name = QFile::encodeName(path);
     // Opened for writing also to read: only such a connection can take back what a killed writer
     // left half done; a write-protected file is opened for reading by the engine itself. Only one
     // thread uses a connection, so it needs no mutexes of its own.
-    const int rc = sqlite3_open_v2(name.constData(), &v.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK)
-        throw sqliteError(v.db, rc, QStringLiteral("Öffnen der Datei"));
-    sqlite3_extended_result_codes(v.db, 1); // tells a failed read from a failed write
+    auto v = verbinden(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
+    sqlite3_extended_result_codes(v->db, 1); // tells a failed read from a failed write
     // Another program's lock is waited for from the first read on, as every later access does.
-    sqlite3_busy_timeout(v.db, wartezeitBeiSperreMs);
-    schluesselSetzen(v.db);
-    sqlcipherPruefen(v.db);
+    sqlite3_busy_timeout(v->db, wartezeitBeiSperreMs);
+    schluesselSetzen(*v);
+    sqlcipherPruefen(*v);
     if (zugriff == Zugriff::NurLesen)
-        execute(v.db, "PRAGMA query_only = 1");
-    tabellePruefen(v.db, path);
-    execute(v.db, seitenspeicher);
-    return std::unique_ptr<Store>(new Store(std::make_unique<Verbindung>(v.freigeben()), path));
+        execute(*v, "PRAGMA query_only = 1");
+    tabellePruefen(*v);
+    execute(*v, seitenspeicher);
+    return std::unique_ptr<Store>(new Store(std::move(v)));
 }
 
 void Store::create(const QString& path)
@@ -143,7 +144,7 @@ void Store::create(const QString& path)
     ::close(fd);
 
     try {
-        execute(leerVerschluesselt(path)->db, tabelleAnlegen);
+        execute(*leerVerschluesselt(path), tabelleAnlegen);
     } catch (...) {
         ::unlink(name.constData());
         throw;
@@ -152,18 +153,50 @@ void Store::create(const QString& path)
 
 std::unique_ptr<Verbindung> Store::leerVerschluesselt(const QString& pfad)
 {
-    Offen v;
-    const int rc = sqlite3_open_v2(QFile::encodeName(pfad).constData(), &v.db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK)
-        throw sqliteError(v.db, rc, QStringLiteral("Anlegen der Datei"));
-    schluesselSetzen(v.db);
-    sqlcipherPruefen(v.db);
-    return std::make_unique<Verbindung>(v.freigeben());
+    auto v = verbinden(pfad, SQLITE_OPEN_READWRITE);
+    schluesselSetzen(*v);
+    sqlcipherPruefen(*v);
+    return v;
+}
+
+std::optional<Datensatz> Store::lesen(qint64 id)
+{
+    if (!leser_)
+        leser_ = std::make_unique<Statement>(
+            *verbindung_, "SELECT Bezeichnung, tag, monat, jahr, Bemerkungen FROM Gedenkbuch WHERE rowid = ?1");
+    Statement& satz = *leser_;
+    satz.bindInt64(1, id);
+    if (!satz.step())
+        return std::nullopt;
+    Datensatz d{id, {}};
+    for (std::size_t i = 0; i < d.werte.size(); ++i)
+        d.werte[i] = satz.column(int(i));
+    satz.reset();
+    return d;
+}
+
+bool Store::nameVergeben(const QString& name)
+{
+    // BINARY: a table another program made with a collation of its own still compares exactly.
+    Statement suche(*verbindung_, "SELECT 1 FROM Gedenkbuch WHERE Bezeichnung = ?1 COLLATE BINARY LIMIT 1");
+    suche.bind(1, name);
+    const bool vergeben = suche.step();
+    suche.reset();
+    return vergeben;
+}
+
+QSet<QString> Store::namen()
+{
+    Statement alle(*verbindung_, "SELECT Bezeichnung FROM Gedenkbuch WHERE Bezeichnung IS NOT NULL");
+    QSet<QString> namen;
+    while (alle.step())
+        namen.insert(alle.column(0).toString());
+    return namen;
 }
 
 QStringList Store::pruefen(Pruefung art)
 {
-    Statement pruefung(verbindung_->db, art == Pruefung::Schnell ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+    Statement pruefung(*verbindung_, art == Pruefung::Schnell ? "PRAGMA quick_check" : "PRAGMA integrity_check");
     QStringList befunde;
     try {
         while (pruefung.step())
@@ -181,7 +214,7 @@ QStringList Store::pruefen(Pruefung art)
 
 Transaktion::Transaktion(Store& store) : store_(store)
 {
-    execute(store_.verbindung_->db, "BEGIN IMMEDIATE");
+    execute(*store_.verbindung_, "BEGIN IMMEDIATE");
 }
 
 Transaktion::~Transaktion()
@@ -192,7 +225,7 @@ Transaktion::~Transaktion()
 
 void Transaktion::abschliessen()
 {
-    execute(store_.verbindung_->db, "COMMIT");
+    execute(*store_.verbindung_, "COMMIT");
     offen_ = false;
 }
 

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "schema.h"
+
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace store {
 
 // The database file is opened by its bare name, so it is looked up in the working directory.
 inline const QString dateiname = QStringLiteral("daten.mdb");
 
+class Statement;
 class Verbindung;
 
 // An open daten.mdb: an SQLCipher file keyed with the program's password that holds the table
-// Gedenkbuch. Opening never creates or changes a file.
+// Gedenkbuch. Opening never creates or changes a file. Every failure throws StoreError with a
+// German text that names the file as the caller named it.
 class Store {
 public:
     // NurLesen opens the file as any program does, so that the engine can take back a write that a
@@ -24,6 +30,16 @@ public:
     // Creates a new file, readable by its owner only, with the empty table. Refuses to touch
     // anything that already exists at `path`.
     static void create(const QString& path);
+
+    const QString& pfad() const;
+
+    // The record with this number; none when there is no such record.
+    std::optional<Datensatz> lesen(qint64 id);
+    // Whether a record holds exactly this name, upper and lower case distinguished. A record that
+    // could not be read throws, so a name is never taken as free by mistake.
+    bool nameVergeben(const QString& name);
+    // The names of every record; throws when a record could not be read.
+    QSet<QString> namen();
 
     enum class Pruefung { Schnell, Gruendlich };
     // The engine's check of the file's structure: quick_check, or integrity_check, which also
@@ -44,12 +60,12 @@ public:
 private:
     friend class Cursor;
     friend class Transaktion;
-    Store(std::unique_ptr<Verbindung> verbindung, const QString& pfad);
+    explicit Store(std::unique_ptr<Verbindung> verbindung);
     // A connection keyed with the program's password on an empty file that exists already.
     static std::unique_ptr<Verbindung> leerVerschluesselt(const QString& pfad);
 
     std::unique_ptr<Verbindung> verbindung_;
-    QString pfad_; // as the caller named the file
+    std::unique_ptr<Statement> leser_; // prepared once: an export reads every record by its number
 };
 
 // Groups writes into one transaction: all of them are stored by abschliessen(), none of them when

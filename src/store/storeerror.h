@@ -32,8 +32,8 @@ public:
     Art art() const { return art_; }
     const QString& meldung() const { return meldung_; }
 
-    // The file the program works on is damaged.
-    static StoreError dateiBeschaedigt();
+    // The file at `pfad` is damaged.
+    static StoreError dateiBeschaedigt(const QString& pfad);
 
 private:
     Art art_;

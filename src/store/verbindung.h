@@ -10,11 +10,13 @@ inline constexpr int wartezeitBeiSperreMs = 3000;
 
 class Verbindung {
 public:
-    explicit Verbindung(sqlite3* db) : db(db) {}
+    Verbindung(sqlite3* db, const QString& pfad) : db(db), pfad(pfad) {}
     ~Verbindung() { sqlite3_close_v2(db); }
     Verbindung(const Verbindung&) = delete;
     Verbindung& operator=(const Verbindung&) = delete;
+
     sqlite3* const db;
+    const QString pfad; // as the caller named the file; every message names it so
 };
 
 } // namespace store

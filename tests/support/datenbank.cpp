@@ -1,14 +1,13 @@
 #include "datenbank.h"
 
 #include "core/durchlauf.h"
+#include "core/eintragsbuch.h"
 #include "store/cursor.h"
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <QFile>
-
-using store::Feld;
 
 Testdatenbank::Testdatenbank() : vorherigerOrdner_(QDir::currentPath())
 {
@@ -25,19 +24,10 @@ QList<qint64> Testdatenbank::hinzufuegen(const Eintraege& eintraege) const
 {
     auto s = oeffnen();
     store::Cursor cursor(*s);
+    core::Eintragsbuch buch(*s, cursor);
     QList<qint64> ids;
-    for (const Testeintrag& e : eintraege) {
-        cursor.AddNew();
-        cursor.SetField(Feld::Bezeichnung, e.name);
-        cursor.SetField(Feld::tag, e.tag);
-        cursor.SetField(Feld::monat, e.monat);
-        if (e.jahr)
-            cursor.SetField(Feld::jahr, *e.jahr);
-        if (e.bemerkungen)
-            cursor.SetField(Feld::Bemerkungen, *e.bemerkungen);
-        cursor.Update();
-        ids.append(*cursor.LastModified());
-    }
+    for (const core::Aenderung& e : eintraege)
+        ids.append(buch.speichern(std::nullopt, e));
     return ids;
 }
 
@@ -45,14 +35,10 @@ void Testdatenbank::fuellen(int anzahl) const
 {
     auto s = oeffnen();
     store::Cursor cursor(*s);
+    core::Eintragsbuch buch(*s, cursor);
     store::Transaktion t(*s);
-    for (int i = 1; i <= anzahl; ++i) {
-        cursor.AddNew();
-        cursor.SetField(Feld::Bezeichnung, QStringLiteral("E%1").arg(i));
-        cursor.SetField(Feld::tag, i % 28 + 1);
-        cursor.SetField(Feld::monat, i % 12 + 1);
-        cursor.Update();
-    }
+    for (int i = 1; i <= anzahl; ++i)
+        buch.speichern(std::nullopt, {QStringLiteral("E%1").arg(i), i % 28 + 1, i % 12 + 1, {}, {}});
     t.abschliessen();
 }
 
@@ -61,12 +47,10 @@ QStringList Testdatenbank::saetze() const
     auto s = oeffnen();
     store::Cursor cursor(*s);
     QStringList saetze;
-    core::durchlaufen(cursor, [&saetze](const store::Cursor& c) {
+    core::durchlaufen(cursor, [&saetze](const store::Datensatz& satz) {
         QStringList felder;
-        for (std::size_t i = 0; i < store::feldnamen.size(); ++i) {
-            const QVariant wert = c.Field(Feld(i));
+        for (const QVariant& wert : satz.werte)
             felder << (wert.isNull() ? QStringLiteral("-") : wert.toString());
-        }
         saetze << felder.join(u'|');
     });
     return saetze;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/eintrag.h"
 #include "store/store.h"
 
 #include <QList>
@@ -9,15 +10,8 @@
 #include <memory>
 #include <optional>
 
-// One entry as a test writes it; an empty optional leaves the field unwritten.
-struct Testeintrag {
-    QString name;
-    int tag;
-    int monat;
-    std::optional<int> jahr = std::nullopt;
-    std::optional<QString> bemerkungen = std::nullopt;
-};
-using Eintraege = QList<Testeintrag>;
+// Entries as a test writes them: what a save writes, a field left out stays null.
+using Eintraege = QList<core::Aenderung>;
 
 // A fresh daten.mdb made by the program's own store in a temporary folder, which is also the
 // working directory while the object lives.

@@ -40,7 +40,8 @@ void Dialogregie::modalZeigen(QDialog& dialog)
 Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store::Zugriff zugriff) : t(heute)
 {
     ids = db.hinzufuegen(eintraege);
-    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, store::Store::open(db.pfad(), zugriff));
+    // Opened by its bare name in the working directory, as the program opens it.
+    fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, store::Store::open(store::dateiname, zugriff));
 }
 
 Fensterprobe::~Fensterprobe() = default;

@@ -1,5 +1,6 @@
 #include "termin.h"
 
+#include "core/jahr.h"
 #include "core/programm.h"
 #include "core/steuerzeichen.h"
 
@@ -72,7 +73,7 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
     const QDate erster = terminbeginn(e);
     const QString name = core::einzeilig(e.Bezeichnung);
     QString beschreibung = core::mehrzeilig(e.Bemerkungen);
-    if (e.jahr && *e.jahr >= 1 && *e.jahr <= 9999) {
+    if (e.jahr && core::jahrImImport(*e.jahr)) {
         const QString jahr = QStringLiteral("Jahr: %1").arg(*e.jahr);
         beschreibung = beschreibung.isEmpty() ? jahr : jahr + "\n\n" + beschreibung;
     }

@@ -15,47 +15,57 @@
 #include "store/systemfehler.h"
 
 #include <QDate>
-#include <QHash>
+
+#include <functional>
 
 namespace {
 
+// What sorting needs of the entries, and what the walk left out.
 struct Bestand {
-    QList<core::Eintrag> eintraege;        // calendar order
-    qsizetype ohneRegel = 0;               // records the walk rule skips
-    qsizetype unmoeglich = 0;              // entries on a day their month never has
+    QList<core::Zeile> zeilen;                // the lines of the full list, in calendar order
+    qsizetype ohneRegel = 0;                  // records the walk rule skips
+    qsizetype unmoeglich = 0;                 // entries on a day their month never has
     std::optional<store::StoreError> schaden; // a damaged file: what could be read is there
 };
 
-Bestand lesen(const QString& datenbank, int diesesJahr)
+// The export keeps of each entry only its line for the order; the record itself is read again by
+// its number as it is written, so the whole of a large book is never held at once.
+Bestand ordnen(store::Store& s, int diesesJahr)
 {
-    const auto s = store::Store::open(datenbank, store::Store::Zugriff::NurLesen);
-    store::Cursor cursor(*s);
+    store::Cursor cursor(s, store::Cursor::Umfang::OhneBemerkungen);
     Bestand b;
-    QList<core::Eintrag> alle; // store order
-    const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Cursor& c) {
-        const auto eintrag = core::eintragLesen(c);
+    const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Datensatz& satz) {
+        const auto eintrag = core::eintragLesen(satz);
         if (!eintrag)
             ++b.ohneRegel;
         else if (!core::gibtEsDenTag(eintrag->tag, eintrag->monat))
             ++b.unmoeglich;
         else
-            alle.append(*eintrag);
+            b.zeilen.append(core::listenzeile(*eintrag, diesesJahr));
     });
     // A damaged file is exported as far as it can be read: that is how its entries are rescued.
     if (durchlauf.fehler && durchlauf.fehler->art() != store::StoreError::Art::Beschaedigt)
         throw *durchlauf.fehler;
     b.schaden = durchlauf.fehler;
-
-    // The order of the full list: its display lines sorted.
-    QHash<qint64, qsizetype> stelle;
-    for (qsizetype i = 0; i < alle.size(); ++i)
-        stelle.insert(alle[i].id, i);
-    QList<core::Zeile> zeilen = core::listenaufbau(alle, diesesJahr);
-    core::kalenderfolge(zeilen);
-    for (const core::Zeile& z : zeilen)
-        b.eintraege.append(alle[stelle.value(z.id)]);
+    core::kalenderfolge(b.zeilen); // the order of the full list
     return b;
 }
+
+// Writes what `schreiben` is given in pieces of some ten kilobytes. False once writing failed.
+class Puffer {
+public:
+    explicit Puffer(std::function<bool(QByteArrayView)> ziel) : ziel_(std::move(ziel)) {}
+    bool anfuegen(const QByteArray& daten)
+    {
+        puffer_ += daten;
+        return puffer_.size() < 65536 || leeren();
+    }
+    bool leeren() { return ziel_(std::exchange(puffer_, QByteArray())); }
+
+private:
+    std::function<bool(QByteArrayView)> ziel_;
+    QByteArray puffer_;
+};
 
 QString ausgelassen(const Bestand& b)
 {
@@ -97,36 +107,71 @@ int exportieren(const Aufruf& aufruf)
     }
 
     const int diesesJahr = QDate::currentDate().year();
+    std::unique_ptr<store::Store> s;
     Bestand bestand;
     try {
-        bestand = lesen(aufruf.datenbank(), diesesJahr);
+        s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
+        bestand = ordnen(*s, diesesJahr);
     } catch (const store::StoreError& fehler) {
         aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;
     }
+
+    // Plain text of personal data into a file: readable by its owner only, like daten.mdb, and
+    // there whole or not at all.
+    std::optional<store::NeueDatei> ziel;
+    std::optional<store::StoreError> schreibfehler;
+    Puffer ausgabe([&](QByteArrayView daten) {
+        if (!ziel)
+            return aufruf.ausgabe.roh(daten); // the tool says why, once it closes standard output
+        try {
+            ziel->schreiben(daten);
+            return true;
+        } catch (const store::StoreError& fehler) {
+            schreibfehler = fehler;
+            return false;
+        }
+    });
     const exchange::Kalenderschreiber kalender;
     const bool csv = format == QLatin1String("csv");
-    QByteArray inhalt = csv ? exchange::csvKopf() : kalender.anfang();
-    for (const core::Eintrag& e : std::as_const(bestand.eintraege))
-        inhalt += csv ? exchange::csvZeile(e) : kalender.termin(e, diesesJahr);
-    inhalt += csv ? QByteArray() : kalender.ende();
-    if (datei.isNull()) {
-        if (!aufruf.ausgabe.roh(inhalt))
-            return Fehlschlag; // the tool says why once it closes standard output
-    } else {
-        // Plain text of personal data: readable by its owner only, like daten.mdb, and there whole
-        // or not at all.
-        try {
-            store::NeueDatei ziel(datei);
-            ziel.schreiben(inhalt);
-            ziel.fertigstellen();
-        } catch (const store::StoreError& fehler) {
-            aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde keine Datei angelegt.") << Qt::endl;
-            return Fehlschlag;
+    qsizetype geschrieben = 0;
+    try {
+        if (!datei.isNull())
+            ziel.emplace(datei);
+        bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : kalender.anfang());
+        for (const core::Zeile& z : std::as_const(bestand.zeilen)) {
+            // Read again whole, with its remarks; one that went meanwhile is left out, one that
+            // damage keeps from being read again counts as damage.
+            std::optional<core::Eintrag> e;
+            try {
+                const std::optional<store::Datensatz> satz = s->lesen(z.id);
+                e = satz ? core::eintragLesen(*satz) : std::nullopt;
+            } catch (const store::StoreError& fehler) {
+                if (fehler.art() != store::StoreError::Art::Beschaedigt)
+                    throw;
+                bestand.schaden = bestand.schaden.value_or(fehler);
+            }
+            if (!ok || !e)
+                continue;
+            ok = ausgabe.anfuegen(csv ? exchange::csvZeile(*e) : kalender.termin(*e, diesesJahr));
+            ++geschrieben;
         }
-        const QString anzahl = mitAnzahl(bestand.eintraege.size(), "Eintrag", "Einträge");
-        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(anzahl, datei) << Qt::endl;
+        if (!ok || (!csv && !ausgabe.anfuegen(kalender.ende())) || !ausgabe.leeren()) {
+            if (!schreibfehler)
+                return Fehlschlag;
+            throw *schreibfehler;
+        }
+        if (ziel)
+            ziel->fertigstellen();
+    } catch (const store::StoreError& fehler) {
+        aufruf.fehler << fehler.meldung() << Qt::endl
+                      << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.") : QStringLiteral("Die Ausgabe ist unvollständig."))
+                      << Qt::endl;
+        return Fehlschlag;
     }
+    if (ziel)
+        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(mitAnzahl(geschrieben, "Eintrag", "Einträge"), datei)
+                   << Qt::endl;
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;
     if (bestand.schaden) {

@@ -12,18 +12,16 @@
 
 namespace {
 
-void uebernehmen(store::Cursor& cursor, const QList<exchange::Satz>& saetze)
+void uebernehmen(store::Store& s, const QList<exchange::Satz>& saetze)
 {
-    core::Eintragsbuch buch(cursor);
+    store::Cursor cursor(s);
+    core::Eintragsbuch buch(s, cursor);
     for (const exchange::Satz& satz : saetze) {
-        core::Aenderung werte;
-        werte.setzen(store::Feld::Bezeichnung, satz.name);
-        werte.setzen(store::Feld::tag, satz.tag);
-        werte.setzen(store::Feld::monat, satz.monat);
+        core::Aenderung werte{satz.name, satz.tag, satz.monat, {}, {}};
         if (satz.jahr)
-            werte.setzen(store::Feld::jahr, *satz.jahr);
+            werte.jahr = *satz.jahr;
         if (!satz.bemerkungen.isEmpty())
-            werte.setzen(store::Feld::Bemerkungen, satz.bemerkungen);
+            werte.Bemerkungen = satz.bemerkungen;
         buch.speichern(std::nullopt, werte);
     }
 }
@@ -51,17 +49,13 @@ int importieren(const Aufruf& aufruf)
     try {
         const auto s = store::Store::open(aufruf.datenbank(), probe ? store::Store::Zugriff::NurLesen
                                                                     : store::Store::Zugriff::Schreiben);
-        store::Cursor cursor(*s);
         std::optional<store::Transaktion> transaktion;
         if (!probe)
             transaktion.emplace(*s);
         // A name the dialog would refuse is refused here too, also of a record the walk rule skips.
-        core::Eintragsbuch::Namen vorhanden = core::Eintragsbuch(cursor).namen();
-        if (vorhanden.durchlauf.fehler)
-            throw *vorhanden.durchlauf.fehler;
-        auswahl = exchange::auswaehlen(gelesen, vorhanden.namen);
+        auswahl = exchange::auswaehlen(gelesen, s->namen());
         if (transaktion) {
-            uebernehmen(cursor, auswahl.uebernehmen);
+            uebernehmen(*s, auswahl.uebernehmen);
             transaktion->abschliessen();
         }
     } catch (const store::StoreError& fehler) {

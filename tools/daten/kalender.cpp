@@ -57,7 +57,7 @@ std::optional<QList<core::Eintrag>> eintraegeLesen(const Aufruf& aufruf)
     try {
         auto s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
         store::Cursor cursor(*s);
-        bestand = core::Eintragsbuch(cursor).alle();
+        bestand = core::Eintragsbuch(*s, cursor).alle();
     } catch (const store::StoreError& fehler) {
         aufruf.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
         return std::nullopt;

@@ -60,9 +60,9 @@ int pruefen(const Aufruf& aufruf)
                           << Qt::endl;
             return DateiBeschaedigt;
         }
-        store::Cursor cursor(*s);
-        const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Cursor& c) {
-            ++(core::eintragLesen(c) ? eintraege : andere);
+        store::Cursor cursor(*s, store::Cursor::Umfang::OhneBemerkungen);
+        const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Datensatz& satz) {
+            ++(core::eintragLesen(satz) ? eintraege : andere);
         });
         if (durchlauf.fehler)
             throw *durchlauf.fehler;

@@ -3,6 +3,7 @@
 #include "bereinigen.h"
 
 #include "core/eintrag.h"
+#include "core/jahr.h"
 
 #include <QHash>
 #include <algorithm>
@@ -48,7 +49,7 @@ Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
             continue;
         }
         gesehen.insert(satz.name, satz.stelle);
-        if (satz.jahr && (*satz.jahr < 1 || *satz.jahr > 9999))
+        if (satz.jahr && !core::jahrImImport(*satz.jahr))
             satz.jahr.reset();
         auswahl.uebernehmen.append(satz);
     }

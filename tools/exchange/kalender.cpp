@@ -1,5 +1,6 @@
 #include "kalender.h"
 
+#include "core/jahr.h"
 #include "core/programm.h"
 #include "core/steuerzeichen.h"
 
@@ -38,7 +39,7 @@ const QByteArray kalenderende = QByteArrayLiteral("END:VCALENDAR\r\n");
 
 QDate beginn(const core::Eintrag& e, int diesesJahr)
 {
-    if (e.jahr && *e.jahr >= 1 && *e.jahr <= diesesJahr && QDate::isValid(*e.jahr, e.monat, e.tag))
+    if (e.jahr && core::jahrFuerKalender(*e.jahr, e.monat, e.tag, diesesJahr))
         return QDate(*e.jahr, e.monat, e.tag);
     return QDate(schaltjahr, e.monat, e.tag);
 }

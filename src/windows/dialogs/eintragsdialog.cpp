@@ -3,6 +3,7 @@
 #include "core/anzeigezeile.h"
 #include "core/eintrag.h"
 #include "core/eintragsbuch.h"
+#include "core/jahr.h"
 #include "core/zahlen.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bemerkungsfeld.h"
@@ -17,17 +18,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-
-// A whole number within the range, typed as nothing else.
-std::optional<int> ganzeZahl(const QString& text, int von, int bis)
-{
-    bool ok = false;
-    const int zahl = text.trimmed().toInt(&ok);
-    return ok && zahl >= von && zahl <= bis ? std::optional<int>(zahl) : std::nullopt;
-}
-
-} // namespace
 
 Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
                                std::optional<qint64> eintrag, const Eintragsstart& start)
@@ -49,11 +39,6 @@ Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen&
     ui::texteEinpassen(this);
 }
 
-bool Eintragsdialog::aenderungMoeglich(const Eintragsstart& start)
-{
-    return ganzeZahl(start.tag, 1, 31) && ganzeZahl(start.monat, 1, 12);
-}
-
 void Eintragsdialog::Form_Load(const Eintragsstart& start)
 {
     for (QGroupBox* rahmen : findChildren<QGroupBox*>())
@@ -62,30 +47,26 @@ void Eintragsdialog::Form_Load(const Eintragsstart& start)
     for (QRadioButton* knopf : optTag + optMonat)
         ui::hintergrund(knopf, farben::dialogfeld);
 
-    gewaehlterTag_ = QStringLiteral("0");
-    gewaehlterMonat_ = 0;
-    eingegebenesJahr_ = 0;
     if (art_ == Art::Neu)
         return;
 
     // Start from what the main window's detail fields show; checking a button runs its handler.
-    if (const auto tag = ganzeZahl(start.tag, 1, 31))
-        optTag[*tag - 1]->setChecked(true);
-    if (const auto monat = ganzeZahl(start.monat, 1, 12))
-        optMonat[*monat - 1]->setChecked(true);
-    const auto jahr = core::alsInt16(core::zahlwert(start.jahr));
-    if (jahr && *jahr > 999)
-        txtJahr->setText(QString::number(*jahr));
+    if (start.tag > 0)
+        optTag[start.tag - 1]->setChecked(true);
+    if (start.monat > 0)
+        optMonat[start.monat - 1]->setChecked(true);
+    if (start.jahr && *start.jahr > 999)
+        txtJahr->setText(QString::number(*start.jahr));
     ui::zeichengrenze(txtBezeichnung, qMax(start.bezeichnungZeichen, int(core::zeichenzahl(start.bezeichnung))));
     txtBezeichnung->setText(start.bezeichnung);
     txtBemerkungen->setzen(start.bemerkungen);
-    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, QString::number(gewaehlterMonat_), txtJahr->text(),
-                txtBemerkungen->text(), start.getippt, start.bezeichnungZeichen};
+    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, gewaehlterMonat_, jahrImFeld(), txtBemerkungen->text(),
+                start.getippt, start.bezeichnungZeichen};
 }
 
 void Eintragsdialog::optTag_Click(int index)
 {
-    gewaehlterTag_ = QString::number(index + 1);
+    gewaehlterTag_ = index + 1;
     if (art_ == Art::Neu)
         txtJahr->setFocus();
     datumsanzeige();
@@ -93,7 +74,7 @@ void Eintragsdialog::optTag_Click(int index)
 
 void Eintragsdialog::optMonat_Click(int index)
 {
-    gewaehlterMonat_ = qint16(index + 1);
+    gewaehlterMonat_ = index + 1;
     if (art_ == Art::Neu)
         txtJahr->setFocus();
     datumsanzeige();
@@ -101,20 +82,27 @@ void Eintragsdialog::optMonat_Click(int index)
 
 void Eintragsdialog::txtJahr_Change()
 {
-    // A number beyond 16 bits ("1e10") is no year.
-    eingegebenesJahr_ = core::alsInt16(core::zahlwert(txtJahr->text())).value_or(0);
+    eingegebenesJahr_ = jahrImFeld().value_or(0);
     datumsanzeige();
 }
 
 void Eintragsdialog::datumsanzeige()
 {
-    if (core::zahlwert(gewaehlterTag_) <= 0 || gewaehlterMonat_ <= 0)
+    if (gewaehlterTag_ <= 0 || gewaehlterMonat_ <= 0)
         return; // the label keeps what it shows until day and month are chosen
-    QString datum = core::zweistellig(gewaehlterTag_.toInt()) + u'.' + core::zweistellig(gewaehlterMonat_) + u'.';
-    if (core::istJahr(eingegebenesJahr_))
+    QString datum = core::zweistellig(gewaehlterTag_) + u'.' + core::zweistellig(gewaehlterMonat_) + u'.';
+    if (core::jahrImDialog(eingegebenesJahr_))
         datum += QString::number(eingegebenesJahr_);
     lblAnzeige->setText(datum);
     ui::textEinpassen(lblAnzeige);
+}
+
+std::optional<int> Eintragsdialog::jahrImFeld() const
+{
+    if (txtJahr->text().trimmed().isEmpty())
+        return std::nullopt;
+    // A number beyond 16 bits ("1e10") is no year.
+    return core::alsInt16(core::zahlwert(txtJahr->text())).value_or(0);
 }
 
 void Eintragsdialog::keyPressEvent(QKeyEvent* event)

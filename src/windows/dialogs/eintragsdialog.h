@@ -18,12 +18,19 @@ class Bildschaltflaeche;
 class Meldungen;
 } // namespace ui
 
-// The texts of the main window's detail fields, which a change starts from, and whether the user
-// typed over them there: such a field counts as changed even if the dialog leaves it.
+// What a change starts from: the values of the main window's detail fields, read once, and
+// whether the user typed over a field there: such a field counts as changed even if the dialog
+// leaves it.
 struct Eintragsstart {
-    QString bezeichnung, tag, monat, jahr, bemerkungen;
+    QString bezeichnung;
+    int tag = 0;             // 1 to 31; 0 when the field holds no such day
+    int monat = 0;           // 1 to 12; 0 when the field holds no such month
+    std::optional<int> jahr; // the number the year field begins with; none when it is empty
+    QString bemerkungen;
     std::array<bool, 5> getippt{}; // by store::Feld
     int bezeichnungZeichen = 0;    // what the name box takes: at least the stored name's length
+    // Whether there is a day and a month to start a change from.
+    bool vollstaendig() const { return tag > 0 && monat > 0; }
 };
 
 // The modal dialog that creates an entry (frmEintragNeu) or changes the shown one
@@ -37,9 +44,6 @@ public:
     // For Art::Aendern, `eintrag` is the record the main window shows.
     Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
                    std::optional<qint64> eintrag = {}, const Eintragsstart& start = {});
-
-    // Whether the fields hold a day 1 to 31 and a month 1 to 12 to start a change from.
-    static bool aenderungMoeglich(const Eintragsstart& start);
 
     // The record a successful save stored; none when the dialog was cancelled.
     std::optional<qint64> gespeichert() const { return gespeichert_; }
@@ -60,15 +64,17 @@ private:
 
     bool eingabeGeprueft();
     std::optional<qint64> speichern();
+    // The year field's number; none when it is empty.
+    std::optional<int> jahrImFeld() const;
 
     Art art_;
     core::Eintragsbuch& buch_;
     ui::Meldungen& meldungen_;
     std::optional<qint64> eintrag_;
     std::optional<qint64> gespeichert_;
-    QString gewaehlterTag_ = QStringLiteral("0");
-    qint16 gewaehlterMonat_ = 0;
-    qint16 eingegebenesJahr_ = 0;
+    int gewaehlterTag_ = 0;    // 1 to 31 once a day is chosen
+    int gewaehlterMonat_ = 0;  // 1 to 12 once a month is chosen
+    int eingegebenesJahr_ = 0; // the year field's number as a 16-bit integer, 0 for none
     // What the change dialog showed once opened: a field still showing it is not written, so a
     // stored value the field cannot hold in full is never cut.
     Eintragsstart ausgang_;

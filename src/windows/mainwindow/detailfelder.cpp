@@ -1,6 +1,7 @@
 #include "detailfelder.h"
 
 #include "core/eintrag.h"
+#include "core/zahlen.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bemerkungsfeld.h"
 #include "windows/common/farben.h"
@@ -10,6 +11,14 @@
 #include <QLineEdit>
 
 namespace {
+
+// A whole number within the range, typed as nothing else.
+int ganzeZahl(const QString& text, int von, int bis)
+{
+    bool ok = false;
+    const int zahl = text.trimmed().toInt(&ok);
+    return ok && zahl >= von && zahl <= bis ? zahl : 0;
+}
 
 // The detail fields show the entry; they are grey and disabled until one is shown.
 QLineEdit* textfeld(QWidget* rahmen, const char* name, const QString& zugriffsname, int laenge, QRect ort)
@@ -59,7 +68,7 @@ void Detailfelder::ruhezustand()
     angezeigt_.reset();
 }
 
-void Detailfelder::zeigen(const core::Feldtexte& eintrag)
+void Detailfelder::zeigen(const core::Eintrag& eintrag)
 {
     txtBezeichnung->setEnabled(true);
     txtTag->setEnabled(true);
@@ -73,12 +82,11 @@ void Detailfelder::zeigen(const core::Feldtexte& eintrag)
     // whole, and the box takes it whole, so no edit cuts what the user did not shorten.
     ui::zeichengrenze(txtBezeichnung, int(qMax<qsizetype>(core::bezeichnungImDialog, core::zeichenzahl(eintrag.Bezeichnung))));
     txtBezeichnung->setText(eintrag.Bezeichnung);
-    txtTag->setText(eintrag.tag);
-    txtMonat->setText(eintrag.monat);
+    txtTag->setText(QString::number(eintrag.tag));
+    txtMonat->setText(QString::number(eintrag.monat));
     if (eintrag.jahr)
-        txtJahr->setText(*eintrag.jahr);
-    if (eintrag.Bemerkungen)
-        txtBemerkungen->setzen(*eintrag.Bemerkungen);
+        txtJahr->setText(QString::number(*eintrag.jahr));
+    txtBemerkungen->setzen(eintrag.Bemerkungen);
     angezeigt_ = eintrag.id;
     gezeigt_ = texte();
 }
@@ -90,8 +98,16 @@ QStringList Detailfelder::texte() const
 
 Eintragsstart Detailfelder::startwerte() const
 {
+    // The fields may have been typed into: read as the user left them, each once.
     const QStringList jetzt = texte();
-    Eintragsstart start{jetzt[0], jetzt[1], jetzt[2], jetzt[3], jetzt[4], {}, ui::zeichengrenze(txtBezeichnung)};
+    Eintragsstart start;
+    start.bezeichnung = jetzt[0];
+    start.tag = ganzeZahl(jetzt[1], 1, 31);
+    start.monat = ganzeZahl(jetzt[2], 1, 12);
+    if (!jetzt[3].trimmed().isEmpty())
+        start.jahr = core::alsInt16(core::zahlwert(jetzt[3])).value_or(0);
+    start.bemerkungen = jetzt[4];
+    start.bezeichnungZeichen = ui::zeichengrenze(txtBezeichnung);
     for (int i = 0; i < jetzt.size(); ++i)
         start.getippt[std::size_t(i)] = i >= gezeigt_.size() || jetzt[i] != gezeigt_[i];
     return start;

@@ -12,7 +12,7 @@ namespace ui {
 class Bemerkungsfeld;
 }
 namespace core {
-struct Feldtexte;
+struct Eintrag;
 }
 
 // The detail panel: the frame Frame10, "Angaben", with the five fields of the shown entry.
@@ -23,9 +23,9 @@ public:
 
     // Rest state: the five fields emptied, then disabled.
     void ruhezustand();
-    // Shown state: the fields enabled and filled from the stored fields of an entry. Year and
-    // remarks are emptied first, so nothing of the entry shown before stays.
-    void zeigen(const core::Feldtexte& eintrag);
+    // Shown state: the fields enabled and filled with an entry. Year and remarks are emptied
+    // first, so nothing of the entry shown before stays.
+    void zeigen(const core::Eintrag& eintrag);
     // The record the panel shows, if any; the commands act on it and on nothing else.
     std::optional<qint64> angezeigt() const { return angezeigt_; }
     // What a change of the shown entry starts from: the fields' texts, and which of them the user

@@ -19,7 +19,9 @@
 #include <QPainter>
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
-    : QWidget(parent), dienste_(dienste), store_(std::move(store)), datGedenkbuch_(*store_), buch_(datGedenkbuch_)
+    : QWidget(parent), dienste_(dienste), store_(std::move(store)),
+      // The lists need no remarks; the panel reads them with its entry.
+      datGedenkbuch_(*store_, store::Cursor::Umfang::OhneBemerkungen), buch_(*store_, datGedenkbuch_)
 {
     steuerelementeAnlegen();
     ereignisseVerbinden();
@@ -43,25 +45,24 @@ void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
     tag_ = heute;
-    const core::Eintragsbuch::Bestand bestand = buch_.alle();
-    if (bestand.durchlauf.fehler)
-        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur die gelesenen.\n\n%1")
-                    .arg(core::fehlertext(*bestand.durchlauf.fehler)),
-                QStringLiteral("Einträge unvollständig"));
-
+    // The old lines go first, so that the lists are never held twice.
     lstGedenkbuch->leeren();
-    lstGedenkbuch->hinzufuegen(core::listenaufbau(bestand.eintraege, heute.year()));
+    core::Eintragsbuch::Fenster fenster = buch_.fenster(heute);
+    if (fenster.durchlauf.fehler)
+        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur die gelesenen.\n\n%1")
+                    .arg(core::fehlertext(*fenster.durchlauf.fehler)),
+                QStringLiteral("Einträge unvollständig"));
+    lstGedenkbuch->hinzufuegen(std::move(fenster.voll));
 
     // The counts stand only behind captions of a walk that read the whole, non-empty store.
-    const bool mitAnzahl = bestand.durchlauf.vollstaendig() && !bestand.durchlauf.leer;
-    core::Tageslisten listen = core::erinnerungsaufbau(bestand.eintraege, heute);
+    const bool mitAnzahl = fenster.durchlauf.vollstaendig() && !fenster.durchlauf.leer;
     std::array<QString, core::tagesanzahl> titel;
     for (int k = 0; k < core::tagesanzahl; ++k) {
         titel[k] = core::tagesanzeige(k, heute);
         if (mitAnzahl)
-            titel[k] = core::mitAnzahl(titel[k], listen[k].size());
+            titel[k] = core::mitAnzahl(titel[k], fenster.tage[k].size());
     }
-    tagesfenster_->zeigen(titel, std::move(listen));
+    tagesfenster_->zeigen(titel, std::move(fenster.tage));
     if (!mitAnzahl)
         return;
 

@@ -158,7 +158,7 @@ void frmGedenkbuch::cmdAenderung_Click()
     if (!eintrag)
         return; // no entry shown, nothing the user could mean
     const Eintragsstart start = detail_->startwerte();
-    if (!Eintragsdialog::aenderungMoeglich(start)) {
+    if (!start.vollstaendig()) {
         hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
                                "Bitte wählen Sie den Eintrag noch einmal aus."),
                 QStringLiteral("Ändern nicht möglich"));

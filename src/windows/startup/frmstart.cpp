@@ -54,7 +54,7 @@ bool frmStart::dateiPruefen(store::Store& store, ui::Meldungen& meldungen)
     try {
         if (store.pruefen().isEmpty())
             return true;
-        meldungen.hinweis(core::fehlertext(store::StoreError::dateiBeschaedigt()), QStringLiteral("Ladefehler"));
+        meldungen.hinweis(core::fehlertext(store::StoreError::dateiBeschaedigt(store.pfad())), QStringLiteral("Ladefehler"));
     } catch (const store::StoreError& fehler) {
         meldungen.hinweis(core::fehlertext(fehler), QStringLiteral("Ladefehler"));
     }
