@@ -2,6 +2,8 @@
 
 #include "steuerzeichen.h"
 
+#include <cstdlib>
+
 namespace core {
 
 namespace {
@@ -11,18 +13,24 @@ constexpr quint8 datumslaenge = 6; // "MM-TT "
 
 void zweistelligAnfuegen(QString& text, int zahl)
 {
-    const QString ziffern = QString::number(zahl);
-    if (zahl < 10)
-        text += u'0';
-    text += QStringView(ziffern).last(zahl < 10 ? 1 : qMin<qsizetype>(2, ziffern.size()));
+    // Below 10 a "0" and the last digit (-5 shows "05"), otherwise the last two digits.
+    const int betrag = std::abs(zahl);
+    text += QLatin1Char(zahl < 10 ? '0' : char('0' + betrag / 10 % 10));
+    text += QLatin1Char(char('0' + betrag % 10));
 }
 
 void alterAnfuegen(QString& text, std::optional<qint16> jahr, int bezugsjahr)
 {
     if (!jahr || *jahr <= 0 || bezugsjahr - *jahr <= 0)
         return;
+    // Digits written one by one: a list of a hundred thousand lines spares as many small strings.
+    char ziffern[12];
+    int stellen = 0;
+    for (int alter = bezugsjahr - *jahr; alter > 0; alter /= 10)
+        ziffern[stellen++] = char('0' + alter % 10);
     text += QLatin1String(" (");
-    text += QString::number(bezugsjahr - *jahr);
+    while (stellen > 0)
+        text += QLatin1Char(ziffern[--stellen]);
     text += QLatin1String(".)");
 }
 
@@ -51,14 +59,14 @@ QString zweistellig(int zahl)
     return text;
 }
 
-QString anzeigename(QStringView name)
+QString anzeigename(const QString& name)
 {
     if (name.size() <= namenImListenfeld)
         return einzeilig(name);
     qsizetype ende = namenImListenfeld; // a character of two UTF-16 units stays whole or goes whole
     if (name[ende - 1].isHighSurrogate())
         --ende;
-    return einzeilig(name.first(ende)) + u'…';
+    return einzeilig(QStringView(name).first(ende)) + u'…';
 }
 
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr)

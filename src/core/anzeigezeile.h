@@ -14,7 +14,7 @@ QString zweistellig(int zahl);
 // A name as a line of a list shows it: on one line, and cut to 300 characters with "…" behind. A
 // name that long is only ever written by another program; laid out whole, a name of megabytes
 // would freeze every list that shows it.
-QString anzeigename(QStringView name);
+QString anzeigename(const QString& name);
 
 // " (N.)" when a year is known and the age reached in `bezugsjahr` is at least 1, else empty.
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr);

@@ -61,6 +61,7 @@ public:
 private:
     store::Store& store_;
     store::Cursor& cursor_;
+    qsizetype letzteAnzahl_ = 0; // lines of the last walk: the next list is reserved at once
 };
 
 } // namespace core

@@ -29,44 +29,46 @@ int gezeigt(int zahl)
 
 void kalenderfolge(QList<Zeile>& zeilen)
 {
-    // First by date, an integer; then, among the lines of one date, by collation keys of their
-    // names: a key is made once per line, where comparing with the collator would compare each
-    // name many times.
-    struct Stelle {
-        int datum;
-        qsizetype index;
-    };
-    std::vector<Stelle> folge;
-    folge.reserve(std::size_t(zeilen.size()));
-    for (qsizetype i = 0; i < zeilen.size(); ++i)
-        folge.push_back({gezeigt(zeilen[i].monat) * 100 + gezeigt(zeilen[i].tag), i});
-    std::stable_sort(folge.begin(), folge.end(), [](const Stelle& a, const Stelle& b) { return a.datum < b.datum; });
-
-    const QCollator& c = sortierung();
-    struct Geordnet {
-        QCollatorSortKey schluessel;
-        qsizetype index;
-    };
-    std::vector<Geordnet> lauf; // the lines of one date
-    for (auto anfang = folge.begin(); anfang != folge.end();) {
-        const auto ende = std::find_if(anfang, folge.end(), [&](const Stelle& s) { return s.datum != anfang->datum; });
-        if (ende - anfang > 1) {
-            lauf.clear();
-            for (auto s = anfang; s != ende; ++s)
-                lauf.push_back({c.sortKey(zeilen[s->index].name().toString()), s->index});
-            std::stable_sort(lauf.begin(), lauf.end(),
-                             [](const Geordnet& a, const Geordnet& b) { return a.schluessel.compare(b.schluessel) < 0; });
-            for (std::size_t k = 0; k < lauf.size(); ++k)
-                (anfang + qsizetype(k))->index = lauf[k].index;
-        }
-        anfang = ende;
+    // First by date: counted into the 10,000 dates two digits each can show, which keeps the
+    // order of adding. Then, among the lines of one date, by their names in German collation:
+    // only lines of one date are ever collated.
+    constexpr int daten = 100 * 100;
+    std::vector<qsizetype> anfang(daten + 1, 0);
+    for (const Zeile& z : std::as_const(zeilen))
+        ++anfang[std::size_t(gezeigt(z.monat) * 100 + gezeigt(z.tag)) + 1];
+    for (int d = 0; d < daten; ++d)
+        anfang[std::size_t(d) + 1] += anfang[std::size_t(d)];
+    std::vector<qsizetype> folge(std::size_t(zeilen.size()));
+    {
+        std::vector<qsizetype> frei(anfang.begin(), anfang.end() - 1);
+        for (qsizetype i = 0; i < zeilen.size(); ++i)
+            folge[std::size_t(frei[std::size_t(gezeigt(zeilen[i].monat) * 100 + gezeigt(zeilen[i].tag))]++)] = i;
     }
 
-    QList<Zeile> sortiert;
-    sortiert.reserve(zeilen.size());
-    for (const Stelle& s : folge)
-        sortiert.append(std::move(zeilen[s.index]));
-    zeilen = std::move(sortiert);
+    const QCollator& c = sortierung();
+    for (int d = 0; d < daten; ++d) {
+        const auto von = folge.begin() + anfang[std::size_t(d)];
+        const auto bis = folge.begin() + anfang[std::size_t(d) + 1];
+        if (bis - von > 1)
+            std::stable_sort(von, bis, [&](qsizetype a, qsizetype b) { return c.compare(zeilen[a].name(), zeilen[b].name()) < 0; });
+    }
+
+    // The lines are put in their places where they stand, cycle by cycle, so a long list is never
+    // held twice.
+    std::vector<bool> gesetzt(folge.size(), false);
+    for (std::size_t ziel = 0; ziel < folge.size(); ++ziel) {
+        if (gesetzt[ziel])
+            continue;
+        Zeile fuerZiel = std::move(zeilen[ziel]);
+        std::size_t stelle = ziel;
+        while (std::size_t(folge[stelle]) != ziel) {
+            zeilen[qsizetype(stelle)] = std::move(zeilen[folge[stelle]]);
+            gesetzt[stelle] = true;
+            stelle = std::size_t(folge[stelle]);
+        }
+        zeilen[qsizetype(stelle)] = std::move(fuerZiel);
+        gesetzt[stelle] = true;
+    }
 }
 
 } // namespace core

@@ -1,5 +1,7 @@
 #include "steuerzeichen.h"
 
+#include <algorithm>
+
 namespace core {
 
 namespace {
@@ -50,6 +52,14 @@ QString einzeilig(QStringView text)
         const char16_t c = t[i].unicode();
         return c == u'\t' || istZeilenende(c) ? int(u' ') : weg;
     });
+}
+
+QString einzeilig(const QString& text)
+{
+    const bool sauber = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return istSteuerzeichen(c.unicode()) || c.unicode() == 0x2028 || c.unicode() == 0x2029;
+    });
+    return sauber ? text : einzeilig(QStringView(text));
 }
 
 QString mehrzeilig(QStringView text)

@@ -12,6 +12,8 @@ namespace core {
 // A name as one line: a tab, a line break or a line or paragraph separator becomes a blank, every
 // other control character goes. Blanks are kept as they are.
 QString einzeilig(QStringView text);
+// The same for a whole string: a clean one is given back as it is, without a copy.
+QString einzeilig(const QString& text);
 
 // Remarks: line feeds and tabs stay, CR LF and a lone CR become a line feed, every other control
 // character goes.

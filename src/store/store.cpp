@@ -212,6 +212,16 @@ QStringList Store::pruefen(Pruefung art)
     return befunde;
 }
 
+Lesezug::Lesezug(Store& store) : store_(store)
+{
+    execute(*store_.verbindung_, "BEGIN");
+}
+
+Lesezug::~Lesezug()
+{
+    sqlite3_exec(store_.verbindung_->db, "COMMIT", nullptr, nullptr, nullptr);
+}
+
 Transaktion::Transaktion(Store& store) : store_(store)
 {
     execute(*store_.verbindung_, "BEGIN IMMEDIATE");

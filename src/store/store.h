@@ -59,6 +59,7 @@ public:
 
 private:
     friend class Cursor;
+    friend class Lesezug;
     friend class Transaktion;
     explicit Store(std::unique_ptr<Verbindung> verbindung);
     // A connection keyed with the program's password on an empty file that exists already.
@@ -66,6 +67,19 @@ private:
 
     std::unique_ptr<Verbindung> verbindung_;
     std::unique_ptr<Statement> leser_; // prepared once: an export reads every record by its number
+};
+
+// Reads under one read transaction while it lives: many reads of single records then check the
+// file once, not each time. Another program cannot write meanwhile, so keep it short.
+class Lesezug {
+public:
+    explicit Lesezug(Store& store);
+    ~Lesezug();
+    Lesezug(const Lesezug&) = delete;
+    Lesezug& operator=(const Lesezug&) = delete;
+
+private:
+    Store& store_;
 };
 
 // Groups writes into one transaction: all of them are stored by abschliessen(), none of them when

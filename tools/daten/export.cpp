@@ -139,7 +139,15 @@ int exportieren(const Aufruf& aufruf)
         if (!datei.isNull())
             ziel.emplace(datei);
         bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : kalender.anfang());
-        for (const core::Zeile& z : std::as_const(bestand.zeilen)) {
+        std::optional<store::Lesezug> zug;
+        for (qsizetype i = 0; i < bestand.zeilen.size(); ++i) {
+            const core::Zeile& z = bestand.zeilen[i];
+            // Some hundred reads share one read transaction: another program waits no longer
+            // than for one of the cursor's batches.
+            if (i % 512 == 0) {
+                zug.reset();
+                zug.emplace(*s);
+            }
             // Read again whole, with its remarks; one that went meanwhile is left out, one that
             // damage keeps from being read again counts as damage.
             std::optional<core::Eintrag> e;
@@ -156,6 +164,7 @@ int exportieren(const Aufruf& aufruf)
             ok = ausgabe.anfuegen(csv ? exchange::csvZeile(*e) : kalender.termin(*e, diesesJahr));
             ++geschrieben;
         }
+        zug.reset();
         if (!ok || (!csv && !ausgabe.anfuegen(kalender.ende())) || !ausgabe.leeren()) {
             if (!schreibfehler)
                 return Fehlschlag;

@@ -40,7 +40,10 @@ void Zeilenmodell::hinzufuegen(QList<core::Zeile> zeilen)
     }
     // The sort is stable: lines already there stay before equal new ones, as if added one by one.
     beginResetModel();
-    zeilen_.append(std::move(zeilen));
+    if (zeilen_.isEmpty())
+        zeilen_ = std::move(zeilen); // a whole list taken over, not copied
+    else
+        zeilen_.append(std::move(zeilen));
     core::kalenderfolge(zeilen_);
     endResetModel();
 }
@@ -50,7 +53,7 @@ void Zeilenmodell::leeren()
     if (zeilen_.isEmpty())
         return;
     beginResetModel();
-    zeilen_.clear();
+    zeilen_ = {}; // clear() would keep the memory of a long list for the next one
     endResetModel();
 }
 
