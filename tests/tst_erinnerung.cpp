@@ -55,8 +55,6 @@ private slots:
                "Mittwoch, 30.12.2026\n  Heute\n  Ohne Jahr\n\nDonnerstag, 31.12.2026\n  Silvester (26.)\n\n"
                "Freitag, 01.01.2027\n  Tom & Jerry (27.)\n\n" // neither 29 February nor 31 April in 2027
                "Donnerstag, 10.06.2027\n  Null\n  Dieses (1.)\n  Später\n  Ein Jahr (2.)\n";
-        QTest::newRow("zu viele Tage") << QStringList{"heute", "366"} << 2 << "";
-        QTest::newRow("kein Datum") << QStringList{"heute", "--datum", "2027-02-30"} << 2 << "";
     }
 
     // The blocks of the days with entries, in order, with the age in each day's year; a record
@@ -72,14 +70,6 @@ private slots:
         const Lauf lauf = werkzeug(argumente, db.ordner());
         QCOMPARE(lauf.status, status);
         QCOMPARE(lauf.ausgabe, ausgabe);
-    }
-
-    void heuteOhneDatei()
-    {
-        QTemporaryDir leer;
-        const Lauf lauf = werkzeug({QStringLiteral("heute")}, leer.path());
-        QCOMPARE(lauf.status, 1);
-        QCOMPARE(lauf.fehler, QStringLiteral("Die Datei daten.mdb gibt es nicht.\n"));
     }
 
     // One notification on a private session bus, its title naming the first day, markup escaped;

@@ -6,6 +6,7 @@
 #include "core/steuerzeichen.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -63,9 +64,7 @@ bool schreiben(const QString& pfad, const QString& name, const QStringList& befe
 
 int anmeldung(const Aufruf& aufruf)
 {
-    const QString art = aufruf.argumente.value(0);
-    if (aufruf.argumente.size() != 1 || !QStringList{"erinnern", "fenster", "aus"}.contains(art))
-        return FalscherAufruf;
+    const QString art = aufruf.wert("ART");
     const QString datei = autostartDatei();
     const QString pfad = core::einzeilig(datei); // as shown: the variable's control characters stay off the terminal
     if (art == QLatin1String("aus")) {

@@ -17,13 +17,10 @@ constexpr int reserveMs = 1000;
 int erinnern(const Aufruf& aufruf)
 {
     const QDeadlineTimer frist(fristMs);
-    QStringList argumente = aufruf.argumente;
-    const std::optional<QDate> tag = stichtag(argumente);
-    if (!tag || !argumente.isEmpty())
-        return FalscherAufruf;
-    const auto gedenktage = gedenktageLesen(aufruf, *tag, 2);
+    const auto gedenktage = gedenktageLesen(aufruf, aufruf.datum(), 2);
     if (!gedenktage)
         return Fehlschlag;
+    aufruf.aus << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
     if (gedenktage->isEmpty())
         return Erfolg; // nothing to remind of
 
