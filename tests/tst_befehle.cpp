@@ -35,6 +35,8 @@ private slots:
         fall("Option fehlt", {"export"}, 2, "Dem Befehl export fehlt die Option --format csv|ics.");
         fall("TAGE zu groß", {"heute", "366"}, 2,
              "„366“ ist für TAGE nicht erlaubt; erlaubt ist eine Zahl von 0 bis 365.");
+        fall("--tage zu groß", {"erinnern", "--tage", "31"}, 2,
+             "„31“ ist für --tage nicht erlaubt; erlaubt ist eine Zahl von 0 bis 30.");
         fall("kein Tag", {"erinnern", "--datum", "2027-02-30"}, 2,
              "„2027-02-30“ ist für --datum nicht erlaubt; erlaubt ist ein Datum, das es gibt, als JJJJ-MM-TT oder "
              "TT.MM.JJJJ.");

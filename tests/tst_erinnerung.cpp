@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(lauf.ausgabe, ausgabe);
     }
 
-    // One notification on a private session bus, its title naming the first day, markup escaped;
-    // none for empty days; a clear message without the service.
+    // One notification on a private session bus, its title naming the first day, one block for each
+    // further day, markup escaped; none for empty days; a clear message without the service.
     void erinnern()
     {
         QProcess daemon;
@@ -94,9 +94,13 @@ private slots:
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus).status, 0);
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-06-01"}, db.ordner(), aufBus).status, 0); // nothing to show
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29"}, db.ordner(), aufBus).status, 0);
+        QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29", "--tage", "3"}, db.ordner(), aufBus).status, 0);
         QCOMPARE(dienst.gezeigt, QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\nAb[31mCd\n\n"
                                               "Morgen: Freitag, 01.01.2027\nTom &amp; Jerry (27.)|",
-                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|"}));
+                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|",
+                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute\n\n"
+                                              "Übermorgen: Donnerstag, 31.12.2026\nSilvester (26.)\nAb[31mCd\n\n"
+                                              "Freitag, 01.01.2027\nTom &amp; Jerry (27.)|"}));
 
         bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
         const Lauf ohneDienst = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus);

@@ -6,6 +6,8 @@ namespace {
 const Wertart tagesdatum{Wertart::Datum};
 const Option datum{"datum", "DATUM", "rechnet ab diesem Tag statt ab heute (JJJJ-MM-TT oder TT.MM.JJJJ)", "der Tag",
                    tagesdatum};
+const Option vorlauftage{"tage", "N", "zeigt auch die N folgenden Tage (0 bis 30, ohne Angabe 1)", "die Zahl der Tage",
+                         {Wertart::Zahl, 0, 30}};
 
 } // namespace
 
@@ -19,9 +21,10 @@ const QList<Unterbefehl>& unterbefehle()
          "einen Block je Tag mit Einträgen; mit --datum (JJJJ-MM-TT oder TT.MM.JJJJ) ab diesem Tag.",
          {datum}, {{"TAGE", {Wertart::Zahl, 0, 365}, false}}, Buch::Vorhanden, heute},
         {"erinnern",
-         "zeigt die Einträge von heute und morgen als Benachrichtigung auf dem Bildschirm;\n"
-         "ohne Einträge geschieht nichts.",
-         {datum}, {}, Buch::Vorhanden, erinnern},
+         "zeigt die Einträge von heute und den N folgenden Tagen (ohne Angabe 1: heute und morgen,\n"
+         "höchstens 30) als eine Benachrichtigung auf dem Bildschirm, einen Block je Tag mit seiner\n"
+         "Überschrift; ohne Einträge geschieht nichts.",
+         {vorlauftage, datum}, {}, Buch::Vorhanden, erinnern},
         {"anmeldung",
          "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern) für die Datei im\n"
          "persönlichen Datenordner, das Fenster (fenster), oder nichts (aus).",
