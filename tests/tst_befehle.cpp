@@ -46,6 +46,8 @@ private slots:
         fall("Argument zu viel", {"sichern", "a", "b"}, 2,
              "Der Befehl sichern nimmt nur ein Argument (ZIEL); „b“ ist zu viel.");
         fall("gar kein Argument", {"neu", "x"}, 2, "Der Befehl neu nimmt kein Argument; „x“ ist zu viel.");
+        fall("nur zum Erinnern", {"anmeldung", "fenster", "--ordner", "."}, 2,
+             "„--ordner“ gilt nur für anmeldung erinnern.");
     }
 
     // Help and version on standard output; a wrong call says what is wrong and what is allowed, then

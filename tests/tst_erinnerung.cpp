@@ -135,9 +135,10 @@ private slots:
         QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler, "1 " + meldung);
     }
 
-    // The autostart entry for each choice, with the per-user data folder quoted in its Exec line;
-    // switching replaces it, "aus" removes it, and no other file is touched. A symlink at the
-    // entry's place gives way to a file of its own; the file it pointed at stays as it was.
+    // The autostart entry for each choice, with the per-user data folder quoted in its Exec line or
+    // the folder of --ordner, the lead time, and the program in TryExec; switching replaces it, "aus"
+    // removes it, and no other file is touched. A symlink at the entry's place gives way to a file of
+    // its own; the file it pointed at stays as it was.
     void anmeldung()
     {
         QTemporaryDir heim;
@@ -147,13 +148,24 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
         QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
-        for (const char* art : {"erinnern", "fenster", "aus", "aus"}) {
-            const Lauf lauf = werkzeug({QStringLiteral("anmeldung"), QLatin1String(art)}, heim.path(), umgebung);
-            gelesen << QString::number(lauf.status) + u' ' + QString::fromUtf8(dateiinhalt(eintrag)).section(u'\n', 2, 3);
+        const QList<QStringList> arten = {{"erinnern"}, {"erinnern", "--tage", "3", "--ordner", "."}, {"fenster"},
+                                          {"aus"}, {"aus"}};
+        for (const QStringList& art : arten) {
+            const Lauf lauf = werkzeug(QStringList{"anmeldung"} + art, heim.path(), umgebung);
+            const QString inhalt = QString::fromUtf8(dateiinhalt(eintrag));
+            gelesen << QString::number(lauf.status) + u' ' + inhalt.section(u'\n', 2, 4);
+            if (art.size() > 1)
+                gelesen << lauf.ausgabe;
         }
-        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + werkzeugpfad() + " --ordner \""
-                                           + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch") + "\" erinnern",
-                                       "0 Name=KOBALT-Merkwerk!\nExec=" + QFileInfo(werkzeugpfad()).path() + "/gedenkbuch-starten",
+        const QString w = werkzeugpfad(), starten = QFileInfo(w).path() + "/gedenkbuch-starten";
+        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner \""
+                                           + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch")
+                                           + "\" erinnern\nTryExec=" + w,
+                                       "0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner " + heim.path()
+                                           + " erinnern --tage 3\nTryExec=" + w,
+                                       "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und "
+                                       "den nächsten 3 Tagen aus " + heim.path() + "/daten.mdb (" + eintrag + ").\n",
+                                       "0 Name=KOBALT-Merkwerk!\nExec=" + starten + "\nTryExec=" + starten,
                                        "0 ", "0 "}));
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
         QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");

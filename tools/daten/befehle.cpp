@@ -26,9 +26,10 @@ const QList<Unterbefehl>& unterbefehle()
          "Überschrift; ohne Einträge geschieht nichts.",
          {vorlauftage, datum}, {}, Buch::Vorhanden, erinnern},
         {"anmeldung",
-         "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern) für die Datei im\n"
-         "persönlichen Datenordner, das Fenster (fenster), oder nichts (aus).",
-         {}, {{"ART", {Wertart::Auswahl, 0, 0, {"erinnern", "fenster", "aus"}}}}, Buch::Keins, anmeldung},
+         "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern, mit --tage N wie\n"
+         "„erinnern --tage N“) für die daten.mdb in ORDNER, ohne --ordner für die im persönlichen\n"
+         "Datenordner; das Fenster (fenster); oder nichts (aus).",
+         {vorlauftage}, {{"ART", {Wertart::Auswahl, 0, 0, {"erinnern", "fenster", "aus"}}}}, Buch::Keins, anmeldung},
         {"import",
          "übernimmt die Einträge einer vCard-Datei (2.1, 3.0, 4.0) oder einer CSV-Datei mit Kopfzeile,\n"
          "alle in einem Zug oder gar keinen. Ein Geburtstag heißt wie der Kontakt, ein Hochzeitstag\n"
