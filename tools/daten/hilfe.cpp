@@ -21,6 +21,27 @@ QString buchregel()
         .arg(core::datenordner());
 }
 
+// "Optionen:" and a line for each, the names aligned: "  --datum DATUM        rechnet ab ...".
+QString optionstabelle(const QList<Option>& optionen)
+{
+    QList<QPair<QString, QString>> zeilen;
+    for (const Option& o : optionen) {
+        QString name = QStringLiteral("--") + QLatin1String(o.name);
+        if (o.wert)
+            name += u' ' + platzhalter(o.wert, o.art);
+        if (qstrcmp(o.name, "help") == 0)
+            name = QStringLiteral("-h, --help, --hilfe");
+        zeilen.append({name, QString::fromUtf8(o.hilfe)});
+    }
+    qsizetype breite = 0;
+    for (const auto& [name, hilfe] : std::as_const(zeilen))
+        breite = qMax(breite, name.size());
+    QString text = QStringLiteral("\nOptionen:\n");
+    for (const auto& [name, hilfe] : std::as_const(zeilen))
+        text += QStringLiteral("  %1  %2\n").arg(name.leftJustified(breite), hilfe);
+    return text;
+}
+
 } // namespace
 
 QString aufrufzeile(const Unterbefehl& befehl)
@@ -47,6 +68,7 @@ QString hilfe()
                          "--ordner an die im persönlichen Datenordner.\n\nBefehle:\n");
     for (const Unterbefehl& b : unterbefehle())
         text += QStringLiteral("  %1\n").arg(aufrufzeile(b)) + eingerueckt(b.beschreibung, QStringLiteral("      "));
+    text += optionstabelle({ordneroption(Unterbefehl::Buch::Vorhanden), hilfeoption(), versionsoption()});
     text += QStringLiteral("\nDie Hilfe zu einem Befehl zeigt gedenkbuch-daten BEFEHL --hilfe.\n"
                            "\nEine beschädigte daten.mdb meldet das Programm beim Start als beschädigt. "
                            "Prüfen lässt sie sich\nmit „gedenkbuch-daten pruefen“; was noch lesbar ist, "
@@ -62,21 +84,6 @@ QString befehlshilfe(const Unterbefehl& befehl)
     QString text =
         QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1\n\n").arg(aufrufzeile(befehl)) + beschreibung;
     if (befehl.buch == Unterbefehl::Buch::Vorhanden)
-        text += buchregel();
-    QList<QPair<QString, QString>> zeilen;
-    for (const Option& o : befehl.optionen + QList<Option>{ordneroption(befehl.buch), hilfeoption()}) {
-        QString name = QStringLiteral("--") + QLatin1String(o.name);
-        if (o.wert)
-            name += u' ' + platzhalter(o.wert, o.art);
-        if (qstrcmp(o.name, "help") == 0)
-            name = QStringLiteral("-h, --help, --hilfe");
-        zeilen.append({name, QString::fromUtf8(o.hilfe)});
-    }
-    qsizetype breite = 0;
-    for (const auto& [name, hilfe] : std::as_const(zeilen))
-        breite = qMax(breite, name.size());
-    text += QStringLiteral("\nOptionen:\n");
-    for (const auto& [name, hilfe] : std::as_const(zeilen))
-        text += QStringLiteral("  %1  %2\n").arg(name.leftJustified(breite), hilfe);
-    return text;
+        text += u'\n' + buchregel();
+    return text + optionstabelle(befehl.optionen + QList<Option>{ordneroption(befehl.buch), hilfeoption()});
 }
