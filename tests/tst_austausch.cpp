@@ -120,14 +120,14 @@ private slots:
                            "Hochzeitstag Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|16|5|1980|-",
                            "Ayşe Öztürk|31|10|1990|-", "Tante Käthe|29|2|1931|-"}
             << QStringList{"Karte 4 („Bernd Schmidt“): kein Geburtstag, Hochzeitstag oder Todestag",
-                           "5 Einträge übernommen, 1 übersprungen."} << 3 << QString();
+                           "5 Einträge in daten.mdb übernommen, 1 übersprungen."} << 3 << QString();
         QTest::newRow("vCard 3.0 mit BOM") << datei("adressbuch-30.vcf")
             << QStringList{"Anna Maria Berg|15|4|-|-", "Hochzeitstag Anna Maria Berg|12|6|2010|-",
                            "Dr. Otto Klein, jun.|2|11|1948|-", "Hochzeitstag Dr. Otto Klein, jun.|23|8|1975|-",
                            "Friederike Sonnenschein-Längle|1|1|1978|-", "Hochzeitstag Friederike Sonnenschein-Längle|8|3|-|-"}
             << QStringList{"Karte 4: ohne Namen (weder FN noch N noch NICKNAME)",
                            "Karte 5 („Anna Maria Berg“): diese Bezeichnung kam schon in Karte 1 vor",
-                           "6 Einträge übernommen, 2 übersprungen."} << 3 << QString();
+                           "6 Einträge in daten.mdb übernommen, 2 übersprungen."} << 3 << QString();
         QTest::newRow("vCard 4.0") << datei("kontakte-40.vcf")
             << QStringList{"Lena Vogel|15|4|-|-", "Hochzeitstag Lena Vogel|20|6|2015|-", "Paul Fuchs|15|4|-|-",
                            "Todestag Paul Fuchs|3|11|2019|-", "Mausi|24|12|1999|-", "Hochzeitstag Mausi|29|2|2020|-",
@@ -140,23 +140,23 @@ private slots:
                            "Karte 8 („Lena Vogel“): diese Bezeichnung kam schon in Karte 1 vor",
                            "Karte 10 („Ole Brandt“): den 31.04. gibt es in keinem Jahr",
                            "Karte 11 („Ute Sand“): Geburtstag „gestern“ ist kein lesbares Datum",
-                           "7 Einträge übernommen, 8 übersprungen."} << 3 << QString();
+                           "7 Einträge in daten.mdb übernommen, 8 übersprungen."} << 3 << QString();
         QTest::newRow("Tabelle mit Semikolons, Windows-1252") << datei("tabelle.csv")
             << QStringList{"Jürgen Köhler|3|9|1961|Schenkt gern Bücher; liest Krimis", "Änne Groß|7|1|-|-"}
             << QStringList{"Zeile 4 („Björn Eriksson“): ohne Tag oder Monat", "Zeile 6: ohne Bezeichnung",
                            "Zeile 7 („Zoë Martín“): den 31.06. gibt es in keinem Jahr",
                            "Zeile 8 („Paula Kraus“): den 01.13. gibt es in keinem Jahr",
                            "Zeile 9 („Eva Lind“): Geburtstag „im Mai“ ist kein lesbares Datum",
-                           "2 Einträge übernommen, 5 übersprungen."} << 3 << QString();
+                           "2 Einträge in daten.mdb übernommen, 5 übersprungen."} << 3 << QString();
         QTest::newRow("Tabelle mit Kommas, englische Spalten") << datei("kontakte.csv")
             << QStringList{"Hanna Schulz|29|2|1988|Lieblingsfarbe: grün, nicht \"blau\"", "Karl Meier|30|11|-|-",
                            "Ömer Yıldız|15|7|2001|-"}
-            << QStringList{"3 Einträge übernommen, 0 übersprungen."} << 0 << QString();
+            << QStringList{"3 Einträge in daten.mdb übernommen, 0 übersprungen."} << 0 << QString();
         QTest::newRow("eigene Spalten") << datei("eigene.csv")
             << QStringList{"Opa Fritz|1|10|1920|-", "Hund Bello|3|4|-|-"}
             << QStringList{"Zeile 3 („Oma Erna“): tag „x“ ist keine ganze Zahl",
                            "Zeile 4 („Nachbar“): jahr „zwanzig“ ist keine ganze Zahl",
-                           "2 Einträge übernommen, 2 übersprungen."} << 3 << QString();
+                           "2 Einträge in daten.mdb übernommen, 2 übersprungen."} << 3 << QString();
         QTest::newRow("nur Doppelte") << datei("kontakte-40.vcf") << QStringList() << QStringList() << 4 << QString();
         // Escape sequences, a bell, NULs and C1 characters, quoted-printable and in base64.
         QTest::newRow("vCard mit Steuerzeichen") << datei("steuerzeichen.vcf")
@@ -165,13 +165,13 @@ private slots:
             << QStringList{"Karte 1 („Anna]0;Fenstertitel Berg[2J“): Steuerzeichen entfernt",
                            "Karte 2 („Otto[31m Klein“): Steuerzeichen entfernt",
                            "Karte 3 („Zoe Klar“): Geburtstag „[2Jmorgen“ ist kein lesbares Datum",
-                           "4 Einträge übernommen, 1 übersprungen."} << 3 << QString();
+                           "4 Einträge in daten.mdb übernommen, 1 übersprungen."} << 3 << QString();
         // DEL, C1 and a lone CR; blanks and a tab around names; cells guarded against formulas.
         QTest::newRow("Tabelle mit Steuerzeichen") << datei("steuerzeichen.csv")
             << QStringList{"Anna Berg|1|2|1990|=1+2\nneue Zeile", "-Otto|3|4|-|@Notiz", "Ute Sand|5|6|-|-"}
             << QStringList{"Zeile 2 („Anna Berg“): Steuerzeichen entfernt",
                            "Zeile 5 („Ute Sand“): Steuerzeichen entfernt",
-                           "3 Einträge übernommen, 0 übersprungen."} << 0 << QString();
+                           "3 Einträge in daten.mdb übernommen, 0 übersprungen."} << 0 << QString();
         // 255 characters (not UTF-16 units) are taken whole; a longer name, also through its
         // prefix, is skipped, and a huge one is not printed whole.
         const auto karte = [](const QString& fn, const char* datum) {
@@ -187,8 +187,8 @@ private slots:
                                             + karte(QString(3 << 20, u'D'), "BDAY:19900101")
             << QStringList{torten + "|1|1|1990|-"}
             << QStringList{grund(2, QString(60, u'B')), grund(3, "Hochzeitstag " + QString(47, u'C')),
-                           grund(4, QString(60, u'D')), "1 Eintrag übernommen, 3 übersprungen."}
-            << 3 << "Probe: 1 Eintrag würde übernommen, 3 übersprungen. Es wurde nichts geschrieben.";
+                           grund(4, QString(60, u'D')), "1 Eintrag in daten.mdb übernommen, 3 übersprungen."}
+            << 3 << "Probe: 1 Eintrag würde in daten.mdb übernommen, 3 übersprungen. Es wurde nichts geschrieben.";
     }
 
     // A probe reports what the import then does, and writes nothing; the import takes what the
@@ -340,7 +340,7 @@ private slots:
         }
         Testdatenbank leer;
         const Lauf lauf = werkzeug({"import", csv}, leer.ordner());
-        QCOMPARE(lauf.ausgabe, QStringLiteral("8 Einträge übernommen, 0 übersprungen.\n"));
+        QCOMPARE(lauf.ausgabe, QStringLiteral("8 Einträge in daten.mdb übernommen, 0 übersprungen.\n"));
         QCOMPARE(leer.saetze(), QStringList({"=1+2|1|1|-|@SUMME(A1)", "''-3|2|1|1990|\t+Tab",
                                              "Bert, der Zweite|29|2|-|Zeile 1\nZeile 2", "Carla; Dora|29|2|1988|-",
                                              "Schaltfehler|29|2|2023|-", "Zukunft|3|3|2090|-",

@@ -99,7 +99,8 @@ private slots:
         db.hinzufuegen({{"Anna Berg", 15, 4, 1985, "Blumen\nKuchen"}, {"Schaltkind", 29, 2}, {"Unmöglich", 31, 4},
                         {"Neujahr", 1, 1}});
         const QString url = server->adresse("anna/gedenkbuch/").toString();
-        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
+        QCOMPARE(kalender(db, {url}).ausgabe,
+                 "Kalender " + url + " aus daten.mdb: 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
         const auto dateien = ablage(server->ablage("anna/gedenkbuch"));
         QStringList termine, exportiert;
         for (const QByteArray& inhalt : dateien) {
@@ -123,7 +124,8 @@ private slots:
         QCOMPARE(exportiert, QStringList({"eintrag-1@gedenkbuch", "eintrag-2@gedenkbuch", "eintrag-4@gedenkbuch"}));
 
         server->anfragen();
-        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
+        QCOMPARE(kalender(db, {url}).ausgabe,
+                 "Kalender " + url + " aus daten.mdb: 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
         QCOMPARE(server->anfragen(),
                  QStringList({"PROPFIND /anna/gedenkbuch/ Depth 0 207", "REPORT /anna/gedenkbuch/ Depth 1 207"}));
         QCOMPARE(ablage(server->ablage("anna/gedenkbuch")), dateien);
@@ -145,7 +147,8 @@ private slots:
         const qint64 neu = db.hinzufuegen({{"Dora", 4, 3}}).constFirst();
         const auto vorher = ablage(ablageort);
         server->anfragen();
-        QCOMPARE(kalender(db, {url}).ausgabe, "Kalender " + url + ": 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
+        QCOMPARE(kalender(db, {url}).ausgabe,
+                 "Kalender " + url + " aus daten.mdb: 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
         QStringList anfragen = server->anfragen();
         anfragen.sort();
         const QString p = "/" + pfad + "gedenkbuch-eintrag-%1.ics";
@@ -230,7 +233,7 @@ private slots:
         QTest::newRow("beschädigte Datei") << "%1anna/k/" << netrc << 0600 << 1
             << "Nicht alle Einträge konnten gelesen werden. Die Datei daten.mdb ist beschädigt.";
         QTest::newRow("Vorlauf") << "%1anna/k/ --vorlauf 366" << netrc << 0600 << 2
-                                 << "Der Vorlauf ist eine Zahl von Tagen von 0 bis 365.";
+                                 << "„366“ ist für --vorlauf nicht erlaubt; erlaubt ist eine Zahl von 0 bis 365.";
     }
 
     void fehler()

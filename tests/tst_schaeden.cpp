@@ -98,9 +98,10 @@ private slots:
             const Lauf l = werkzeug(befehl, db.ordner());
             gesehen << QString::number(l.status) + u' ' + l.ausgabe + l.fehler;
         }
-        QCOMPARE(gesehen, QStringList({"0 Morgen: Freitag, 01.01.2027\n  Anna (37.)\n",
+        QCOMPARE(gesehen, QStringList({"0 Morgen: Freitag, 01.01.2027\n  Anna (37.)\nGelesen aus daten.mdb.\n",
                                        "0 Die Datei daten.mdb ist in Ordnung: 2 Einträge.\n",
-                                       "0 Bezeichnung,tag,monat,jahr,Bemerkungen\r\nAnna,1,1,1990,\r\nBert,2,2,,\r\n"}));
+                                       "0 Bezeichnung,tag,monat,jahr,Bemerkungen\r\nAnna,1,1,1990,\r\nBert,2,2,,\r\n"
+                                       "Gelesen aus daten.mdb.\n"}));
         QCOMPARE(QFileInfo(db.pfad() + QStringLiteral("-journal")).size(), 0);
     }
 
@@ -142,8 +143,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
         const QString voll = QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden: Der Datenträger ist voll.\n");
-        QTest::newRow("CSV") << QStringList{"export", "--format", "csv"} << "/dev/full" << 1 << voll;
-        QTest::newRow("heute") << QStringList{"heute", "365"} << "/dev/full" << 1 << voll;
+        const QString gelesen = QStringLiteral("Gelesen aus daten.mdb.\n");
+        QTest::newRow("CSV") << QStringList{"export", "--format", "csv"} << "/dev/full" << 1 << gelesen + voll;
+        QTest::newRow("heute") << QStringList{"heute", "365"} << "/dev/full" << 1 << gelesen + voll;
         QTest::newRow("pruefen") << QStringList{"pruefen"} << "/dev/full" << 1 << voll;
         QTest::newRow("Datei zu groß") << QStringList{"export", "--format", "csv", "--datei", "aus.csv"} << "" << 1
             << "Die Datei aus.csv konnte nicht geschrieben werden: Die Datei würde größer, als das System erlaubt.\n"

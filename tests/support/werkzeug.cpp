@@ -14,8 +14,12 @@ Lauf starten(const QString& programm, const QStringList& argumente, const QStrin
     if (!ausgabe.isEmpty())
         p.setStandardOutputFile(ausgabe);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& eintrag : umgebung)
-        env.insert(eintrag.section(u'=', 0, 0), eintrag.section(u'=', 1));
+    for (const QString& eintrag : umgebung) {
+        if (eintrag.contains(u'='))
+            env.insert(eintrag.section(u'=', 0, 0), eintrag.section(u'=', 1));
+        else
+            env.remove(eintrag);
+    }
     p.setProcessEnvironment(env);
     QSignalSpy fertig(&p, &QProcess::finished);
     p.start(programm, argumente);
@@ -35,7 +39,8 @@ QString werkzeugpfad()
 Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung, int sekunden,
               const QString& ausgabe)
 {
-    return starten(werkzeugpfad(), argumente, ordner, umgebung, sekunden, ausgabe);
+    const QStringList ohneDatenordner = {"XDG_DATA_HOME=" + ordner + "/.kein-datenordner"};
+    return starten(werkzeugpfad(), argumente, ordner, ohneDatenordner + umgebung, sekunden, ausgabe);
 }
 
 Lauf werkzeugMitGrenze(qint64 bytes, const QStringList& argumente, const QString& ordner, const QString& ausgabe)

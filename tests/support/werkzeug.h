@@ -8,13 +8,15 @@ struct Lauf {
     QString ausgabe, fehler;
 };
 
-// Runs a program in a folder, with more environment ("NAME=Wert") and its standard output into a
-// file if one is named. The event loop runs meanwhile, so a service of this process can answer it.
+// Runs a program in a folder, with more environment ("NAME=Wert"; a bare "NAME" removes it) and its
+// standard output into a file if one is named. The event loop runs meanwhile, so a service of this
+// process can answer it.
 // A run that does not end within the time is killed and counts as a hang.
 Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner,
              const QStringList& umgebung = {}, int sekunden = 60, const QString& ausgabe = {});
 
-// The database tool gedenkbuch-daten, and where it lies.
+// The database tool gedenkbuch-daten, and where it lies. Its per-user data folder is one where
+// nothing is, unless `umgebung` names another: no test reads or changes the book of whoever runs it.
 QString werkzeugpfad();
 Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {}, int sekunden = 60,
               const QString& ausgabe = {});

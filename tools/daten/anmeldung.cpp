@@ -1,11 +1,14 @@
-// `gedenkbuch-daten anmeldung erinnern|fenster|aus`: what runs at login, as an autostart entry.
+// `gedenkbuch-daten anmeldung erinnern|fenster|aus [--tage N]`: what runs at login, as an autostart
+// entry.
 #include "befehl.h"
 
 #include "core/datenordner.h"
 #include "core/programm.h"
 #include "core/steuerzeichen.h"
+#include "store/store.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -37,17 +40,29 @@ QString execArgument(QString argument)
     return argument.replace(u'\\', QStringLiteral("\\\\"));
 }
 
+// "von heute und morgen", as erinnern --tage N shows them.
+QString zeitraum(int tage)
+{
+    if (tage == 0)
+        return QStringLiteral("von heute");
+    if (tage == 1)
+        return QStringLiteral("von heute und morgen");
+    return QStringLiteral("von heute und den nächsten %1 Tagen").arg(tage);
+}
+
 // The entry is written beside its place and renamed over it in one step, so that a reader never
 // sees half of it. rename() replaces a symlink at the entry's place instead of writing through it
-// to whatever it points at, which QSaveFile would do.
+// to whatever it points at, which QSaveFile would do. TryExec lets the session skip the entry once
+// the program is removed.
 bool schreiben(const QString& pfad, const QString& name, const QStringList& befehl)
 {
     QStringList exec;
     for (const QString& argument : befehl)
         exec << execArgument(argument);
-    const QByteArray inhalt = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nIcon=gedenkbuch\n"
-                                             "Terminal=false\nX-GNOME-Autostart-enabled=true\n")
-                                  .arg(name, exec.join(u' '))
+    const QString programm = QString(befehl.constFirst()).replace(u'\\', QStringLiteral("\\\\"));
+    const QByteArray inhalt = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\nTryExec=%3\n"
+                                             "Icon=gedenkbuch\nTerminal=false\nX-GNOME-Autostart-enabled=true\n")
+                                  .arg(name, exec.join(u' '), programm)
                                   .toUtf8();
     QDir().mkpath(QFileInfo(pfad).path());
     QTemporaryFile neu(pfad + QStringLiteral(".XXXXXX"));
@@ -63,9 +78,16 @@ bool schreiben(const QString& pfad, const QString& name, const QStringList& befe
 
 int anmeldung(const Aufruf& aufruf)
 {
-    const QString art = aufruf.argumente.value(0);
-    if (aufruf.argumente.size() != 1 || !QStringList{"erinnern", "fenster", "aus"}.contains(art))
-        return FalscherAufruf;
+    const QString art = aufruf.wert("ART");
+    const bool erinnern = art == QLatin1String("erinnern");
+    for (const char* nurZumErinnern : {"ordner", "tage"}) {
+        if (!erinnern && aufruf.gesetzt(nurZumErinnern)) {
+            aufruf.fehler << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.")
+                                 .arg(QLatin1String(nurZumErinnern))
+                          << Qt::endl;
+            return FalscherAufruf;
+        }
+    }
     const QString datei = autostartDatei();
     const QString pfad = core::einzeilig(datei); // as shown: the variable's control characters stay off the terminal
     if (art == QLatin1String("aus")) {
@@ -83,12 +105,15 @@ int anmeldung(const Aufruf& aufruf)
         return Erfolg;
     }
 
-    // The programs are named by their full path, so the entry works wherever they were installed.
-    const QString ordner = QCoreApplication::applicationDirPath();
-    const bool erinnern = art == QLatin1String("erinnern");
-    const QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
-                                                      core::datenordner(), QStringLiteral("erinnern")}
-                                        : QStringList{ordner + QStringLiteral("/gedenkbuch-starten")};
+    // The programs and the book are named by their full path, so the entry works wherever they are.
+    const QString buchordner =
+        aufruf.gesetzt("ordner") ? QDir(aufruf.wert("ordner")).absolutePath() : core::datenordner();
+    const QString starten = QCoreApplication::applicationDirPath() + QStringLiteral("/gedenkbuch-starten");
+    QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
+                                                buchordner, QStringLiteral("erinnern")}
+                                  : QStringList{starten};
+    if (aufruf.gesetzt("tage"))
+        befehl << QStringLiteral("--tage") << aufruf.wert("tage");
     // A line break would start a key of its own in the entry, a second Exec= for instance.
     for (const QString& argument : befehl) {
         const QString sauber = core::einzeilig(argument);
@@ -104,9 +129,11 @@ int anmeldung(const Aufruf& aufruf)
         aufruf.fehler << QStringLiteral("%1 konnte nicht geschrieben werden.").arg(pfad) << Qt::endl;
         return Fehlschlag;
     }
-    aufruf.aus << (erinnern ? QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und "
-                                             "morgen (%1).").arg(pfad)
-                            : QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad))
-               << Qt::endl;
+    if (erinnern)
+        aufruf.aus << QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge %1 aus %2 (%3).")
+                          .arg(zeitraum(aufruf.zahl("tage", 1)), buchordner + u'/' + store::dateiname, pfad);
+    else
+        aufruf.aus << QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad);
+    aufruf.aus << Qt::endl;
     return Erfolg;
 }

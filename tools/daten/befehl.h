@@ -2,20 +2,28 @@
 
 #include "kanal.h"
 
-#include <QDir>
+#include <QDate>
+#include <QHash>
+#include <QList>
 #include <QStringList>
 #include <QTextStream>
 
-// One call of a subcommand of gedenkbuch-daten: its arguments (without the subcommand's name and
-// without --ordner), the folder of daten.mdb, and the two output streams. Every text is German.
-// Whether standard output took everything is checked once the subcommand is done.
+// One call of a subcommand of gedenkbuch-daten, its options and arguments checked against the
+// subcommand's declaration: the values by name, the daten.mdb it works on, and the two output
+// streams. Every text is German. Whether standard output took everything is checked once the
+// subcommand is done.
 struct Aufruf {
-    QStringList argumente;
-    QDir ordner;
+    QHash<QString, QString> werte; // "datum" → "2026-12-24", "TAGE" → "3"; a switch given → ""
+    QString buch;                  // as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path
     QTextStream& aus;
     QTextStream& fehler;
     Kanal& ausgabe; // standard output itself, for data written as it is
-    QString datenbank() const;
+
+    QString datenbank() const { return buch; }
+    bool gesetzt(const char* name) const { return werte.contains(QLatin1String(name)); }
+    QString wert(const char* name) const { return werte.value(QLatin1String(name)); }
+    int zahl(const char* name, int vorgabe) const { return gesetzt(name) ? wert(name).toInt() : vorgabe; }
+    QDate datum() const; // --datum, else today
 };
 
 // Exit status of a subcommand: 0 done, 1 failed (a German message on standard error), 2 called
@@ -32,14 +40,48 @@ inline QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehr
     return QStringLiteral("%1 %2").arg(anzahl).arg(QString::fromUtf8(anzahl == 1 ? einzahl : mehrzahl));
 }
 
+// What a value may be; the command line refuses any other before the subcommand runs.
+struct Wertart {
+    enum Art { Text, Zahl, Datum, Auswahl } art = Text;
+    int von = 0, bis = 0; // Zahl
+    QStringList auswahl = {}; // Auswahl
+};
+
+// "--datum DATUM"; a switch has no `wert`.
+struct Option {
+    const char* name;
+    const char* wert;  // the value's name in the help, nullptr for a switch
+    const char* hilfe; // one line
+    const char* fehlt; // what a missing value is called: "das Format"
+    Wertart art = {};
+    bool noetig = false;
+};
+
+// A positional argument: "TAGE"; an Auswahl shows its choices in the call instead.
+struct Argument {
+    const char* name;
+    Wertart art = {};
+    bool noetig = true;
+};
+
 using Befehl = int (*)(const Aufruf& aufruf);
 
 struct Unterbefehl {
+    // Which daten.mdb a subcommand uses: none, the one it creates, or the book (see buch.h).
+    enum class Buch { Keins, Neu, Vorhanden };
     const char* name;
-    const char* aufruf;       // "neu", "heute [TAGE]"
     const char* beschreibung; // one or more lines, each indented by the help
+    QList<Option> optionen;   // without --ordner and the help, which every subcommand has
+    QList<Argument> argumente;
+    Buch buch;
     Befehl ausfuehren;
 };
+
+// Every subcommand, in the order of the help.
+const QList<Unterbefehl>& unterbefehle();
+
+// "2026-12-24" or "24.12.2026"; invalid when it is neither or no day of the calendar.
+QDate datumLesen(const QString& text);
 
 int neu(const Aufruf& aufruf);
 int heute(const Aufruf& aufruf);

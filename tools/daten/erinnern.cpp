@@ -1,4 +1,5 @@
-// `gedenkbuch-daten erinnern`: one desktop notification with the entries of today and tomorrow.
+// `gedenkbuch-daten erinnern [--tage N]`: one desktop notification with the entries of today and the
+// next N days (tomorrow unless given).
 #include "befehl.h"
 #include "benachrichtigung.h"
 #include "gedenktage.h"
@@ -17,20 +18,17 @@ constexpr int reserveMs = 1000;
 int erinnern(const Aufruf& aufruf)
 {
     const QDeadlineTimer frist(fristMs);
-    QStringList argumente = aufruf.argumente;
-    const std::optional<QDate> tag = stichtag(argumente);
-    if (!tag || !argumente.isEmpty())
-        return FalscherAufruf;
-    const auto gedenktage = gedenktageLesen(aufruf, *tag, 2);
+    const auto gedenktage = gedenktageLesen(aufruf, aufruf.datum(), aufruf.zahl("tage", 1) + 1);
     if (!gedenktage)
         return Fehlschlag;
+    aufruf.aus << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
     if (gedenktage->isEmpty())
         return Erfolg; // nothing to remind of
 
-    // The title names the first day; a second day follows in the text under its own caption.
+    // The title names the first day; each further day follows in the text under its own caption.
     QStringList text = gedenktage->constFirst().zeilen;
-    if (gedenktage->size() > 1)
-        text << QString() << gedenktage->at(1).titel << gedenktage->at(1).zeilen;
+    for (const Gedenktag& tag : gedenktage->sliced(1))
+        text << QString() << tag.titel << tag.zeilen;
     const Wachhund wachhund(frist, QStringLiteral("Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
                                                   "gezeigt werden."));
     const QString fehler = benachrichtigen(gedenktage->constFirst().titel, text.join(u'\n'), frist - reserveMs);

@@ -81,26 +81,8 @@ QString ausgelassen(const Bestand& b)
 
 int exportieren(const Aufruf& aufruf)
 {
-    QString format, datei;
-    const QStringList& a = aufruf.argumente;
-    for (qsizetype i = 0; i < a.size(); i += 2) {
-        if (i + 1 >= a.size())
-            return FalscherAufruf;
-        if (a[i] == QLatin1String("--format") && format.isNull())
-            format = a[i + 1];
-        else if (a[i] == QLatin1String("--datei") && datei.isNull())
-            datei = a[i + 1];
-        else
-            return FalscherAufruf;
-    }
-    if (format != QLatin1String("csv") && format != QLatin1String("ics")) {
-        aufruf.fehler << QStringLiteral("Als Format gibt es csv und ics.") << Qt::endl;
-        return FalscherAufruf;
-    }
-    if (!datei.isNull() && datei.isEmpty()) {
-        aufruf.fehler << QStringLiteral("Nach --datei fehlt der Name der Datei.") << Qt::endl;
-        return FalscherAufruf;
-    }
+    const QString format = aufruf.wert("format");
+    const QString datei = aufruf.wert("datei"); // null without --datei
     if (const QString vorhanden = datei.isNull() ? QString() : store::schonVorhanden(datei); !vorhanden.isEmpty()) {
         aufruf.fehler << vorhanden << Qt::endl;
         return Fehlschlag;
@@ -138,6 +120,8 @@ int exportieren(const Aufruf& aufruf)
     try {
         if (!datei.isNull())
             ziel.emplace(datei);
+        else // standard output is data: the file read is named on standard error
+            aufruf.fehler << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
         bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : kalender.anfang());
         std::optional<store::Lesezug> zug;
         for (qsizetype i = 0; i < bestand.zeilen.size(); ++i) {
@@ -179,7 +163,8 @@ int exportieren(const Aufruf& aufruf)
         return Fehlschlag;
     }
     if (ziel)
-        aufruf.aus << QStringLiteral("%1 in %2 geschrieben.").arg(mitAnzahl(geschrieben, "Eintrag", "Einträge"), datei)
+        aufruf.aus << QStringLiteral("%1 aus %2 in %3 geschrieben.")
+                          .arg(mitAnzahl(geschrieben, "Eintrag", "Einträge"), aufruf.datenbank(), datei)
                    << Qt::endl;
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;

@@ -37,15 +37,3 @@ std::optional<QList<Gedenktag>> gedenktageLesen(const Aufruf& aufruf, QDate heut
     }
     return gedenktage;
 }
-
-std::optional<QDate> stichtag(QStringList& argumente)
-{
-    const qsizetype stelle = argumente.indexOf(QStringLiteral("--datum"));
-    if (stelle < 0)
-        return QDate::currentDate();
-    const QString text = argumente.value(stelle + 1);
-    argumente.remove(stelle, qMin<qsizetype>(2, argumente.size() - stelle));
-    const QDate datum = text.contains(u'.') ? QDate::fromString(text, QStringLiteral("d.M.yyyy"))
-                                            : QDate::fromString(text, Qt::ISODate);
-    return datum.isValid() ? std::optional<QDate>(datum) : std::nullopt;
-}

@@ -15,7 +15,3 @@ struct Gedenktag {
 // The days from `heute` on, `anzahl` of them, that have entries; days without are left out. When
 // the file cannot be read whole, a German message goes to standard error and there is none.
 std::optional<QList<Gedenktag>> gedenktageLesen(const Aufruf& aufruf, QDate heute, int anzahl);
-
-// "--datum JJJJ-MM-TT" or "--datum TT.MM.JJJJ" from the arguments (taken out of them), else
-// today; an invalid date gives none.
-std::optional<QDate> stichtag(QStringList& argumente);

@@ -4,15 +4,11 @@
 
 int heute(const Aufruf& aufruf)
 {
-    QStringList argumente = aufruf.argumente;
-    const std::optional<QDate> tag = stichtag(argumente);
-    bool zahl = true;
-    const int folgetage = argumente.isEmpty() ? 2 : argumente.constFirst().toInt(&zahl);
-    if (!tag || !zahl || folgetage < 0 || folgetage > 365 || argumente.size() > 1)
-        return FalscherAufruf;
-    const auto gedenktage = gedenktageLesen(aufruf, *tag, folgetage + 1);
+    const auto gedenktage = gedenktageLesen(aufruf, aufruf.datum(), aufruf.zahl("TAGE", 2) + 1);
     if (!gedenktage)
         return Fehlschlag;
+    // Standard output is data: the file read is named on standard error.
+    aufruf.fehler << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
     for (qsizetype i = 0; i < gedenktage->size(); ++i) {
         if (i > 0)
             aufruf.aus << '\n';

@@ -30,11 +30,8 @@ void uebernehmen(store::Store& s, const QList<exchange::Satz>& saetze)
 
 int importieren(const Aufruf& aufruf)
 {
-    QStringList argumente = aufruf.argumente;
-    const bool probe = argumente.removeAll(QStringLiteral("--probe")) > 0;
-    if (argumente.size() != 1 || argumente.constFirst().startsWith(u'-'))
-        return FalscherAufruf;
-    const QString quelle = argumente.constFirst();
+    const bool probe = aufruf.gesetzt("probe");
+    const QString quelle = aufruf.wert("DATEI");
 
     exchange::Gelesen gelesen;
     try {
@@ -69,10 +66,13 @@ int importieren(const Aufruf& aufruf)
     const qsizetype uebersprungen = auswahl.auslassungen.size();
     const QString wuerden = auswahl.uebernehmen.size() == 1 ? QStringLiteral("würde") : QStringLiteral("würden");
     if (probe)
-        aufruf.aus << QStringLiteral("Probe: %1 %2 übernommen, %3 übersprungen. Es wurde nichts geschrieben.")
-                          .arg(genommen, wuerden).arg(uebersprungen) << Qt::endl;
+        aufruf.aus << QStringLiteral("Probe: %1 %2 in %3 übernommen, %4 übersprungen. Es wurde nichts geschrieben.")
+                          .arg(genommen, wuerden, aufruf.datenbank()).arg(uebersprungen) << Qt::endl;
     else
-        aufruf.aus << QStringLiteral("%1 übernommen, %2 übersprungen.").arg(genommen).arg(uebersprungen) << Qt::endl;
+        aufruf.aus << QStringLiteral("%1 in %2 übernommen, %3 übersprungen.")
+                          .arg(genommen, aufruf.datenbank())
+                          .arg(uebersprungen)
+                   << Qt::endl;
     if (auswahl.uebernehmen.isEmpty())
         return NichtsUebernommen;
     return uebersprungen > 0 ? EinigeUebersprungen : Erfolg;

@@ -19,33 +19,16 @@ struct Auftrag {
     std::optional<int> vorlauf;
 };
 
-// The arguments; none after a German message when they are wrong.
+// The address and the lead time; none after a German message when the address is refused.
 std::optional<Auftrag> auftragLesen(const Aufruf& aufruf)
 {
-    const QStringList& a = aufruf.argumente;
-    Auftrag auftrag;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (a[i] == QLatin1String("--vorlauf") && !auftrag.vorlauf) {
-            bool zahl = false;
-            const int tage = a.value(i + 1).toInt(&zahl);
-            if (!zahl || tage < 0 || tage > 365) {
-                aufruf.fehler << QStringLiteral("Der Vorlauf ist eine Zahl von Tagen von 0 bis 365.") << Qt::endl;
-                return std::nullopt;
-            }
-            auftrag.vorlauf = tage;
-            ++i;
-        } else if (auftrag.url.isEmpty() && !a[i].startsWith(u'-')) {
-            auftrag.url = QUrl(a[i], QUrl::StrictMode);
-            if (const QString fehler = caldav::adressfehler(auftrag.url); !fehler.isEmpty()) {
-                aufruf.fehler << fehler << Qt::endl;
-                return std::nullopt;
-            }
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (auftrag.url.isEmpty())
+    Auftrag auftrag{QUrl(aufruf.wert("URL"), QUrl::StrictMode), std::nullopt};
+    if (const QString fehler = caldav::adressfehler(auftrag.url); !fehler.isEmpty()) {
+        aufruf.fehler << fehler << Qt::endl;
         return std::nullopt;
+    }
+    if (aufruf.gesetzt("vorlauf"))
+        auftrag.vorlauf = aufruf.zahl("vorlauf", 0);
     return auftrag;
 }
 
@@ -90,8 +73,8 @@ int kalender(const Aufruf& aufruf)
     try {
         caldav::Verbindung verbindung(auftrag->url, caldav::zugangLesen(auftrag->url.host(), auftrag->url.userName()));
         const caldav::Bericht b = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->vorlauf);
-        aufruf.aus << QStringLiteral("Kalender %1: %2 neu, %3 geändert, %4 entfernt, %5 unverändert.")
-                          .arg(caldav::anzeige(b.sammlung))
+        aufruf.aus << QStringLiteral("Kalender %1 aus %2: %3 neu, %4 geändert, %5 entfernt, %6 unverändert.")
+                          .arg(caldav::anzeige(b.sammlung), aufruf.datenbank())
                           .arg(b.neu)
                           .arg(b.geaendert)
                           .arg(b.entfernt)

@@ -6,8 +6,6 @@
 
 int neu(const Aufruf& aufruf)
 {
-    if (!aufruf.argumente.isEmpty())
-        return FalscherAufruf;
     try {
         store::Store::create(aufruf.datenbank());
     } catch (const store::StoreError& e) {

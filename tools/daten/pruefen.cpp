@@ -47,8 +47,6 @@ QString befundtext(const QStringList& befunde)
 int pruefen(const Aufruf& aufruf)
 {
     using Art = store::StoreError::Art;
-    if (!aufruf.argumente.isEmpty())
-        return FalscherAufruf;
     const QString datei = aufruf.datenbank();
     qsizetype eintraege = 0, andere = 0;
     try {

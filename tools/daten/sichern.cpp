@@ -8,9 +8,7 @@
 
 int sichern(const Aufruf& aufruf)
 {
-    if (aufruf.argumente.size() != 1 || aufruf.argumente.constFirst().startsWith(u'-'))
-        return FalscherAufruf;
-    const QString ziel = aufruf.argumente.constFirst();
+    const QString ziel = aufruf.wert("ZIEL");
     try {
         store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen)->sichern(ziel);
     } catch (const store::StoreError& fehler) {
@@ -18,6 +16,7 @@ int sichern(const Aufruf& aufruf)
                       << Qt::endl;
         return Fehlschlag;
     }
-    aufruf.aus << QStringLiteral("Die Sicherung %1 ist geschrieben und geprüft.").arg(ziel) << Qt::endl;
+    aufruf.aus << QStringLiteral("Die Sicherung %1 von %2 ist geschrieben und geprüft.").arg(ziel, aufruf.datenbank())
+               << Qt::endl;
     return Erfolg;
 }
