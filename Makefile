@@ -1,13 +1,24 @@
-# make run    installs what is missing, builds, and starts the program in its program folder
-# make test   installs what is missing, builds, and runs every test
+# SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# make run    installs what running needs, builds the programs, and starts the program in its program folder
+# make test   installs what is missing, builds everything, runs every test and checks the package
 # make bench  installs what is missing, builds, and prints the benchmark figures
 # make screenshot  saves docs/hauptfenster.png, the main window with sample entries
 # make test SANITIZE=1  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make deb    builds the Debian package gedenkbuch_<version>_<arch>.deb in this folder
-# make clean  removes the build folders and packages; the program folder and its daten.mdb stay untouched
+# make clean  removes the build folders; packages, the program folder and its daten.mdb stay untouched
 
 PROGRAMM ?= $(CURDIR)/programm
-PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev sqlcipher libical-dev libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale
+# Building and running need these; the other commands add their own below.
+PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev libical-dev
+TESTPAKETE := sqlcipher libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale
+# CPack finds the libraries the programs need with dpkg-shlibdeps, and the programs with file.
+DEBPAKETE := dpkg-dev file
+PRUEFPAKETE := lintian appstream desktop-file-utils man-db
+# What `make run` starts; the package adds the menu start and the compressed manual pages.
+PROGRAMME := gedenkbuch gedenkbuch-daten
+PAKETINHALT := $(PROGRAMME) gedenkbuch-starten gedenkbuch_gepackt
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
 ifeq ($(SANITIZE),1)
@@ -17,8 +28,10 @@ else
 BUILD ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
+# CPack installs without building the tests first.
+CMAKE_FLAGS += -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 
-.PHONY: run test bench screenshot deb clean pakete bauen
+.PHONY: run test bench screenshot deb clean pakete konfigurieren bauen
 
 pakete:
 	@fehlend=""; \
@@ -32,33 +45,50 @@ pakete:
 	  DEBIAN_FRONTEND=noninteractive $$als_root apt-get install -y --no-install-recommends $$fehlend; \
 	fi
 
-bauen: pakete
+konfigurieren: pakete
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+bauen: konfigurieren
 	cmake --build $(BUILD) -j $(JOBS)
 
+define paket_bauen
+	rm -rf $(BUILD)/paket
+	cd $(BUILD) && cpack -G DEB
+endef
+
+test: MEHR_PAKETE = $(TESTPAKETE) $(if $(filter 1,$(SANITIZE)),,$(DEBPAKETE) $(PRUEFPAKETE))
 test: bauen
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+ifneq ($(SANITIZE),1)
+	$(paket_bauen)
+	sh packaging/pruefen.sh $(BUILD)/paket
+endif
 
-bench: bauen
+bench: MEHR_PAKETE = sqlcipher python3-radicale
+bench: konfigurieren
+	cmake --build $(BUILD) -j $(JOBS) --target bench_gedenkbuch
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_gedenkbuch
 
-run: bauen
+run: konfigurieren
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMME)
 	mkdir -p "$(PROGRAMM)"
 	install -m 755 $(BUILD)/src/gedenkbuch $(BUILD)/tools/gedenkbuch-daten "$(PROGRAMM)/"
 	cd "$(PROGRAMM)" && { [ -e daten.mdb ] || ./gedenkbuch-daten neu; } && ./gedenkbuch
 
-screenshot: MEHR_PAKETE = imagemagick
-screenshot: bauen
+screenshot: MEHR_PAKETE = imagemagick xvfb xauth xdotool
+screenshot: konfigurieren
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMME)
 	mkdir -p docs
 	sh tools/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
 
-# CPack finds the libraries the programs need with dpkg-shlibdeps, and the programs with file.
-deb: MEHR_PAKETE = dpkg-dev file
-deb: bauen
-	rm -rf $(BUILD)/paket
-	cd $(BUILD) && cpack -G DEB
+# An earlier package goes, so that `apt install ./gedenkbuch_*.deb` finds this one only.
+deb: MEHR_PAKETE = $(DEBPAKETE)
+deb: konfigurieren
+	cmake --build $(BUILD) -j $(JOBS) --target $(PAKETINHALT)
+	$(paket_bauen)
+	rm -f gedenkbuch_*.deb
 	cp $(BUILD)/paket/gedenkbuch_*.deb .
 	@ls gedenkbuch_*.deb
 
 clean:
-	rm -rf build build-sanitize gedenkbuch_*.deb
+	rm -rf build build-sanitize
