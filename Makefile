@@ -77,9 +77,9 @@ run: konfigurieren
 
 screenshot: MEHR_PAKETE = imagemagick xvfb xauth xdotool
 screenshot: konfigurieren
-	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMME)
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMME) x11-schliessen
 	mkdir -p docs
-	sh tools/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
+	sh scripts/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
 
 # An earlier package goes, so that `apt install ./gedenkbuch_*.deb` finds this one only.
 deb: MEHR_PAKETE = $(DEBPAKETE)

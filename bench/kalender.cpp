@@ -2,6 +2,7 @@
 
 #include "beispieldaten.h"
 #include "radicale.h"
+#include "spitze.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -71,4 +72,13 @@ void kalenderMessen(int runden)
     }
     erster.ausgeben();
     zweiter.ausgeben();
+
+    // The tool's peak memory for a first publication and for a run that finds nothing to do.
+    const QByteArray heimVorher = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QStringList argumente = {"--ordner", ordner.path(), "kalender",
+                                   server.adresse(QStringLiteral("anna/bench-spitze/")).toString()};
+    spitzeAusgeben(QLatin1String(erster.name), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
+    spitzeAusgeben(QLatin1String(zweiter.name), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
+    qputenv("HOME", heimVorher);
 }

@@ -15,7 +15,7 @@ public:
     explicit Messreihe(int eintraege) : eintraege_(eintraege) {}
 
     // `vorher` runs untimed before each run of `aktion`.
-    void figur(const char* name, std::function<void()> vorher, std::function<void()> aktion)
+    void figur(const QString& name, std::function<void()> vorher, std::function<void()> aktion)
     {
         figuren_.push_back({name, std::move(vorher), std::move(aktion), {}});
     }
@@ -41,7 +41,7 @@ public:
 
 private:
     struct Figur {
-        const char* name;
+        QString name;
         std::function<void()> vorher, aktion;
         std::vector<double> zeiten;
     };

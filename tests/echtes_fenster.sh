@@ -10,7 +10,7 @@ build=$1 quellen=$2 schliessen=$3
 for befehl in xvfb-run xdotool; do
   command -v "$befehl" >/dev/null 2>&1 || { echo "$befehl fehlt"; exit 77; }
 done
-. "$quellen/tools/fenster.sh"
+. "$quellen/scripts/fenster.sh"
 im_xvfb "$0" "$@"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT

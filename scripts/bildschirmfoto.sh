@@ -5,7 +5,7 @@ set -eu
 build=$(cd "$1" && pwd)
 ziel=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 quellen=$(cd "$(dirname "$0")/.." && pwd)
-. "$quellen/tools/fenster.sh"
+. "$quellen/scripts/fenster.sh"
 im_xvfb "$0" "$@"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
@@ -38,6 +38,6 @@ haupt=$(fenster_abwarten '^KOBALT-Merkwerk!$' 15)
 xdotool mousemove --window "$haupt" 80 168 click 1 # the first entry of today
 sleep 0.5
 import -window "$haupt" "$ziel"
-"$build/tools/x11-schliessen" "$haupt"
+"$build/scripts/x11-schliessen" "$haupt"
 prozess_abwarten $pid 10
 echo "$ziel"
