@@ -91,20 +91,6 @@ private slots:
         QCOMPARE(core::anzeigename(text), zeile);
     }
 
-    // Calendar order whatever the store order; one date case-blind by name, umlauts among their
-    // letters, equal texts in the order of adding.
-    void kalenderfolge()
-    {
-        QList<core::Zeile> liste = zeilen({{"Silvester", 31, 12}, {"berta", 4, 5}, {"Zoe", 4, 5}, {"Ärger", 4, 5}, {"Neujahr", 1, 1},
-                                           {"anna", 4, 5}, {"Anna Maria", 4, 5}, {"Anna", 4, 5, 2000}, {"anna", 4, 5}});
-        core::kalenderfolge(liste);
-        QCOMPARE(texte(liste), QStringList({"01-01 Neujahr", "05-04 anna", "05-04 anna", "05-04 Anna (26.)",
-                                            "05-04 Anna Maria", "05-04 Ärger", "05-04 berta", "05-04 Zoe",
-                                            "12-31 Silvester"}));
-        QCOMPARE(liste.at(1).id, 5);
-        QCOMPARE(liste.at(2).id, 8);
-    }
-
     // The order from the lines' fields is the order of their texts, collated whole as a sorted
     // list box would: dates as shown, then names with their ages, case-blind, umlauts in place.
     void kalenderfolgeWieGanzeZeilen()
