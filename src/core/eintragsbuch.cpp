@@ -36,8 +36,7 @@ Eintrag Eintragsbuch::lesen(qint64 id)
 {
     const std::optional<store::Datensatz> satz = store_.lesen(id);
     if (!satz)
-        throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,
-                                QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht."));
+        throw store::StoreError::eintragWeg();
     const std::optional<Eintrag> eintrag = eintragLesen(*satz);
     if (!eintrag)
         throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,

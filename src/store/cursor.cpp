@@ -22,11 +22,6 @@ StoreError keinAktuellerDatensatz()
     return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Es gibt keinen aktuellen Datensatz.")};
 }
 
-StoreError eintragWeg()
-{
-    return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
-}
-
 Cursor::Innen::Innen(const Verbindung& verbindung, Umfang umfang)
     : verbindung(verbindung),
       lesen(verbindung, lesenSql(umfang)),
@@ -208,7 +203,7 @@ void Cursor::SetBookmark(qint64 bookmark)
     d.laden(bookmark, 1); // one record: a walk that goes on from it reads the next batch then
     if (d.puffer.empty() || d.puffer.front().id != bookmark) {
         d.puffer.clear();
-        throw eintragWeg();
+        throw StoreError::eintragWeg();
     }
     d.lage = Innen::Lage::AufDatensatz;
 }

@@ -79,7 +79,7 @@ void Cursor::Update()
         d.aendern.step();
         d.aendern.reset();
         if (sqlite3_changes(d.verbindung.db) != 1)
-            throw eintragWeg();
+            throw StoreError::eintragWeg();
         d.zuletztGespeichert = d.neu.id;
         if (d.lage == Innen::Lage::AufDatensatz && d.puffer[d.pos].id == d.neu.id)
             d.puffer[d.pos] = d.neu;
@@ -101,7 +101,7 @@ void Cursor::Delete()
     d.loeschen.step();
     d.loeschen.reset();
     if (sqlite3_changes(d.verbindung.db) != 1)
-        throw eintragWeg();
+        throw StoreError::eintragWeg();
     d.lage = Innen::Lage::Geloescht;
 }
 

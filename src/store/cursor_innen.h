@@ -10,7 +10,6 @@
 namespace store {
 
 StoreError keinAktuellerDatensatz();
-StoreError eintragWeg();
 
 struct Cursor::Innen {
     enum class Lage { Keine, AufDatensatz, Geloescht, Ende };

@@ -9,6 +9,11 @@ StoreError StoreError::dateiBeschaedigt(const QString& pfad)
     return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(pfad)};
 }
 
+StoreError StoreError::eintragWeg()
+{
+    return {Art::KeinAktuellerDatensatz, QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
+}
+
 StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during)
 {
     return sqliteError(verbindung.db, verbindung.pfad, code, during);

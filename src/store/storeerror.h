@@ -34,6 +34,8 @@ public:
 
     // The file at `pfad` is damaged.
     static StoreError dateiBeschaedigt(const QString& pfad);
+    // The record asked for is gone: another program deleted it.
+    static StoreError eintragWeg();
 
 private:
     Art art_;
