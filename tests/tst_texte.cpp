@@ -35,7 +35,6 @@ private slots:
                 pruefen(&d);
             });
         frmStart start;
-        QVERIFY(start.Form_Load(p.t.meldungen));
         start.show();
         pruefen(&start);
         for (const bool frage : {false, true}) {
