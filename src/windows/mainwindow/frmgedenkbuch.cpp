@@ -2,20 +2,15 @@
 
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"
-#include "core/programm.h"
 #include "core/tage.h"
 #include "core/uhr.h"
 #include "detailfelder.h"
-#include "windows/common/aussehen.h"
 #include "windows/common/bilder.h"
 #include "windows/common/einpassen.h"
-#include "windows/common/farben.h"
 #include "windows/common/listenfeld.h"
 #include "windows/common/meldungen.h"
 #include "windows/daywindow/tagesfenster.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
@@ -32,11 +27,7 @@ frmGedenkbuch::~frmGedenkbuch() = default;
 
 void frmGedenkbuch::Form_Load()
 {
-    lblCopyrights->setText(lblCopyrights->text() + QStringLiteral(" - Version: ") + core::versionstext);
-    for (int k = 0; k < core::tagesanzahl; ++k)
-        ui::hintergrund(tagesfenster_->rahmen(k), farben::rahmen);
-    ui::hintergrund(detail_->Frame10, farben::rahmen);
-    // The store was opened and checked by the start-up window; the cursor stands over it.
+    // The program opened and checked the store before; the cursor stands over it.
     auffrischen();
     ui::texteEinpassen(this);
 }

@@ -31,7 +31,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void steuerelementeAnlegen();
@@ -69,7 +68,6 @@ private:
     bool frage(const QString& text, const QString& titel);
     void modalOffenBeenden();
 
-    QList<QWidget*> detailfeldflaechen() const;
     void lstGedenkbuch_Click(int row);
     void cmdLoeschen_Click();
     void cmdAenderung_Click();
@@ -87,7 +85,7 @@ private:
     Tagesfenster* tagesfenster_ = nullptr;
     QLabel* Label3 = nullptr;
     ui::Listenfeld* lstGedenkbuch = nullptr;
-    std::unique_ptr<Detailfelder> detail_;
+    Detailfelder* detail_ = nullptr;
     ui::Bildschaltflaeche* cmdEintragNeu = nullptr;
     ui::Bildschaltflaeche* cmdLoeschen = nullptr;
     ui::Bildschaltflaeche* cmdAenderung = nullptr;

@@ -5,7 +5,6 @@
 #include "core/durchlauf.h"
 #include "core/uhr.h"
 #include "detailfelder.h"
-#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/fensterdienst.h"
 #include "windows/common/listenfeld.h"
@@ -13,9 +12,6 @@
 #include "windows/daywindow/tagesfenster.h"
 #include "windows/dialogs/eintragsdialog.h"
 #include "windows/search/frmsuche.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
 
 void frmGedenkbuch::ereignisseVerbinden()
 {
@@ -27,8 +23,13 @@ void frmGedenkbuch::ereignisseVerbinden()
     connect(cmdSuchen, &QPushButton::clicked, this, &frmGedenkbuch::cmdSuchen_Click);
     connect(tagesfenster_, &Tagesfenster::eintragGewaehlt, this, &frmGedenkbuch::eintragZeigen);
     connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
-    for (QWidget* feld : detailfeldflaechen())
-        feld->installEventFilter(this);
+    // The panel only shows the entry: a click on a field opens the change dialog, and a key
+    // typed into the year leads on to "Ändern".
+    connect(detail_, &Detailfelder::feldAngeklickt, this, [this] {
+        cmdAenderung->setFocus();
+        cmdAenderung_Click();
+    });
+    connect(detail_, &Detailfelder::jahrGetippt, this, [this] { cmdAenderung->setFocus(); });
 }
 
 void frmGedenkbuch::befehleFreigeben(bool frei)
@@ -103,27 +104,6 @@ void frmGedenkbuch::auswahlAufheben()
     lstGedenkbuch->waehlen(-1);
     detail_->ruhezustand();
     befehleFreigeben(false);
-}
-
-QList<QWidget*> frmGedenkbuch::detailfeldflaechen() const
-{
-    return {detail_->txtBezeichnung, detail_->txtTag, detail_->txtMonat, detail_->txtJahr,
-            detail_->txtBemerkungen->viewport()};
-}
-
-bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    // The panel only shows the entry: a click on a field opens the change dialog, and a key
-    // typed into the year leads on to "Ändern".
-    if (ereignis->type() == QEvent::MouseButtonPress && detailfeldflaechen().contains(objekt)) {
-        cmdAenderung->setFocus();
-        cmdAenderung_Click();
-        return true;
-    }
-    if (objekt == detail_->txtJahr && ereignis->type() == QEvent::KeyPress
-        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
-        cmdAenderung->setFocus();
-    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void frmGedenkbuch::cmdEintragNeu_Click()
