@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 QStringList texte(const QList<core::Zeile>& zeilen)
 {
@@ -28,13 +29,17 @@ bool Antwortbuch::frage(const QString& text, const QString& titel)
 void Dialogregie::modalZeigen(QDialog& dialog)
 {
     ++geoeffnet;
-    dialog.show();
-    if (!handlungen_.isEmpty())
-        handlungen_.takeFirst()(dialog);
-    if (dialog.isVisible()) {
-        ++nichtGeschlossen;
-        dialog.reject();
-    }
+    const Handlung handlung = handlungen_.isEmpty() ? Handlung() : handlungen_.takeFirst();
+    // The action runs in the dialog's own event loop, so that the dialog is modal meanwhile.
+    QTimer::singleShot(0, &dialog, [&dialog, handlung, this] {
+        if (handlung)
+            handlung(dialog);
+        if (dialog.isVisible()) {
+            ++nichtGeschlossen;
+            dialog.reject();
+        }
+    });
+    dialog.exec();
 }
 
 Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store::Zugriff zugriff) : t(heute)

@@ -73,7 +73,8 @@ bool Detailfelder::eventFilter(QObject* objekt, QEvent* ereignis)
         emit feldAngeklickt();
         return true;
     }
-    if (objekt == txtJahr && ereignis->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
+    if (objekt == txtJahr && ereignis->type() == QEvent::KeyPress
+        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
         emit jahrGetippt();
     return QGroupBox::eventFilter(objekt, ereignis);
 }

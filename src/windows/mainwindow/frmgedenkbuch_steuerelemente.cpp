@@ -62,7 +62,8 @@ void frmGedenkbuch::steuerelementeAnlegen()
     cmdAenderung = schaltflaeche(this, "cmdAenderung", QStringLiteral("Ändern"), twips(8875, 8280, 1250, 495), false);
     cmdSuchen = schaltflaeche(this, "cmdSuchen", QStringLiteral("Suchen"), twips(10200, 8280, 1250, 495), true);
 
-    lblCopyrights = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team - Version: ") + core::versionstext, this);
+    lblCopyrights = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team - Version: ") + core::versionstext,
+                               this);
     lblCopyrights->setObjectName(QStringLiteral("lblCopyrights"));
     lblCopyrights->setGeometry(twips(480, 8880, 9975, 255));
 

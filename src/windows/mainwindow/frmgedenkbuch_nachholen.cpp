@@ -6,21 +6,22 @@
 #include "detailfelder.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/fensterdienst.h"
-#include "windows/common/meldungen.h"
+
+#include <QApplication>
 
 void frmGedenkbuch::datumGeaendert()
 {
     if (dienste_.uhr.heute() == tag_)
         return;
-    if (modalOffen_ > 0)
-        tagNachholen_ = true;
-    else
-        tagWechseln();
+    nachholen_ = true;
+    nachholenWennFrei();
 }
 
-void frmGedenkbuch::tagWechseln()
+void frmGedenkbuch::nachholenWennFrei()
 {
-    tagNachholen_ = false;
+    if (!nachholen_ || QApplication::activeModalWidget())
+        return;
+    nachholen_ = false;
     const std::optional<qint64> gezeigt = detail_->angezeigt();
     const bool frei = cmdLoeschen->isEnabled();
     auffrischen();
@@ -28,30 +29,8 @@ void frmGedenkbuch::tagWechseln()
         befehleFreigeben(frei);
 }
 
-void frmGedenkbuch::modalOffenBeenden()
-{
-    if (--modalOffen_ == 0 && tagNachholen_)
-        tagWechseln();
-}
-
 void frmGedenkbuch::dialogZeigen(QDialog& dialog)
 {
-    ++modalOffen_;
     dienste_.fenster.modalZeigen(dialog);
-    modalOffenBeenden();
-}
-
-void frmGedenkbuch::hinweis(const QString& text, const QString& titel)
-{
-    ++modalOffen_;
-    dienste_.meldungen.hinweis(text, titel);
-    modalOffenBeenden();
-}
-
-bool frmGedenkbuch::frage(const QString& text, const QString& titel)
-{
-    ++modalOffen_;
-    const bool ja = dienste_.meldungen.frage(text, titel);
-    modalOffenBeenden();
-    return ja;
+    nachholenWennFrei();
 }
