@@ -15,9 +15,10 @@ frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store>
     steuerelementeAnlegen();
     ereignisseVerbinden();
     connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
-    // A new day that came while a message box was open is caught up within a second of its close.
+    // A look every second costs a read of the file's header; what another program wrote, or a new
+    // day that came while a message box was open, shows within about two seconds.
     auto* takt = new QTimer(this);
-    connect(takt, &QTimer::timeout, this, &frmGedenkbuch::nachholenWennFrei);
+    connect(takt, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
     takt->start(1000);
     Form_Load();
 }

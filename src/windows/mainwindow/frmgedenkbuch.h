@@ -18,7 +18,8 @@ class Listenfeld;
 } // namespace ui
 
 // The main window: the day window on the left, the full list, the detail panel and the commands
-// on the right. It owns the open store and the one cursor over it, datGedenkbuch.
+// on the right. It owns the open store and the one cursor over it, datGedenkbuch, and follows the
+// day and the file: what another program writes to daten.mdb shows within a second or two.
 class frmGedenkbuch : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,9 @@ public:
 
     // Rebuilds the full list and the day window from one walk over the store.
     void auffrischen();
+    // Catches up when another program changed the file since the last refresh; the window looks
+    // every second, and when one of its dialogs closes.
+    void dateiAnsehen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,9 +59,10 @@ private:
     // told why, and the lists are refreshed when the entry is gone.
     void eintragNichtLesbar(const store::StoreError& fehler);
 
-    // Catching up (frmgedenkbuch_nachholen.cpp). A new day shows what a start on it would show,
-    // and an entry shown stays shown with its line selected and the commands as they were. While
-    // a modal dialog or message box is open, the window catches up once none is.
+    // Catching up (frmgedenkbuch_nachholen.cpp). A new day, or another program's change, shows
+    // what a start would show; an entry shown stays shown with its line selected and the commands
+    // as they were, unless it is gone. While a modal dialog or message box is open, the window
+    // catches up once none is.
     void datumGeaendert();
     void nachholenWennFrei();
     // Runs a modal dialog of the window; the window catches up when it closes.
@@ -74,8 +79,9 @@ private:
     void gespeichert(qint64 id);
 
     ui::Dienste& dienste_;
-    bool nachholen_ = false; // a new day waits for the modal dialog or message box to close
-    QDate tag_;              // the day the window shows
+    bool nachholen_ = false;      // a change waits for the modal dialog or message box to close
+    QDate tag_;                   // the day the window shows
+    std::optional<qint64> stand_; // the file's data version the lists show
     std::unique_ptr<store::Store> store_;
     store::Cursor datGedenkbuch_;
     core::Eintragsbuch buch_;

@@ -16,6 +16,9 @@ void frmGedenkbuch::auffrischen()
 {
     const QDate heute = dienste_.uhr.heute();
     tag_ = heute;
+    // Taken before the walk: a change made during it is caught up with afterwards.
+    if (const std::optional<qint64> stand = store_->datenstand())
+        stand_ = stand;
     // The old lines go first, so that the lists are never held twice.
     lstGedenkbuch->leeren();
     core::Eintragsbuch::Fenster fenster = buch_.fenster(heute);

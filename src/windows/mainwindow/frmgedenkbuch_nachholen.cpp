@@ -1,5 +1,6 @@
-// The main window and the passing days: a refresh when the date changes, held back while a modal
-// dialog or a message box is open.
+// The main window follows the day and the file: a new date, or a change another program made to
+// daten.mdb, is shown as a start would show it, held back while a modal dialog or a message box
+// is open.
 #include "frmgedenkbuch.h"
 
 #include "core/uhr.h"
@@ -17,6 +18,15 @@ void frmGedenkbuch::datumGeaendert()
     nachholenWennFrei();
 }
 
+void frmGedenkbuch::dateiAnsehen()
+{
+    // The window's own saves leave the number as it is, so they cause no second refresh.
+    const std::optional<qint64> stand = store_->datenstand();
+    if (stand && stand != stand_)
+        nachholen_ = true;
+    nachholenWennFrei();
+}
+
 void frmGedenkbuch::nachholenWennFrei()
 {
     if (!nachholen_ || QApplication::activeModalWidget())
@@ -25,12 +35,17 @@ void frmGedenkbuch::nachholenWennFrei()
     const std::optional<qint64> gezeigt = detail_->angezeigt();
     const bool frei = cmdLoeschen->isEnabled();
     auffrischen();
-    if (gezeigt && eintragAnzeigen(*gezeigt))
+    if (!gezeigt)
+        return;
+    // An entry another program deleted has no line any more: the panel rests, as after a delete.
+    if (eintragWaehlen(*gezeigt) && detail_->angezeigt())
         befehleFreigeben(frei);
+    else
+        auswahlAufheben();
 }
 
 void frmGedenkbuch::dialogZeigen(QDialog& dialog)
 {
     dienste_.fenster.modalZeigen(dialog);
-    nachholenWennFrei();
+    dateiAnsehen();
 }
