@@ -12,14 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-QStringList texte(const QList<core::Zeile>& zeilen)
-{
-    QStringList t;
-    for (const core::Zeile& z : zeilen)
-        t << z.text;
-    return t;
-}
-
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;

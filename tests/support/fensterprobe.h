@@ -69,5 +69,4 @@ struct Eintragsprobe {
 QStringList suchlauf(QDialog& d, const QString& begriff);
 ui::Listenfeld& suchergebnisse(QDialog& d);
 
-QStringList texte(const QList<core::Zeile>& zeilen);
 void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste = Qt::LeftButton);
