@@ -15,26 +15,6 @@
 
 namespace {
 
-using Handlung = std::function<void(Eintragsprobe)>;
-
-void neuAnlegen(Fensterprobe& p, Handlung handlung)
-{
-    p.mitDialog("cmdEintragNeu", [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
-}
-
-// Shows the entry of a full-list line and opens the change dialog on it.
-void eintragAendern(Fensterprobe& p, int row, Handlung handlung)
-{
-    p.voll().waehlen(row);
-    p.mausInDieListe();
-    p.mitDialog("cmdAenderung", [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
-}
-
-void abbrechen(QDialog& d)
-{
-    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbruch")), Qt::LeftButton);
-}
-
 const Eintraege suchbestand = {{"Anna", 4, 5, 1990}, {"Ilse", 1, 3},        {"3. Hochzeitstag", 9, 3, 2023},
                                {"Maibaum", 30, 4},   {"Lena", 12, 3, 2000}, {"Ostern 1993", 5, 4}};
 
@@ -52,7 +32,7 @@ private slots:
         QVERIFY(p.zeigen());
         QStringList anzeigen;
         int fokusImJahr = 0;
-        neuAnlegen(p, [&](Eintragsprobe d) {
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             QApplication::setActiveWindow(&d.d);
             QTest::keyClicks(d.jahr(), QStringLiteral("197"));
             d.klick(d.tag(5));
@@ -116,7 +96,7 @@ private slots:
         QFETCH(QString, ergebnis);
         Fensterprobe p(QDate(2026, 6, 10), {{"Anna Maier", 15, 3, 1986}});
         QString gezeigt, nameDanach;
-        neuAnlegen(p, [&](Eintragsprobe d) {
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(name, tag, monat, jahr);
             gezeigt = d.anzeige();
             d.speichern();
@@ -163,7 +143,9 @@ private slots:
         QVERIFY(p.zeigen());
         QString gesehen;
         bool fokusAmTag = false;
-        eintragAendern(p, 1, [&](Eintragsprobe d) {
+        p.voll().waehlen(1);
+        p.mausInDieListe();
+        p.mitEintragsdialog("cmdAenderung", [&](const Eintragsprobe& d) {
             QApplication::setActiveWindow(&d.d);
             d.klick(d.tag(7));
             fokusAmTag = QApplication::focusWidget() == d.tag(7);
@@ -229,7 +211,7 @@ private slots:
         QStringList gefunden;
         p.mitDialog("cmdSuchen", [&](QDialog& d) {
             gefunden = suchlauf(d, begriff);
-            abbrechen(d);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbruch")), Qt::LeftButton);
         });
         QCOMPARE(gefunden, treffer);
     }

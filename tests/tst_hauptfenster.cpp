@@ -218,9 +218,9 @@ private slots:
             if (wann != QLatin1String("Tasten"))
                 p.mausInDieListe();
             if (wann == QLatin1String("gespeichert"))
-                p.mitDialog("cmdAenderung", [](QDialog& d) {
-                    Eintragsprobe{d}.jahr()->setText(QStringLiteral("1985"));
-                    Eintragsprobe{d}.speichern();
+                p.mitEintragsdialog("cmdAenderung", [](const Eintragsprobe& d) {
+                    d.jahr()->setText(QStringLiteral("1985"));
+                    d.speichern();
                 });
             p.finden<QLineEdit>(QStringLiteral("txtJahr"))->setText(QStringLiteral("1999")); // undone by a refresh
         }
@@ -232,11 +232,11 @@ private slots:
                 QCOMPARE(Fremdzugriff(p.db.pfad()).sql(sql), QString());
         };
         if (wann == QLatin1String("Dialog")) {
-            p.mitDialog("cmdEintragNeu", [&](QDialog& d) {
+            p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
                 aendern();
                 p.fenster().dateiAnsehen();
                 imDialog = p.bild();
-                Eintragsprobe{d}.abbrechen();
+                d.abbrechen();
             });
         } else {
             aendern();

@@ -47,11 +47,10 @@ private slots:
         p.t.meldungen.antworten(true);
         p.klicken("cmdLoeschen");
         QString nameDanach;
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(QStringLiteral("Bert"), 2, 2, QStringLiteral("1970"));
             d.speichern();
-            nameDanach = dialog.isVisible() ? d.name()->text() : QString();
+            nameDanach = d.d.isVisible() ? d.name()->text() : QString();
         });
         QStringList titel;
         for (const QString& m : p.t.meldungen.gezeigt)
@@ -125,12 +124,11 @@ private slots:
         QCOMPARE(anderes.sql(QStringLiteral("BEGIN EXCLUSIVE; DELETE FROM Gedenkbuch")), QString());
         QStringList gefunden, eingabe;
         p.mitDialog("cmdSuchen", [&](QDialog& d) { gefunden = suchlauf(d, QStringLiteral("Anna")); });
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(QStringLiteral("Bert"), 2, 2);
             const auto speichern = [&] {
                 d.speichern();
-                eingabe << (dialog.isVisible() ? d.name()->text() : QString());
+                eingabe << (d.d.isVisible() ? d.name()->text() : QString());
             };
             speichern();
             anderes.sql(QStringLiteral("ROLLBACK; BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)"));
@@ -185,8 +183,7 @@ private slots:
         QCOMPARE(p.finden<QLineEdit>(QStringLiteral("txtBezeichnung"))->text(), gross);
         QString imDialog;
         p.mausInDieListe();
-        p.mitDialog("cmdAenderung", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdAenderung", [&](const Eintragsprobe& d) {
             imDialog = d.name()->text();
             if (buchstabe) {
                 QTest::keyClick(d.name(), Qt::Key_End);
@@ -210,8 +207,7 @@ private slots:
         Fensterprobe p(QDate(2026, 6, 10));
         const QString eingefuegt = QStringLiteral("A").repeated(49) + QStringLiteral("🎂🎉") + QString(1 << 20, u'x');
         QApplication::clipboard()->setText(eingefuegt);
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             QTest::keyClick(d.name(), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(d.bemerkungen(), Qt::Key_V, Qt::ControlModifier);
             d.ausfuellen(d.name()->text(), 1, 1);
@@ -257,8 +253,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, bemerkungen);
         Fensterprobe p(QDate(2026, 6, 10));
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(name, 10, 6);
             d.bemerkungen()->setPlainText(bemerkungen);
             d.speichern();

@@ -75,20 +75,17 @@ QStringList bild(const frmGedenkbuch& fenster)
 
     QStringList texte;
     bool aktiv = true;
-    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr"}) {
-        texte << static_cast<QLineEdit*>(finden(QLatin1String(name)))->text();
-        aktiv = aktiv && static_cast<QLineEdit*>(finden(QLatin1String(name)))->isEnabled();
+    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr", "txtBemerkungen"}) {
+        const QWidget* feld = finden(QLatin1String(name));
+        texte << feld->property(qobject_cast<const QLineEdit*>(feld) ? "text" : "plainText").toString();
+        aktiv = aktiv && feld->isEnabled();
     }
-    auto* bemerkungen = static_cast<QPlainTextEdit*>(finden(QStringLiteral("txtBemerkungen")));
-    texte << bemerkungen->toPlainText();
-    aktiv = aktiv && bemerkungen->isEnabled();
     bild << QStringLiteral("Angaben: ") + (aktiv ? QString() : QStringLiteral("aus:")) + texte.join(u'|');
 
     QStringList an;
-    for (const char* name : {"cmdLoeschen", "cmdAenderung"}) {
-        if (static_cast<QPushButton*>(finden(QLatin1String(name)))->isEnabled())
-            an << static_cast<QPushButton*>(finden(QLatin1String(name)))->text();
-    }
+    for (const char* name : {"cmdLoeschen", "cmdAenderung"})
+        if (const QWidget* taste = finden(QLatin1String(name)); taste->isEnabled())
+            an << static_cast<const QPushButton*>(taste)->text();
     bild << QStringLiteral("Befehle: ") + (an.isEmpty() ? QStringLiteral("-") : an.join(u' '));
     return bild;
 }
@@ -115,6 +112,11 @@ void Fensterprobe::mitDialog(const char* taste, Dialogregie::Handlung handlung)
 {
     t.dialoge.dann(std::move(handlung));
     klicken(taste);
+}
+
+void Fensterprobe::mitEintragsdialog(const char* taste, std::function<void(const Eintragsprobe&)> handlung)
+{
+    mitDialog(taste, [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
 }
 
 QLineEdit* Eintragsprobe::name() const { return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung")); }
