@@ -51,13 +51,8 @@ Detailfelder::Detailfelder(QWidget* fenster) : QGroupBox(QStringLiteral("Angaben
     ui::feldhintergrund(txtBemerkungen, farben::detailfeld);
     txtBemerkungen->setEnabled(false);
 
-    for (QWidget* feld : felder())
+    for (QWidget* feld : QList<QWidget*>{txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen->viewport()})
         feld->installEventFilter(this);
-}
-
-QList<QWidget*> Detailfelder::felder() const
-{
-    return {txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen->viewport()};
 }
 
 void Detailfelder::tabfolge(QWidget* davor, QWidget* danach)
@@ -69,6 +64,7 @@ void Detailfelder::tabfolge(QWidget* davor, QWidget* danach)
 
 bool Detailfelder::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    // A press goes to the window alone; the field neither takes the focus nor moves its cursor.
     if (ereignis->type() == QEvent::MouseButtonPress) {
         emit feldAngeklickt();
         return true;

@@ -43,7 +43,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    QList<QWidget*> felder() const;
     QStringList texte() const;
 
     std::optional<qint64> angezeigt_;
