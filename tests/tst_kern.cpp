@@ -1,4 +1,4 @@
-#include "fensterprobe.h"
+#include "datenbank.h"
 
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"

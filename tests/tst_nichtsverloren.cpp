@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,6 +14,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <thread>
 
 
 namespace {
@@ -47,11 +47,10 @@ private slots:
         p.t.meldungen.antworten(true);
         p.klicken("cmdLoeschen");
         QString nameDanach;
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(QStringLiteral("Bert"), 2, 2, QStringLiteral("1970"));
             d.speichern();
-            nameDanach = dialog.isVisible() ? d.name()->text() : QString();
+            nameDanach = d.d.isVisible() ? d.name()->text() : QString();
         });
         QStringList titel;
         for (const QString& m : p.t.meldungen.gezeigt)
@@ -62,53 +61,41 @@ private slots:
         QCOMPARE(dateiinhalt(p.db.pfad()), vorher);
     }
 
-    // An import killed at random moments: the file is sound, and holds all of the import or none
-    // of it. Long remarks make the write span many pages; a journal left behind shows a kill in
-    // the middle of writing.
+    // An import killed while it writes: the file is sound and holds all of the import or none of
+    // it, and nothing of it shows in plain text beside it. Long remarks make the write span many
+    // pages; a journal left behind shows a kill in the middle of writing.
     void abgebrochenMittenImSchreiben()
     {
         Testdatenbank db;
         QTemporaryDir quelle;
-        const auto tabelle = [&quelle](int lauf) { // 1500 records of their own names, long remarks
-            QFile datei(quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf)));
-            if (datei.open(QIODevice::WriteOnly)) {
-                datei.write("Bezeichnung,tag,monat,Bemerkungen\n");
-                for (int i = 0; i < 1500; ++i)
-                    datei.write(QStringLiteral("L%1 E%2,1,1,%3\n").arg(lauf).arg(i).arg(QStringLiteral("Bemerkung ").repeated(50)).toUtf8());
-            }
-            return datei.fileName();
-        };
-        QElapsedTimer uhr;
-        uhr.start();
-        QCOMPARE(werkzeug({QStringLiteral("import"), tabelle(-1)}, db.ordner()).status, 0);
-        const qint64 dauerMs = uhr.elapsed(); // a whole import, undisturbed
+        const QString journal = db.pfad() + QStringLiteral("-journal");
         QRandomGenerator zufall(20261206);
-        int ganz = 0, nichts = 0, mitten = 0;
-        for (int lauf = 0; lauf < 20; ++lauf) {
-            const QString datei = tabelle(lauf);
-            const int vorher = int(db.saetze().size());
+        int mitten = 0;
+        for (int lauf = 0; lauf < 10 && mitten < 2; ++lauf) {
+            QFile tabelle(quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf)));
+            QVERIFY(tabelle.open(QIODevice::WriteOnly) && tabelle.write("Bezeichnung,tag,monat,Bemerkungen\n") > 0);
+            for (int i = 0; i < 1500; ++i)
+                tabelle.write(QStringLiteral("L%1 E%2,1,1,%3\n").arg(lauf).arg(i).arg(QStringLiteral("Bemerkung ").repeated(50)).toUtf8());
+            tabelle.close();
+            const qsizetype vorher = db.saetze().size();
             QProcess import;
             import.setWorkingDirectory(db.ordner());
-            import.start(werkzeugpfad(), {QStringLiteral("import"), datei});
+            import.start(werkzeugpfad(), {QStringLiteral("import"), tabelle.fileName()});
             QVERIFY(import.waitForStarted());
-            // Every other kill falls just after the writing began, the others anywhere in three
-            // times what an import takes.
-            const QString journal = db.pfad() + QStringLiteral("-journal");
-            for (int ms = 0; lauf % 2 && ms < 5000 && !QFileInfo::exists(journal) && import.state() == QProcess::Running; ++ms)
-                QThread::msleep(1);
-            QThread::usleep(zufall.bounded(0, lauf % 2 ? 30000 : int(3000 * dauerMs)));
-            ::kill(pid_t(import.processId()), SIGKILL);
-            QVERIFY(import.waitForFinished(10000));
+            bool fertig = false;
+            while (!fertig && !QFileInfo::exists(journal))
+                fertig = import.waitForFinished(1);
+            QThread::usleep(zufall.bounded(1 + 2000 * (lauf % 4)));
+            if (!fertig)
+                ::kill(pid_t(import.processId()), SIGKILL);
+            QVERIFY(fertig || import.waitForFinished(10000));
             mitten += QFileInfo(journal).size() > 0;
-            const int danach = int(db.saetze().size());
-            QVERIFY2(danach == vorher || danach == vorher + 1500, qPrintable(QStringLiteral("%1 nach %2").arg(danach).arg(vorher)));
-            (danach == vorher ? nichts : ganz) += 1;
             QCOMPARE(imKlartext(db.ordner(), {"Bemerkung "}), QString());
+            const qsizetype danach = db.saetze().size();
+            QVERIFY2(danach == vorher || danach == vorher + 1500, qPrintable(QStringLiteral("%1 nach %2").arg(danach).arg(vorher)));
         }
         QCOMPARE(Fremdzugriff(db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
-        const QString bilanz = QStringLiteral("%1 ganz, %2 gar nicht, %3 davon mitten im Schreiben").arg(ganz).arg(nichts).arg(mitten);
-        QVERIFY2(ganz > 0 && mitten > 0, qPrintable(bilanz));
-        qInfo("20 Abbrüche (ein Import dauert %lld ms): %s", dauerMs, qPrintable(bilanz));
+        QVERIFY2(mitten > 0, "kein Abbruch mitten im Schreiben");
     }
 
     // A damaged file lists what it could read and says so.
@@ -127,30 +114,31 @@ private slots:
     }
 
     // Another program's locks. Under a read lock the search says so instead of "nothing found",
-    // and a new entry whose name could not be checked is not saved. Under a write lock the save
-    // waits, then says so. Each waits once, and the dialog keeps its input; once the lock is gone
-    // the entry is saved, and the other program's entry shows after the refresh.
+    // and a new entry whose name could not be checked is not saved; under a write lock the save
+    // says so. The dialog keeps its input. A lock that goes while the save waits is waited for;
+    // the other program's entry shows after the refresh.
     void gesperrt()
     {
         Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 1, 1}});
         Fremdzugriff anderes(p.db.pfad());
         QCOMPARE(anderes.sql(QStringLiteral("BEGIN EXCLUSIVE; DELETE FROM Gedenkbuch")), QString());
         QStringList gefunden, eingabe;
-        QList<qint64> gewartet;
         p.mitDialog("cmdSuchen", [&](QDialog& d) { gefunden = suchlauf(d, QStringLiteral("Anna")); });
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(QStringLiteral("Bert"), 2, 2);
-            QElapsedTimer uhr;
-            uhr.start();
-            for (const char* danach : {"ROLLBACK; BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)", "COMMIT"}) {
+            const auto speichern = [&] {
                 d.speichern();
-                gewartet << uhr.restart();
-                eingabe << (dialog.isVisible() ? d.name()->text() : QString());
-                anderes.sql(QString::fromUtf8(danach));
-                uhr.restart();
-            }
+                eingabe << (d.d.isVisible() ? d.name()->text() : QString());
+            };
+            speichern();
+            anderes.sql(QStringLiteral("ROLLBACK; BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)"));
+            speichern();
+            std::thread freigabe([&anderes] {
+                QThread::msleep(1000);
+                anderes.sql(QStringLiteral("COMMIT"));
+            });
             d.speichern();
+            freigabe.join();
         });
         const QString gesperrt = QStringLiteral("Die Datei daten.mdb wird gerade von einem anderen Programm benutzt. "
                                                 "Bitte versuchen Sie es gleich noch einmal.");
@@ -159,11 +147,8 @@ private slots:
             "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert: Ob es die Bezeichnung schon gibt, ließ sich nicht "
             "prüfen.\n\n" + gesperrt, "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert.\n\n" + gesperrt}));
         QCOMPARE(eingabe, QStringList({"Bert", "Bert"}));
-        for (const qint64 ms : gewartet)
-            QVERIFY2(ms >= 2500 && ms < 4500, qPrintable(QString::number(ms)));
         QCOMPARE(p.bild().mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Carla",
                                                   "Liste: 01-01 Anna / [02-02 Bert] / 06-10 Carla"}));
-        qInfo("Gesperrt: gewartet %lld und %lld ms", gewartet[0], gewartet[1]);
     }
 
     void langeTexte_data()
@@ -198,8 +183,7 @@ private slots:
         QCOMPARE(p.finden<QLineEdit>(QStringLiteral("txtBezeichnung"))->text(), gross);
         QString imDialog;
         p.mausInDieListe();
-        p.mitDialog("cmdAenderung", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdAenderung", [&](const Eintragsprobe& d) {
             imDialog = d.name()->text();
             if (buchstabe) {
                 QTest::keyClick(d.name(), Qt::Key_End);
@@ -223,8 +207,7 @@ private slots:
         Fensterprobe p(QDate(2026, 6, 10));
         const QString eingefuegt = QStringLiteral("A").repeated(49) + QStringLiteral("🎂🎉") + QString(1 << 20, u'x');
         QApplication::clipboard()->setText(eingefuegt);
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             QTest::keyClick(d.name(), Qt::Key_V, Qt::ControlModifier);
             QTest::keyClick(d.bemerkungen(), Qt::Key_V, Qt::ControlModifier);
             d.ausfuellen(d.name()->text(), 1, 1);
@@ -270,8 +253,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, bemerkungen);
         Fensterprobe p(QDate(2026, 6, 10));
-        p.mitDialog("cmdEintragNeu", [&](QDialog& dialog) {
-            const Eintragsprobe d{dialog};
+        p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
             d.ausfuellen(name, 10, 6);
             d.bemerkungen()->setPlainText(bemerkungen);
             d.speichern();

@@ -4,6 +4,7 @@
 #include "datenbank.h"
 #include "dienste.h"
 #include "launcher/datenordner.h"
+#include "werkzeug.h"
 
 #include <QDir>
 #include <QProcess>
@@ -38,15 +39,11 @@ bool anlegen(const QString& pfad, bool ordner)
         && ::chmod(QFile::encodeName(pfad).constData(), ordner ? 0755 : 0644) == 0;
 }
 
-// Starts the program in a folder and lets this test's event loop run meanwhile; true when it
-// ended by itself with status 0.
+// Starts the program in a folder, this test's event loop running meanwhile; true when it ended
+// by itself with status 0.
 bool startEndetMitNull(const QString& ordner)
 {
-    QProcess p;
-    p.setWorkingDirectory(ordner);
-    p.start(QStringLiteral(GEDENKBUCH_PROGRAMM));
-    return QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000)
-        && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return starten(QStringLiteral(GEDENKBUCH_PROGRAMM), {}, ordner, {}, 20).status == 0;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/durchlauf.h"
 #include "core/steuerzeichen.h"
+#include "dateioeffnen.h"
 #include "einzelstart.h"
 #include "store/store.h"
 #include "windows/common/dienste.h"
@@ -63,7 +64,7 @@ int gedenkbuchAusfuehren(ui::Dienste& dienste)
     QElapsedTimer seitDemStart;
     seitDemStart.start();
     frmStart start;
-    std::unique_ptr<store::Store> store = start.Form_Load(dienste.meldungen);
+    std::unique_ptr<store::Store> store = dateiOeffnen(dienste.meldungen);
     if (!store)
         return 1;
     start.show();
@@ -88,7 +89,7 @@ int gedenkbuchAusfuehren(ui::Dienste& dienste)
     // The file's structure is checked while the start-up window stands anyway; the main window
     // follows 2000 ms after the start only for a sound file.
     QTimer::singleShot(0, &start, [&] {
-        if (!start.dateiPruefen(*store, dienste.meldungen)) {
+        if (!dateiPruefen(*store, dienste.meldungen)) {
             start.close();
             QApplication::exit(1);
             return;

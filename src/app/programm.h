@@ -5,8 +5,9 @@ struct Dienste;
 }
 
 // Runs the program: when it already runs in the working directory, the running one is asked to
-// show its window and this start ends with 0. Otherwise the start-up window checks daten.mdb in
-// the working directory, and after 2000 ms the main window takes over until the user closes it.
+// show its window and this start ends with 0. Otherwise daten.mdb in the working directory is
+// opened and checked while the start-up window stands, and after 2000 ms the main window takes
+// over until the user closes it.
 // Gives the exit status: 1 when daten.mdb could not be opened or the running program did not
 // answer, otherwise 0.
 int gedenkbuchAusfuehren(ui::Dienste& dienste);

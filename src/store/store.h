@@ -40,6 +40,10 @@ public:
     bool nameVergeben(const QString& name);
     // The names of every record; throws when a record could not be read.
     QSet<QString> namen();
+    // A number that changes whenever another program committed a change to the file since the
+    // last look, and never for this store's own writes. None when the file cannot be looked at
+    // just now, as under another program's write lock: the look never waits.
+    std::optional<qint64> datenstand();
 
     enum class Pruefung { Schnell, Gruendlich };
     // The engine's check of the file's structure: quick_check, or integrity_check, which also

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/eintrag.h"
+#include "core/zeile.h"
 #include "store/store.h"
 
 #include <QList>
@@ -53,3 +54,5 @@ private:
 QByteArray dateiinhalt(const QString& pfad);
 // Overwrites `anzahl` bytes in the middle of a file, as a failing disk would.
 bool beschaedigen(const QString& pfad, qint64 anzahl = 16, double stelle = 0.5);
+// The texts of list lines, as a list shows them.
+QStringList texte(const QList<core::Zeile>& zeilen);

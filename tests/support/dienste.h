@@ -39,7 +39,7 @@ private:
 };
 
 // Runs modal dialogs without a person: each opening takes the next prepared action, which drives
-// the dialog's widgets; a dialog still open afterwards is closed and counted.
+// the dialog's widgets while it is modal; a dialog still open afterwards is closed and counted.
 class Dialogregie final : public ui::Fensterdienst {
 public:
     using Handlung = std::function<void(QDialog&)>;

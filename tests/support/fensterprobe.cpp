@@ -10,14 +10,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-
-QStringList texte(const QList<core::Zeile>& zeilen)
-{
-    QStringList t;
-    for (const core::Zeile& z : zeilen)
-        t << z.text;
-    return t;
-}
+#include <QTimer>
 
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
@@ -28,13 +21,17 @@ bool Antwortbuch::frage(const QString& text, const QString& titel)
 void Dialogregie::modalZeigen(QDialog& dialog)
 {
     ++geoeffnet;
-    dialog.show();
-    if (!handlungen_.isEmpty())
-        handlungen_.takeFirst()(dialog);
-    if (dialog.isVisible()) {
-        ++nichtGeschlossen;
-        dialog.reject();
-    }
+    const Handlung handlung = handlungen_.isEmpty() ? Handlung() : handlungen_.takeFirst();
+    // The action runs in the dialog's own event loop, so that the dialog is modal meanwhile.
+    QTimer::singleShot(0, &dialog, [&dialog, handlung, this] {
+        if (handlung)
+            handlung(dialog);
+        if (dialog.isVisible()) {
+            ++nichtGeschlossen;
+            dialog.reject();
+        }
+    });
+    dialog.exec();
 }
 
 Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store::Zugriff zugriff) : t(heute)
@@ -78,20 +75,17 @@ QStringList bild(const frmGedenkbuch& fenster)
 
     QStringList texte;
     bool aktiv = true;
-    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr"}) {
-        texte << static_cast<QLineEdit*>(finden(QLatin1String(name)))->text();
-        aktiv = aktiv && static_cast<QLineEdit*>(finden(QLatin1String(name)))->isEnabled();
+    for (const char* name : {"txtBezeichnung", "txtTag", "txtMonat", "txtJahr", "txtBemerkungen"}) {
+        const QWidget* feld = finden(QLatin1String(name));
+        texte << feld->property(qobject_cast<const QLineEdit*>(feld) ? "text" : "plainText").toString();
+        aktiv = aktiv && feld->isEnabled();
     }
-    auto* bemerkungen = static_cast<QPlainTextEdit*>(finden(QStringLiteral("txtBemerkungen")));
-    texte << bemerkungen->toPlainText();
-    aktiv = aktiv && bemerkungen->isEnabled();
     bild << QStringLiteral("Angaben: ") + (aktiv ? QString() : QStringLiteral("aus:")) + texte.join(u'|');
 
     QStringList an;
-    for (const char* name : {"cmdLoeschen", "cmdAenderung"}) {
-        if (static_cast<QPushButton*>(finden(QLatin1String(name)))->isEnabled())
-            an << static_cast<QPushButton*>(finden(QLatin1String(name)))->text();
-    }
+    for (const char* name : {"cmdLoeschen", "cmdAenderung"})
+        if (const QWidget* taste = finden(QLatin1String(name)); taste->isEnabled())
+            an << static_cast<const QPushButton*>(taste)->text();
     bild << QStringLiteral("Befehle: ") + (an.isEmpty() ? QStringLiteral("-") : an.join(u' '));
     return bild;
 }
@@ -118,6 +112,11 @@ void Fensterprobe::mitDialog(const char* taste, Dialogregie::Handlung handlung)
 {
     t.dialoge.dann(std::move(handlung));
     klicken(taste);
+}
+
+void Fensterprobe::mitEintragsdialog(const char* taste, std::function<void(const Eintragsprobe&)> handlung)
+{
+    mitDialog(taste, [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
 }
 
 QLineEdit* Eintragsprobe::name() const { return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung")); }

@@ -6,6 +6,7 @@
 #include "windows/mainwindow/frmgedenkbuch.h"
 
 class QDialog;
+struct Eintragsprobe;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -39,8 +40,10 @@ public:
     void mausInDieListe();
     // Shown and active, for focus and real clicks; false when the window did not become active.
     bool zeigen();
-    // Opens a dialog by its command and runs `handlung` on it, as the user would.
+    // Opens a dialog by its command and runs `handlung` on it, as the user would; the same for an
+    // entry dialog, driven through its controls.
     void mitDialog(const char* taste, Dialogregie::Handlung handlung);
+    void mitEintragsdialog(const char* taste, std::function<void(const Eintragsprobe&)> handlung);
 
     Testdatenbank db;
     Testdienste t;
@@ -69,5 +72,4 @@ struct Eintragsprobe {
 QStringList suchlauf(QDialog& d, const QString& begriff);
 ui::Listenfeld& suchergebnisse(QDialog& d);
 
-QStringList texte(const QList<core::Zeile>& zeilen);
 void zeileAnklicken(ui::Listenfeld& liste, int row, Qt::MouseButton taste = Qt::LeftButton);

@@ -9,82 +9,63 @@
 
 namespace {
 
-// The room of a text and the width it needs in a font, or none for a widget without a text of
-// this kind.
-std::optional<std::pair<int, int>> raumUndBedarf(const QWidget* w, const QFont& schrift)
+struct Text {
+    QString text;
+    int raum; // the pixels the style gives it
+};
+
+std::optional<Text> textMitRaum(const QWidget* w)
 {
-    const QFontMetrics fm(schrift, w);
-    if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        const int raum = label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent());
-        if (!label->wordWrap())
-            return std::pair(raum, fm.horizontalAdvance(label->text()));
-        int breitestesWort = 0; // a wrapped label cuts only a word wider than itself
-        for (const QString& wort : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
-            breitestesWort = qMax(breitestesWort, fm.horizontalAdvance(wort));
-        return std::pair(raum, breitestesWort);
-    }
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return Text{label->text(), label->contentsRect().width()};
     if (const auto* rahmen = qobject_cast<const QGroupBox*>(w)) {
         QStyleOptionGroupBox opt;
         opt.initFrom(rahmen);
         opt.text = rahmen->title();
         opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect titel = rahmen->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, rahmen);
-        // The caption may reach from where the style sets it to as near the right edge.
-        return std::pair(rahmen->width() - 2 * titel.left(), fm.horizontalAdvance(rahmen->title()));
+        const auto teil = [&](QStyle::SubControl sc) {
+            return rahmen->style()->subControlRect(QStyle::CC_GroupBox, &opt, sc, rahmen);
+        };
+        // The caption begins where the style puts it and ends within the frame.
+        return Text{rahmen->title(), teil(QStyle::SC_GroupBoxFrame).right() - teil(QStyle::SC_GroupBoxLabel).left()};
     }
     if (const auto* knopf = qobject_cast<const QAbstractButton*>(w)) {
         QStyleOptionButton opt;
         opt.initFrom(knopf);
         opt.text = knopf->text();
-        const bool auswahl = knopf->inherits("QRadioButton") || knopf->inherits("QCheckBox");
-        const QStyle::SubElement inhalt = knopf->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents
-                                          : knopf->inherits("QCheckBox")   ? QStyle::SE_CheckBoxContents
-                                                                           : QStyle::SE_PushButtonContents;
-        const QRect raum = knopf->style()->subElementRect(inhalt, &opt, knopf);
-        return std::pair(raum.width() - (auswahl ? 0 : 4), fm.horizontalAdvance(knopf->text()));
+        const auto inhalt = knopf->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        return Text{knopf->text(), knopf->style()->subElementRect(inhalt, &opt, knopf).width()};
     }
     return std::nullopt;
 }
 
-QList<const QWidget*> sichtbare(const QWidget* fenster)
+// A label that wraps its text needs room for each word.
+bool passt(const QWidget* w, const Text& t, const QFont& schrift)
 {
-    QList<const QWidget*> alle{fenster};
-    for (const QWidget* w : fenster->findChildren<QWidget*>())
-        if (w->isVisibleTo(fenster->window()))
-            alle << w;
-    return alle;
-}
-
-QString text(const QWidget* w)
-{
-    return qobject_cast<const QLabel*>(w)       ? static_cast<const QLabel*>(w)->text()
-           : qobject_cast<const QGroupBox*>(w) ? static_cast<const QGroupBox*>(w)->title()
-                                               : static_cast<const QAbstractButton*>(w)->text();
+    const QFontMetrics fm(schrift, w);
+    const auto* label = qobject_cast<const QLabel*>(w);
+    const QStringList teile = label && label->wordWrap() ? t.text.split(u' ') : QStringList{t.text};
+    return std::all_of(teile.cbegin(), teile.cend(),
+                       [&](const QString& teil) { return fm.elidedText(teil, Qt::ElideRight, t.raum) == teil; });
 }
 
 } // namespace
 
-QStringList abgeschnitteneTexte(const QWidget* fenster)
+QStringList textfehler(const QWidget* fenster)
 {
-    QStringList zuLang;
-    for (const QWidget* w : sichtbare(fenster)) {
-        const auto mass = raumUndBedarf(w, w->font());
-        if (mass && mass->second > mass->first)
-            zuLang << QStringLiteral("%1: „%2“ braucht %3, hat %4 Pixel").arg(w->objectName(), text(w)).arg(mass->second).arg(mass->first);
-    }
-    return zuLang;
-}
-
-QStringList unnoetigVerkleinert(const QWidget* fenster)
-{
-    QStringList zuKlein;
-    for (const QWidget* w : sichtbare(fenster)) {
-        const QVariant entwurf = w->property("gedenkbuchEntwurfsschrift");
+    QStringList fehler;
+    QList<const QWidget*> alle{fenster};
+    for (const QWidget* w : fenster->findChildren<QWidget*>())
+        if (w->isVisibleTo(fenster->window()))
+            alle << w;
+    for (const QWidget* w : alle) {
+        const std::optional<Text> t = textMitRaum(w);
         QFont groesser = w->font();
-        groesser.setPointSizeF(w->font().pointSizeF() + 0.25);
-        const auto mass = raumUndBedarf(w, groesser);
-        if (entwurf.isValid() && w->font().pointSizeF() < entwurf.toReal() && mass && mass->second <= mass->first)
-            zuKlein << QStringLiteral("%1: „%2“ in %3 Punkt").arg(w->objectName(), text(w)).arg(w->font().pointSizeF());
+        groesser.setPointSizeF(groesser.pointSizeF() + 0.25);
+        if (t && !passt(w, *t, w->font()))
+            fehler << QStringLiteral("%1: „%2“ abgeschnitten").arg(w->objectName(), t->text);
+        else if (t && w->font().pointSizeF() < w->property("gedenkbuchEntwurfsschrift").toReal() && passt(w, *t, groesser))
+            fehler << QStringLiteral("%1: „%2“ in %3 Punkt").arg(w->objectName(), t->text).arg(w->font().pointSizeF());
     }
-    return zuKlein;
+    return fehler;
 }

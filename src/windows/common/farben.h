@@ -6,11 +6,10 @@
 namespace farben {
 
 // Main window and day window
-inline const QColor rahmenEntwurf(255, 255, 192); // frames as designed, before the load colours them
-inline const QColor rahmen(237, 237, 125);        // the ten frames once the main window is loaded
-inline const QColor heuteSchrift(0, 128, 0);      // the caption of today's frame
-inline const QColor detailfeld(224, 224, 224);    // the five detail fields
-inline const QColor befehlstaste(250, 220, 40);   // the four picture buttons of the main window
+inline const QColor rahmen(237, 237, 125);      // the ten frames
+inline const QColor heuteSchrift(0, 128, 0);    // the caption of today's frame
+inline const QColor detailfeld(224, 224, 224);  // the five detail fields
+inline const QColor befehlstaste(250, 220, 40); // the four picture buttons of the main window
 
 // Entry dialogs
 inline const QColor dialogfeld(172, 244, 172);  // frames, date label and option buttons

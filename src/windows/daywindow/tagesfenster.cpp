@@ -23,7 +23,7 @@ Tagesfenster::Tagesfenster(QWidget* fenster) : QObject(fenster)
         auto* rahmen = new QGroupBox(fenster);
         rahmen->setObjectName(QStringLiteral("Frame%1").arg(k + 1));
         rahmen->setGeometry(ui::twips(480, 240 + 960 * k, 5535, 900));
-        ui::hintergrund(rahmen, farben::rahmenEntwurf);
+        ui::hintergrund(rahmen, farben::rahmen);
 
         auto* liste = new ui::Listenfeld(false, rahmen);
         liste->setObjectName(QStringLiteral("List%1").arg(k));

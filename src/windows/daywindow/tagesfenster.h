@@ -22,7 +22,6 @@ public:
     // Shows the captions and the day lists.
     void zeigen(const std::array<QString, core::tagesanzahl>& titel, core::Tageslisten listen);
 
-    QGroupBox* rahmen(int slot) const { return rahmen_[slot]; }
     ui::Listenfeld* liste(int slot) const { return listen_[slot]; }
 
 signals:

@@ -7,7 +7,7 @@
 #include "windows/common/farben.h"
 #include "windows/common/twips.h"
 
-#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -31,26 +31,48 @@ QLineEdit* textfeld(QWidget* rahmen, const char* name, const QString& zugriffsna
 
 } // namespace
 
-Detailfelder::Detailfelder(QWidget* fenster)
+Detailfelder::Detailfelder(QWidget* fenster) : QGroupBox(QStringLiteral("Angaben"), fenster)
 {
     using ui::twips;
-    Frame10 = new QGroupBox(QStringLiteral("Angaben"), fenster);
-    Frame10->setObjectName(QStringLiteral("Frame10"));
-    Frame10->setGeometry(twips(6120, 5040, 5295, 3135));
-    ui::hintergrund(Frame10, farben::rahmenEntwurf);
+    setObjectName(QStringLiteral("Frame10"));
+    setGeometry(twips(6120, 5040, 5295, 3135));
+    ui::hintergrund(this, farben::rahmen);
 
-    txtBezeichnung = textfeld(Frame10, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, twips(120, 240, 4935, 375));
-    txtTag = textfeld(Frame10, "txtTag", QStringLiteral("Tag"), 2, twips(120, 720, 375, 375));
-    txtMonat = textfeld(Frame10, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
-    txtJahr = textfeld(Frame10, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
+    txtBezeichnung = textfeld(this, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, twips(120, 240, 4935, 375));
+    txtTag = textfeld(this, "txtTag", QStringLiteral("Tag"), 2, twips(120, 720, 375, 375));
+    txtMonat = textfeld(this, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
+    txtJahr = textfeld(this, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
 
-    txtBemerkungen = new ui::Bemerkungsfeld(Frame10);
+    txtBemerkungen = new ui::Bemerkungsfeld(this);
     txtBemerkungen->setObjectName(QStringLiteral("txtBemerkungen"));
     txtBemerkungen->setAccessibleName(QStringLiteral("Bemerkungen"));
     txtBemerkungen->setGeometry(twips(120, 1200, 4935, 1815));
     txtBemerkungen->setFont(ui::msSansSerif());
     ui::feldhintergrund(txtBemerkungen, farben::detailfeld);
     txtBemerkungen->setEnabled(false);
+
+    for (QWidget* feld : QList<QWidget*>{txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen->viewport()})
+        feld->installEventFilter(this);
+}
+
+void Detailfelder::tabfolge(QWidget* davor, QWidget* danach)
+{
+    const QList<QWidget*> folge{davor, txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen, danach};
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        setTabOrder(folge[i - 1], folge[i]);
+}
+
+bool Detailfelder::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    // A press goes to the window alone; the field neither takes the focus nor moves its cursor.
+    if (ereignis->type() == QEvent::MouseButtonPress) {
+        emit feldAngeklickt();
+        return true;
+    }
+    if (objekt == txtJahr && ereignis->type() == QEvent::KeyPress
+        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
+        emit jahrGetippt();
+    return QGroupBox::eventFilter(objekt, ereignis);
 }
 
 void Detailfelder::ruhezustand()
@@ -74,9 +96,7 @@ void Detailfelder::zeigen(const core::Eintrag& eintrag)
     txtTag->setEnabled(true);
     txtMonat->setEnabled(true);
     txtJahr->setEnabled(true);
-    txtJahr->setText({});
     txtBemerkungen->setEnabled(true);
-    txtBemerkungen->setzen({});
 
     // A name longer than the box was made for (written by an import or another program) is shown
     // whole, and the box takes it whole, so no edit cuts what the user did not shorten.
@@ -84,8 +104,7 @@ void Detailfelder::zeigen(const core::Eintrag& eintrag)
     txtBezeichnung->setText(eintrag.Bezeichnung);
     txtTag->setText(QString::number(eintrag.tag));
     txtMonat->setText(QString::number(eintrag.monat));
-    if (eintrag.jahr)
-        txtJahr->setText(QString::number(*eintrag.jahr));
+    txtJahr->setText(eintrag.jahr ? QString::number(*eintrag.jahr) : QString());
     txtBemerkungen->setzen(eintrag.Bemerkungen);
     angezeigt_ = eintrag.id;
     gezeigt_ = texte();

@@ -1,22 +1,11 @@
 #include "frmgedenkbuch.h"
 
-#include "core/anzeigezeile.h"
-#include "core/durchlauf.h"
-#include "core/programm.h"
-#include "core/tage.h"
 #include "core/uhr.h"
-#include "detailfelder.h"
-#include "windows/common/aussehen.h"
 #include "windows/common/bilder.h"
 #include "windows/common/einpassen.h"
-#include "windows/common/farben.h"
-#include "windows/common/listenfeld.h"
-#include "windows/common/meldungen.h"
-#include "windows/daywindow/tagesfenster.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
     : QWidget(parent), dienste_(dienste), store_(std::move(store)),
@@ -25,6 +14,12 @@ frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store>
 {
     steuerelementeAnlegen();
     ereignisseVerbinden();
+    connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
+    // A look every second costs a read of the file's header; what another program wrote, or a new
+    // day that came while a message box was open, shows within about two seconds.
+    auto* takt = new QTimer(this);
+    connect(takt, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
+    takt->start(1000);
     Form_Load();
 }
 
@@ -32,48 +27,9 @@ frmGedenkbuch::~frmGedenkbuch() = default;
 
 void frmGedenkbuch::Form_Load()
 {
-    lblCopyrights->setText(lblCopyrights->text() + QStringLiteral(" - Version: ") + core::versionstext);
-    for (int k = 0; k < core::tagesanzahl; ++k)
-        ui::hintergrund(tagesfenster_->rahmen(k), farben::rahmen);
-    ui::hintergrund(detail_->Frame10, farben::rahmen);
-    // The store was opened and checked by the start-up window; the cursor stands over it.
+    // The program opened and checked the store before; the cursor stands over it.
     auffrischen();
     ui::texteEinpassen(this);
-}
-
-void frmGedenkbuch::auffrischen()
-{
-    const QDate heute = dienste_.uhr.heute();
-    tag_ = heute;
-    // The old lines go first, so that the lists are never held twice.
-    lstGedenkbuch->leeren();
-    core::Eintragsbuch::Fenster fenster = buch_.fenster(heute);
-    if (fenster.durchlauf.fehler)
-        hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur die gelesenen.\n\n%1")
-                    .arg(core::fehlertext(*fenster.durchlauf.fehler)),
-                QStringLiteral("Einträge unvollständig"));
-    lstGedenkbuch->hinzufuegen(std::move(fenster.voll));
-
-    // The counts stand only behind captions of a walk that read the whole, non-empty store.
-    const bool mitAnzahl = fenster.durchlauf.vollstaendig() && !fenster.durchlauf.leer;
-    std::array<QString, core::tagesanzahl> titel;
-    for (int k = 0; k < core::tagesanzahl; ++k) {
-        titel[k] = core::tagesanzeige(k, heute);
-        if (mitAnzahl)
-            titel[k] = core::mitAnzahl(titel[k], fenster.tage[k].size());
-    }
-    tagesfenster_->zeigen(titel, std::move(fenster.tage));
-    if (!mitAnzahl)
-        return;
-
-    // The next anniversary after the day window stands at the top of the full list, with no line
-    // selected and the panel at rest.
-    const int treffer = core::naechsterJahrestag(lstGedenkbuch->zeilen(), heute);
-    if (treffer >= 0) {
-        lstGedenkbuch->nachObenRollen(treffer);
-        detail_->ruhezustand();
-    }
-    lstGedenkbuch->waehlen(-1);
 }
 
 void frmGedenkbuch::paintEvent(QPaintEvent*)

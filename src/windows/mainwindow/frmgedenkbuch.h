@@ -18,31 +18,32 @@ class Listenfeld;
 } // namespace ui
 
 // The main window: the day window on the left, the full list, the detail panel and the commands
-// on the right. It owns the open store and the one cursor over it, datGedenkbuch.
+// on the right. It owns the open store and the one cursor over it, datGedenkbuch, and follows the
+// day and the file: what another program writes to daten.mdb shows within a second or two.
 class frmGedenkbuch : public QWidget {
     Q_OBJECT
 public:
-    // Takes over the store that the start-up window opened and loads the window.
+    // Takes over the store that the program opened and loads the window.
     frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent = nullptr);
     ~frmGedenkbuch() override;
 
     // Rebuilds the full list and the day window from one walk over the store.
     void auffrischen();
+    // Catches up when another program changed the file since the last refresh; the window looks
+    // every second, and when one of its dialogs closes.
+    void dateiAnsehen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void steuerelementeAnlegen();
-    void ereignisseVerbinden();
     void Form_Load();
 
+    // What the window shows (frmgedenkbuch_anzeige.cpp).
     // Selects the full-list line of an entry, which shows the entry in the panel; false when no
     // line stands for it.
     bool eintragWaehlen(qint64 id);
-    // After a dialog stored an entry: refresh, show the entry and make the commands available.
-    void gespeichert(qint64 id);
     // An entry chosen elsewhere (a day list, a search result): shown in the panel, its line
     // selected in the full list and the commands available.
     void eintragZeigen(qint64 id);
@@ -58,28 +59,29 @@ private:
     // told why, and the lists are refreshed when the entry is gone.
     void eintragNichtLesbar(const store::StoreError& fehler);
 
-    // A new day: the window shows what a start on it would show, and an entry shown stays shown
-    // with its line selected and the commands as they were. While a modal dialog or message box
-    // is open, the window catches up when the last one closes.
+    // Catching up (frmgedenkbuch_nachholen.cpp). A new day, or another program's change, shows
+    // what a start would show; an entry shown stays shown with its line selected and the commands
+    // as they were, unless it is gone. While a modal dialog or message box is open, the window
+    // catches up once none is.
     void datumGeaendert();
-    void tagWechseln();
-    // Modal dialogs and message boxes of the main window, counted while they are open.
+    void nachholenWennFrei();
+    // Runs a modal dialog of the window; the window catches up when it closes.
     void dialogZeigen(QDialog& dialog);
-    void hinweis(const QString& text, const QString& titel);
-    bool frage(const QString& text, const QString& titel);
-    void modalOffenBeenden();
 
-    QList<QWidget*> detailfeldflaechen() const;
+    // What the user does (frmgedenkbuch_befehle.cpp).
+    void ereignisseVerbinden();
     void lstGedenkbuch_Click(int row);
     void cmdLoeschen_Click();
     void cmdAenderung_Click();
     void cmdEintragNeu_Click();
     void cmdSuchen_Click();
+    // After a dialog stored an entry: refresh, show the entry and make the commands available.
+    void gespeichert(qint64 id);
 
     ui::Dienste& dienste_;
-    int modalOffen_ = 0;
-    bool tagNachholen_ = false;
-    QDate tag_; // the day the window shows
+    bool nachholen_ = false;      // a change waits for the modal dialog or message box to close
+    QDate tag_;                   // the day the window shows
+    std::optional<qint64> stand_; // the file's data version the lists show
     std::unique_ptr<store::Store> store_;
     store::Cursor datGedenkbuch_;
     core::Eintragsbuch buch_;
@@ -87,7 +89,7 @@ private:
     Tagesfenster* tagesfenster_ = nullptr;
     QLabel* Label3 = nullptr;
     ui::Listenfeld* lstGedenkbuch = nullptr;
-    std::unique_ptr<Detailfelder> detail_;
+    Detailfelder* detail_ = nullptr;
     ui::Bildschaltflaeche* cmdEintragNeu = nullptr;
     ui::Bildschaltflaeche* cmdLoeschen = nullptr;
     ui::Bildschaltflaeche* cmdAenderung = nullptr;

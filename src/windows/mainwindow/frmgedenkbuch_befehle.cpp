@@ -3,19 +3,13 @@
 #include "frmgedenkbuch.h"
 
 #include "core/durchlauf.h"
-#include "core/uhr.h"
 #include "detailfelder.h"
-#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/bildschaltflaeche.h"
-#include "windows/common/fensterdienst.h"
 #include "windows/common/listenfeld.h"
 #include "windows/common/meldungen.h"
 #include "windows/daywindow/tagesfenster.h"
 #include "windows/dialogs/eintragsdialog.h"
 #include "windows/search/frmsuche.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
 
 void frmGedenkbuch::ereignisseVerbinden()
 {
@@ -26,15 +20,13 @@ void frmGedenkbuch::ereignisseVerbinden()
     connect(cmdEintragNeu, &QPushButton::clicked, this, &frmGedenkbuch::cmdEintragNeu_Click);
     connect(cmdSuchen, &QPushButton::clicked, this, &frmGedenkbuch::cmdSuchen_Click);
     connect(tagesfenster_, &Tagesfenster::eintragGewaehlt, this, &frmGedenkbuch::eintragZeigen);
-    connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
-    for (QWidget* feld : detailfeldflaechen())
-        feld->installEventFilter(this);
-}
-
-void frmGedenkbuch::befehleFreigeben(bool frei)
-{
-    cmdLoeschen->setEnabled(frei);
-    cmdAenderung->setEnabled(frei);
+    // The panel only shows the entry: a click on a field opens the change dialog, and a key
+    // typed into the year leads on to "Ändern".
+    connect(detail_, &Detailfelder::feldAngeklickt, this, [this] {
+        cmdAenderung->setFocus();
+        cmdAenderung_Click();
+    });
+    connect(detail_, &Detailfelder::jahrGetippt, this, [this] { cmdAenderung->setFocus(); });
 }
 
 // Each line carries the identity of its record, so the panel ends on exactly the entry whose line
@@ -44,86 +36,11 @@ void frmGedenkbuch::lstGedenkbuch_Click(int row)
     eintragLesenUndZeigen(lstGedenkbuch->id(row));
 }
 
-bool frmGedenkbuch::eintragLesenUndZeigen(qint64 id)
-{
-    try {
-        detail_->zeigen(buch_.lesen(id));
-        return true;
-    } catch (const store::StoreError& fehler) {
-        eintragNichtLesbar(fehler);
-        return false;
-    }
-}
-
-void frmGedenkbuch::eintragNichtLesbar(const store::StoreError& fehler)
-{
-    lstGedenkbuch->waehlen(-1);
-    detail_->ruhezustand();
-    befehleFreigeben(false);
-    hinweis(QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
-            QStringLiteral("Eintrag nicht angezeigt"));
-    // Under another program's lock a refresh would only wait again; a removed entry leaves its line.
-    if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz)
-        auffrischen();
-}
-
-bool frmGedenkbuch::eintragWaehlen(qint64 id)
-{
-    for (int row = 0; row < lstGedenkbuch->anzahl(); ++row) {
-        if (lstGedenkbuch->id(row) == id) {
-            lstGedenkbuch->waehlen(row);
-            return true;
-        }
-    }
-    return false;
-}
-
 void frmGedenkbuch::gespeichert(qint64 id)
 {
     auffrischen();
     if (eintragAnzeigen(id))
         befehleFreigeben(true);
-}
-
-bool frmGedenkbuch::eintragAnzeigen(qint64 id)
-{
-    // Selecting its line shows the entry. One that another program added since the last refresh
-    // has no line yet and is shown directly.
-    return (eintragWaehlen(id) || eintragLesenUndZeigen(id)) && detail_->angezeigt();
-}
-
-void frmGedenkbuch::eintragZeigen(qint64 id)
-{
-    if (eintragAnzeigen(id))
-        befehleFreigeben(true);
-}
-
-void frmGedenkbuch::auswahlAufheben()
-{
-    lstGedenkbuch->waehlen(-1);
-    detail_->ruhezustand();
-    befehleFreigeben(false);
-}
-
-QList<QWidget*> frmGedenkbuch::detailfeldflaechen() const
-{
-    return {detail_->txtBezeichnung, detail_->txtTag, detail_->txtMonat, detail_->txtJahr,
-            detail_->txtBemerkungen->viewport()};
-}
-
-bool frmGedenkbuch::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    // The panel only shows the entry: a click on a field opens the change dialog, and a key
-    // typed into the year leads on to "Ändern".
-    if (ereignis->type() == QEvent::MouseButtonPress && detailfeldflaechen().contains(objekt)) {
-        cmdAenderung->setFocus();
-        cmdAenderung_Click();
-        return true;
-    }
-    if (objekt == detail_->txtJahr && ereignis->type() == QEvent::KeyPress
-        && !static_cast<QKeyEvent*>(ereignis)->text().isEmpty())
-        cmdAenderung->setFocus();
-    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void frmGedenkbuch::cmdEintragNeu_Click()
@@ -138,16 +55,10 @@ void frmGedenkbuch::cmdSuchen_Click()
 {
     frmSuche dialog(buch_, dienste_.uhr, dienste_.meldungen, this);
     dialogZeigen(dialog);
-    switch (dialog.ausgang()) {
-    case frmSuche::Ausgang::Uebernommen:
+    if (dialog.result() == QDialog::Accepted)
         eintragZeigen(dialog.auswahl());
-        break;
-    case frmSuche::Ausgang::Abgebrochen:
+    else
         auswahlAufheben();
-        break;
-    case frmSuche::Ausgang::Offen:
-        return;
-    }
     raise();
     activateWindow();
 }
@@ -159,9 +70,9 @@ void frmGedenkbuch::cmdAenderung_Click()
         return; // no entry shown, nothing the user could mean
     const Eintragsstart start = detail_->startwerte();
     if (!start.vollstaendig()) {
-        hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
-                               "Bitte wählen Sie den Eintrag noch einmal aus."),
-                QStringLiteral("Ändern nicht möglich"));
+        dienste_.meldungen.hinweis(QStringLiteral("Tag und Monat in den Angaben sind kein gültiges Datum. "
+                                                  "Bitte wählen Sie den Eintrag noch einmal aus."),
+                                   QStringLiteral("Ändern nicht möglich"));
         return;
     }
     Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
@@ -175,14 +86,16 @@ void frmGedenkbuch::cmdLoeschen_Click()
     const auto eintrag = detail_->angezeigt();
     if (!eintrag)
         return; // no entry shown, nothing the user could mean
-    if (!frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"), QStringLiteral("Sicherheitsfrage")))
+    if (!dienste_.meldungen.frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
+                                  QStringLiteral("Sicherheitsfrage")))
         return;
 
     try {
         buch_.loeschen(*eintrag);
     } catch (const store::StoreError& fehler) {
-        hinweis(QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
-                QStringLiteral("Fehler beim Löschen"));
+        dienste_.meldungen.hinweis(
+            QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
+            QStringLiteral("Fehler beim Löschen"));
         // Removed by another program, the entry is gone all the same; otherwise all stays.
         if (fehler.art() != store::StoreError::Art::KeinAktuellerDatensatz)
             return;

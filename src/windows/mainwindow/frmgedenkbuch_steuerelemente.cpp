@@ -3,7 +3,6 @@
 
 #include "core/programm.h"
 #include "detailfelder.h"
-#include "windows/common/bemerkungsfeld.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bilder.h"
 #include "windows/common/bildschaltflaeche.h"
@@ -14,7 +13,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 
 namespace {
@@ -26,6 +24,12 @@ ui::Bildschaltflaeche* schaltflaeche(QWidget* fenster, const char* name, const Q
     taste->setGeometry(ort);
     taste->setEnabled(aktiv);
     return taste;
+}
+
+void tabfolge(const QList<QWidget*>& folge)
+{
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
 }
 
 } // namespace
@@ -51,25 +55,25 @@ void frmGedenkbuch::steuerelementeAnlegen()
     lstGedenkbuch->setFont(ui::msSansSerif());
     Label3->setBuddy(lstGedenkbuch);
 
-    detail_ = std::make_unique<Detailfelder>(this);
+    detail_ = new Detailfelder(this);
 
     cmdEintragNeu = schaltflaeche(this, "cmdEintragNeu", QStringLiteral("neuer Eintrag"), twips(6120, 8280, 1380, 495), true);
     cmdLoeschen = schaltflaeche(this, "cmdLoeschen", QStringLiteral("Löschen"), twips(7560, 8280, 1250, 495), false);
     cmdAenderung = schaltflaeche(this, "cmdAenderung", QStringLiteral("Ändern"), twips(8875, 8280, 1250, 495), false);
     cmdSuchen = schaltflaeche(this, "cmdSuchen", QStringLiteral("Suchen"), twips(10200, 8280, 1250, 495), true);
 
-    lblCopyrights = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team"), this);
+    lblCopyrights = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team - Version: ") + core::versionstext,
+                               this);
     lblCopyrights->setObjectName(QStringLiteral("lblCopyrights"));
     lblCopyrights->setGeometry(twips(480, 8880, 9975, 255));
 
     // Keys move from the day lists to the full list, the details and the commands.
-    QList<QWidget*> folge;
+    QList<QWidget*> listen;
     for (int k = 0; k < core::tagesanzahl; ++k)
-        folge << tagesfenster_->liste(k);
-    folge << lstGedenkbuch << detail_->txtBezeichnung << detail_->txtTag << detail_->txtMonat << detail_->txtJahr
-          << detail_->txtBemerkungen << cmdEintragNeu << cmdLoeschen << cmdAenderung << cmdSuchen;
-    for (qsizetype i = 1; i < folge.size(); ++i)
-        setTabOrder(folge[i - 1], folge[i]);
+        listen << tagesfenster_->liste(k);
+    tabfolge(listen << lstGedenkbuch);
+    detail_->tabfolge(lstGedenkbuch, cmdEintragNeu);
+    tabfolge({cmdEintragNeu, cmdLoeschen, cmdAenderung, cmdSuchen});
 
     if (const QScreen* bildschirm = screen())
         move(bildschirm->availableGeometry().center() - rect().center());

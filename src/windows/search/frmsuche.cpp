@@ -22,7 +22,7 @@ frmSuche::frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, ui::Meldungen
     steuerelementeAnlegen();
     connect(txtSuche, &QLineEdit::textChanged, this, &frmSuche::txtSuche_Change);
     connect(cmdSuchStart, &QPushButton::clicked, this, &frmSuche::cmdSuchStart_Click);
-    connect(cmdAbbruch, &QPushButton::clicked, this, &frmSuche::cmdAbbruch_Click);
+    connect(cmdAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(lstSuchergebnisse, &ui::Listenfeld::zeileGewaehlt, this, &frmSuche::lstSuchergebnisse_Click);
 }
 
@@ -89,7 +89,7 @@ void frmSuche::keyPressEvent(QKeyEvent* event)
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && cmdSuchStart->isEnabled())
         cmdSuchStart_Click();
     else if (event->key() == Qt::Key_Escape)
-        cmdAbbruch_Click();
+        reject();
     else
         QDialog::keyPressEvent(event);
 }
@@ -125,12 +125,5 @@ void frmSuche::lstSuchergebnisse_Click(int row)
     if (id < 0)
         return;
     auswahl_ = id;
-    ausgang_ = Ausgang::Uebernommen;
     accept();
-}
-
-void frmSuche::cmdAbbruch_Click()
-{
-    ausgang_ = Ausgang::Abgebrochen;
-    reject();
 }

@@ -1,13 +1,9 @@
 #include "frmstart.h"
 
-#include "core/durchlauf.h"
 #include "core/programm.h"
-#include "store/store.h"
-#include "store/storeerror.h"
 #include "windows/common/bilder.h"
 #include "windows/common/einpassen.h"
 #include "windows/common/farben.h"
-#include "windows/common/meldungen.h"
 #include "windows/common/twips.h"
 
 #include <QLabel>
@@ -22,43 +18,16 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setFixedSize(ui::twips(7200), ui::twips(3885));
     setWindowIcon(fenstersymbol());
 
-    lblVersion = new QLabel(QStringLiteral("Versionsnummer"), this);
+    auto* lblVersion = new QLabel(core::versionstext, this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setGeometry(ui::twips(4560, 3480, 2655, 255));
     QPalette palette = lblVersion->palette();
     palette.setColor(QPalette::WindowText, farben::startbildSchrift);
     lblVersion->setPalette(palette);
+    ui::texteEinpassen(this);
 
     if (const QScreen* bildschirm = screen())
         move(bildschirm->availableGeometry().center() - rect().center());
-}
-
-std::unique_ptr<store::Store> frmStart::Form_Load(ui::Meldungen& meldungen)
-{
-    lblVersion->setText(core::versionstext);
-    ui::texteEinpassen(this);
-    try {
-        return store::Store::open(store::dateiname);
-    } catch (const store::StoreError& fehler) {
-        meldungen.hinweis(fehler.art() == store::StoreError::Art::DateiFehlt
-                              ? QStringLiteral("Die Datei %1 konnte nicht gefunden werden. "
-                                               "Sie muss sich im Programmordner befinden.").arg(store::dateiname)
-                              : core::fehlertext(fehler),
-                          QStringLiteral("Ladefehler"));
-        return nullptr;
-    }
-}
-
-bool frmStart::dateiPruefen(store::Store& store, ui::Meldungen& meldungen)
-{
-    try {
-        if (store.pruefen().isEmpty())
-            return true;
-        meldungen.hinweis(core::fehlertext(store::StoreError::dateiBeschaedigt(store.pfad())), QStringLiteral("Ladefehler"));
-    } catch (const store::StoreError& fehler) {
-        meldungen.hinweis(core::fehlertext(fehler), QStringLiteral("Ladefehler"));
-    }
-    return false;
 }
 
 void frmStart::paintEvent(QPaintEvent*)
