@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # make run    installs what running needs, builds the programs, and starts the program in its program folder
-# make test   installs what is missing, builds everything, runs every test and checks the package
+# make test   installs what is missing, builds everything, checks the layout and licence headers of the source,
+#             runs every test and checks the package
 # make bench  installs what is missing, builds, and prints the benchmark figures
 # make screenshot  saves docs/hauptfenster.png, the main window with sample entries
 # make test SANITIZE=1  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -12,7 +13,7 @@
 PROGRAMM ?= $(CURDIR)/programm
 # Building and running need these; the other commands add their own below.
 PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev libical-dev
-TESTPAKETE := sqlcipher libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale
+TESTPAKETE := sqlcipher libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale clang-format reuse
 # CPack finds the libraries the programs need with dpkg-shlibdeps, and the programs with file.
 DEBPAKETE := dpkg-dev file
 PRUEFPAKETE := lintian appstream desktop-file-utils man-db
@@ -58,6 +59,7 @@ endef
 
 test: MEHR_PAKETE = $(TESTPAKETE) $(if $(filter 1,$(SANITIZE)),,$(DEBPAKETE) $(PRUEFPAKETE))
 test: bauen
+	sh scripts/quelltext-pruefen.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 ifneq ($(SANITIZE),1)
 	$(paket_bauen)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "beispieldaten.h"
 
 #include "store/cursor.h"
@@ -12,11 +15,11 @@ using store::Feld;
 
 namespace {
 
-const QStringList vornamen = {"Anna", "Bernd", "Clara", "Dieter", "Elke", "Frieda", "Günter", "Hanna",
-                              "Ingo", "Jörg", "Käthe", "Lars", "Maria", "Niklas", "Ömer", "Paula",
-                              "Quirin", "Rita", "Sören", "Tanja", "Ulrike", "Volker", "Wiebke", "Xaver"};
-const QStringList nachnamen = {"Bauer", "Schäfer", "Müller", "Krüger", "Weiß", "Becker", "Hoffmann",
-                               "Zimmermann", "Groß", "Lehmann", "Köhler", "Wolf"};
+const QStringList vornamen = {"Anna",   "Bernd", "Clara", "Dieter", "Elke",   "Frieda", "Günter", "Hanna",
+                              "Ingo",   "Jörg",  "Käthe", "Lars",   "Maria",  "Niklas", "Ömer",   "Paula",
+                              "Quirin", "Rita",  "Sören", "Tanja",  "Ulrike", "Volker", "Wiebke", "Xaver"};
+const QStringList nachnamen = {"Bauer",    "Schäfer",    "Müller", "Krüger",  "Weiß",   "Becker",
+                               "Hoffmann", "Zimmermann", "Groß",   "Lehmann", "Köhler", "Wolf"};
 
 } // namespace
 
@@ -29,10 +32,11 @@ void beispieldatenbank(const QString& pfad, int anzahl, quint32 seed)
     store::Transaktion transaktion(*s);
     for (int i = 0; i < anzahl; ++i) {
         cursor.AddNew();
-        cursor.SetField(Feld::Bezeichnung, QStringLiteral("%1 %2 %3")
-                                               .arg(vornamen.at(zufall.bounded(int(vornamen.size()))),
-                                                    nachnamen.at(zufall.bounded(int(nachnamen.size()))))
-                                               .arg(i));
+        cursor.SetField(Feld::Bezeichnung,
+                        QStringLiteral("%1 %2 %3")
+                            .arg(vornamen.at(zufall.bounded(int(vornamen.size()))),
+                                 nachnamen.at(zufall.bounded(int(nachnamen.size()))))
+                            .arg(i));
         cursor.SetField(Feld::tag, zufall.bounded(1, 29));
         cursor.SetField(Feld::monat, zufall.bounded(1, 13));
         if (zufall.bounded(5) != 0)
@@ -69,8 +73,9 @@ void beispielkarten(const QString& pfad, int anzahl, quint32 seed)
                         .arg(zufall.bounded(1950, 2026))
                         .arg(tag.addDays(40).toString(QStringLiteral("MMdd")));
         if (zufall.bounded(3) == 0)
-            text += QStringLiteral("NOTE:Blumen mitbringen\\, am liebsten Tulpen. Eine Notiz\\, die lang genug ist\\, um\r\n"
-                                   "  gefaltet zu werden.\r\n");
+            text += QStringLiteral(
+                "NOTE:Blumen mitbringen\\, am liebsten Tulpen. Eine Notiz\\, die lang genug ist\\, um\r\n"
+                "  gefaltet zu werden.\r\n");
         text += QStringLiteral("END:VCARD\r\n");
     }
     QFile datei(pfad);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the time of the program's main operations for stores of 1,000, 10,000 and 100,000
 // entries, one figure a line: "<figure> <entries> <median ms>", and after the figures of a size the
 // peak memory of each, measured in a process that runs that figure alone: "<figure>_spitze
@@ -68,12 +71,19 @@ int main(int argc, char* argv[])
         const QStringList ausgeben = {"--ordner", ordner.path(), "export", "--format", "ics", "--datei", ics};
         if (anzahl == 10000) {
             beispielkarten(karten, anzahl);
-            reihe.figur(QStringLiteral("import"), [&] { QFile::remove(neu); store::Store::create(neu); },
-                        [&] { werkzeug(einlesen); });
-            reihe.figur(QStringLiteral("export_ics"), [&] { QFile::remove(ics); }, [&] { werkzeug(ausgeben); });
+            reihe.figur(
+                QStringLiteral("import"),
+                [&] {
+                    QFile::remove(neu);
+                    store::Store::create(neu);
+                },
+                [&] { werkzeug(einlesen); });
+            reihe.figur(
+                QStringLiteral("export_ics"), [&] { QFile::remove(ics); }, [&] { werkzeug(ausgeben); });
         }
         if (anzahl == 100000 && !shellPfad.isEmpty())
-            reihe.figur(QStringLiteral("sqlcipher_shell"), [] {}, [&] { shellLesen(pfad); });
+            reihe.figur(
+                QStringLiteral("sqlcipher_shell"), [] {}, [&] { shellLesen(pfad); });
         reihe.messen(9);
 
         for (const QString& name : fensterfiguren())
@@ -81,9 +91,11 @@ int main(int argc, char* argv[])
         if (anzahl == 10000) {
             QFile::remove(neu);
             store::Store::create(neu);
-            spitzeAusgeben(QStringLiteral("import"), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), einlesen));
+            spitzeAusgeben(QStringLiteral("import"), anzahl,
+                           programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), einlesen));
             QFile::remove(ics);
-            spitzeAusgeben(QStringLiteral("export_ics"), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), ausgeben));
+            spitzeAusgeben(QStringLiteral("export_ics"), anzahl,
+                           programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), ausgeben));
         }
         if (anzahl == 100000 && !shellPfad.isEmpty())
             spitzeAusgeben(QStringLiteral("sqlcipher_shell"), anzahl, programmSpitze(shellPfad, shellArgumente(pfad)));

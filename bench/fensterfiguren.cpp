@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fensterfiguren.h"
 
 #include "core/eintragsbuch.h"
@@ -58,8 +61,8 @@ Figur suche(const QString& pfad, const QString& begriff)
 
 const QStringList& fensterfiguren()
 {
-    static const QStringList namen = {"oeffnen", "listenaufbau", "auffrischen", "nachschlagen", "suchen",
-                                      "suchen_viele_treffer"};
+    static const QStringList namen
+        = {"oeffnen", "listenaufbau", "auffrischen", "nachschlagen", "suchen", "suchen_viele_treffer"};
     return namen;
 }
 
@@ -71,7 +74,8 @@ Figur fensterfigur(const QString& name, const QString& pfad)
         // The full list: one walk, one line per entry, sorted into the list box.
         auto buch = std::make_shared<Buch>(pfad);
         auto liste = std::make_shared<ui::Listenfeld>(true);
-        return {[liste] { liste->leeren(); }, [buch, liste] { liste->hinzufuegen(buch->buch.fenster(QDate(2026, 6, 10)).voll); }};
+        return {[liste] { liste->leeren(); },
+                [buch, liste] { liste->hinzufuegen(buch->buch.fenster(QDate(2026, 6, 10)).voll); }};
     }
     // The main window: a whole refresh (full list, captions, day lists, next anniversary), and a
     // click on the last line of the full list, which finds the entry and shows it in the panel.

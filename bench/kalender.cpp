@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "kalender.h"
 
 #include "beispieldaten.h"
@@ -76,8 +79,8 @@ void kalenderMessen(int runden)
     // The tool's peak memory for a first publication and for a run that finds nothing to do.
     const QByteArray heimVorher = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
-    const QStringList argumente = {"--ordner", ordner.path(), "kalender",
-                                   server.adresse(QStringLiteral("anna/bench-spitze/")).toString()};
+    const QStringList argumente
+        = {"--ordner", ordner.path(), "kalender", server.adresse(QStringLiteral("anna/bench-spitze/")).toString()};
     spitzeAusgeben(QLatin1String(erster.name), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
     spitzeAusgeben(QLatin1String(zweiter.name), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
     qputenv("HOME", heimVorher);

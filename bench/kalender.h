@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The publication of 1,000 entries to a Radicale on this machine: "kalender 1000 <median ms>

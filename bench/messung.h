@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QElapsedTimer>
@@ -34,8 +37,8 @@ public:
         }
         for (Figur& f : figuren_) {
             std::sort(f.zeiten.begin(), f.zeiten.end());
-            QTextStream(stdout) << f.name << ' ' << eintraege_ << ' ' << QString::number(f.zeiten[f.zeiten.size() / 2], 'f', 1)
-                                << Qt::endl;
+            QTextStream(stdout) << f.name << ' ' << eintraege_ << ' '
+                                << QString::number(f.zeiten[f.zeiten.size() / 2], 'f', 1) << Qt::endl;
         }
     }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "werkzeugfiguren.h"
 
 #include "beispieldaten.h"
@@ -49,7 +52,10 @@ void werkzeugMessen()
         {"import_gefaltet", 2000000, 9, leeresBuch, {"--ordner", leer, "import", gefaltet}},
         {"import", 100000, 5, leeresBuch, {"--ordner", leer, "import", karten}},
         {"heute", 300000, 5, [] {}, {"--ordner", gross, "heute", "7", "--datum", "2026-06-10"}},
-        {"export_ics", 300000, 3, [&] { QFile::remove(ics); },
+        {"export_ics",
+         300000,
+         3,
+         [&] { QFile::remove(ics); },
          {"--ordner", gross, "export", "--format", "ics", "--datei", ics}},
     };
     for (const Aufruf& a : aufrufe) {
@@ -57,6 +63,7 @@ void werkzeugMessen()
         reihe.figur(QLatin1String(a.figur), a.vorher, [&] { werkzeug(a.argumente); });
         reihe.messen(a.runden);
         a.vorher();
-        spitzeAusgeben(QLatin1String(a.figur), a.eintraege, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), a.argumente));
+        spitzeAusgeben(QLatin1String(a.figur), a.eintraege,
+                       programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), a.argumente));
     }
 }

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves a PNG of the main window with a few made-up entries around today.
 # Arguments: the build folder, the PNG to write.
 set -eu

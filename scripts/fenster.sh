@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shell helpers for running the program in a real X window (sourced by tests and tools).
 
 # Runs the calling script again inside a fresh Xvfb, unless it already runs in one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks an X11 window to close, as a window manager's close button does (WM_DELETE_WINDOW).
 #include <X11/Xlib.h>
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program in a real X window. Without daten.mdb only "Ladefehler" appears and the
 # program ends with a failure status after Return, creating nothing; with a database the start-up
 # window is followed by the main window, which closes cleanly. The menu start makes the data folder

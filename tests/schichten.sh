@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers of the source, checked from its includes. A folder may include only the folders
 # listed for it (and itself); any other include, and with it any cycle, fails the test.
 # Argument: the source folder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "datenbank.h"
 #include "werkzeug.h"
 
@@ -62,7 +65,8 @@ QStringList kalendertage(const QByteArray& ics)
         for (icaltimetype t = icalrecur_iterator_next(folge); !icaltime_is_null_time(t) && t.year <= 2032;
              t = icalrecur_iterator_next(folge)) {
             if (t.year >= 2027)
-                tage << QDate(t.year, t.month, t.day).toString(Qt::ISODate) + u' ' + QString::fromUtf8(icalcomponent_get_summary(termin));
+                tage << QDate(t.year, t.month, t.day).toString(Qt::ISODate) + u' '
+                        + QString::fromUtf8(icalcomponent_get_summary(termin));
         }
         icalrecur_iterator_free(folge);
     }
@@ -109,6 +113,7 @@ class TestAustausch : public QObject {
 private slots:
     void beispieldatei_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QStringList>("saetze"); // taken, behind "Max Eiche", who was there before
         QTest::addColumn<QStringList>("bericht");
@@ -189,6 +194,7 @@ private slots:
             << QStringList{grund(2, QString(60, u'B')), grund(3, "Hochzeitstag " + QString(47, u'C')),
                            grund(4, QString(60, u'D')), "1 Eintrag in daten.mdb übernommen, 3 übersprungen."}
             << 3 << "Probe: 1 Eintrag würde in daten.mdb übernommen, 3 übersprungen. Es wurde nichts geschrieben.";
+        // clang-format on
     }
 
     // A probe reports what the import then does, and writes nothing; the import takes what the
@@ -225,6 +231,7 @@ private slots:
 
     void abgewiesen_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("meldung");
         const QByteArray karte = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\nBDAY:1990-01-01\r\n";
@@ -250,6 +257,7 @@ private slots:
         QTest::newRow("Anführungszeichen offen") << QByteArray("Name,Geburtstag\r\n\"Anna,01.01.1990\r\n") << "nie geschlossen";
         QTest::newRow("Tabelle ohne Datum") << QByteArray("Name,Telefon\r\nAnna,123\r\n") << "keine Spalte für das Datum";
         QTest::newRow("1 GB") << QByteArray() << "gelesen werden Dateien bis 64 MB";
+        // clang-format on
     }
 
     // Refused as a whole with a German reason; nothing is written.
@@ -267,7 +275,8 @@ private slots:
 
         const Lauf lauf = werkzeug({"import", datei}, db.ordner());
         QCOMPARE(lauf.status, 1);
-        QVERIFY2(lauf.fehler.startsWith(QStringLiteral("„%1“ wird nicht übernommen: ").arg(datei)) && lauf.fehler.contains(meldung),
+        QVERIFY2(lauf.fehler.startsWith(QStringLiteral("„%1“ wird nicht übernommen: ").arg(datei))
+                     && lauf.fehler.contains(meldung),
                  qPrintable(lauf.fehler));
         QCOMPARE(lauf.ausgabe, QString());
         QCOMPARE(dateiinhalt(db.pfad()), vorher);
@@ -292,7 +301,9 @@ private slots:
         QByteArray karten;
         for (int i = 0; i < 3000; ++i)
             karten += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %1 mit einem recht langen Namen\r\n"
-                                     "BDAY:1990-01-01\r\nEND:VCARD\r\n").arg(i).toUtf8();
+                                     "BDAY:1990-01-01\r\nEND:VCARD\r\n")
+                          .arg(i)
+                          .toUtf8();
         const QString datei = db.ordner() + QStringLiteral("/karten.vcf");
         QVERIFY(schreiben(datei, karten));
         const qint64 groesse = QFileInfo(db.pfad()).size();
@@ -329,8 +340,9 @@ private slots:
                 {{"=1+2", 1, 1, std::nullopt, "@SUMME(A1)"}, {"''-3", 2, 1, 1990, "\t+Tab"}});
             const Lauf lauf = werkzeug({"export", "--format", "csv", "--datei", csv}, db.ordner());
             QCOMPARE(lauf.status, 0);
-            QCOMPARE(lauf.fehler, QStringLiteral("Nicht ausgegeben: 1 Datensatz ohne Bezeichnung, Tag oder Monat und "
-                                                 "1 Eintrag mit einem Tag, den es im Monat nie gibt.\n"));
+            QCOMPARE(lauf.fehler,
+                     QStringLiteral("Nicht ausgegeben: 1 Datensatz ohne Bezeichnung, Tag oder Monat und "
+                                    "1 Eintrag mit einem Tag, den es im Monat nie gibt.\n"));
             const QByteArray geschrieben = dateiinhalt(csv);
             QVERIFY(geschrieben.startsWith("Bezeichnung,tag,monat,jahr,Bemerkungen\r\n'=1+2,1,1,,'@SUMME(A1)\r\n"
                                            "'''-3,2,1,1990,'\t+Tab\r\n"));
@@ -341,19 +353,21 @@ private slots:
         Testdatenbank leer;
         const Lauf lauf = werkzeug({"import", csv}, leer.ordner());
         QCOMPARE(lauf.ausgabe, QStringLiteral("8 Einträge in daten.mdb übernommen, 0 übersprungen.\n"));
-        QCOMPARE(leer.saetze(), QStringList({"=1+2|1|1|-|@SUMME(A1)", "''-3|2|1|1990|\t+Tab",
-                                             "Bert, der Zweite|29|2|-|Zeile 1\nZeile 2", "Carla; Dora|29|2|1988|-",
-                                             "Schaltfehler|29|2|2023|-", "Zukunft|3|3|2090|-",
-                                             "Anna \"Ännchen\" Berg|15|4|1996|Blumen; Kuchen, Kaffee\nund \"Sekt\"",
-                                             "Geburtstag 🎂|31|12|1|🎈"}));
+        QCOMPARE(
+            leer.saetze(),
+            QStringList({"=1+2|1|1|-|@SUMME(A1)", "''-3|2|1|1990|\t+Tab", "Bert, der Zweite|29|2|-|Zeile 1\nZeile 2",
+                         "Carla; Dora|29|2|1988|-", "Schaltfehler|29|2|2023|-", "Zukunft|3|3|2090|-",
+                         "Anna \"Ännchen\" Berg|15|4|1996|Blumen; Kuchen, Kaffee\nund \"Sekt\"",
+                         "Geburtstag 🎂|31|12|1|🎈"}));
     }
 
     void fremdeSteuerzeichen_data()
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QStringList>("zeilen"); // CSV: every line; iCalendar: summaries, then descriptions
-        QTest::newRow("CSV") << "csv" << QStringList{"Bezeichnung,tag,monat,jahr,Bemerkungen",
-                                                     "Anna[2JBerg,1,1,,\"a\nb\tc\"", "Zoe,2,1,,"};
+        QTest::newRow("CSV") << "csv"
+                             << QStringList{"Bezeichnung,tag,monat,jahr,Bemerkungen", "Anna[2JBerg,1,1,,\"a\nb\tc\"",
+                                            "Zoe,2,1,,"};
         QTest::newRow("iCalendar") << "ics" << QStringList{"Anna[2JBerg", "Zoe", "a\\nb\tc"};
     }
 
@@ -372,7 +386,7 @@ private slots:
         QCOMPARE(lauf.status, 0);
         QCOMPARE(format == QLatin1String("csv") ? lauf.ausgabe.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
                                                 : werte(lauf.ausgabe, QStringLiteral("SUMMARY"))
-                                                      + werte(lauf.ausgabe, QStringLiteral("DESCRIPTION")),
+                         + werte(lauf.ausgabe, QStringLiteral("DESCRIPTION")),
                  zeilen);
     }
 
@@ -389,14 +403,16 @@ private slots:
         const QList<core::Eintrag> eintraege = core::Eintragsbuch(*s, cursor).alle().eintraege;
         const QStringList tage = kalendertage(lauf.ausgabe.toUtf8());
         QCOMPARE(tage, programmtage(eintraege));
-        QVERIFY(tage.contains(QStringLiteral("2028-02-29 Schaltfehler")) && !tage.contains(QStringLiteral("2029-03-01 Schaltfehler")));
+        QVERIFY(tage.contains(QStringLiteral("2028-02-29 Schaltfehler"))
+                && !tage.contains(QStringLiteral("2029-03-01 Schaltfehler")));
 
         QCOMPARE(werte(lauf.ausgabe, QStringLiteral("DTSTART;VALUE=DATE")),
                  QStringList({"20000229", "19880229", "20000229", "20000303", "19960415", "00011231"}));
         const QStringList uids = werte(lauf.ausgabe, QStringLiteral("UID"));
         QCOMPARE(QSet<QString>(uids.begin(), uids.end()).size(), 6);
         db.hinzufuegen({{"Neu", 1, 1}});
-        QCOMPARE(werte(werkzeug({"export", "--format", "ics"}, db.ordner()).ausgabe, QStringLiteral("UID")).mid(1), uids);
+        QCOMPARE(werte(werkzeug({"export", "--format", "ics"}, db.ordner()).ausgabe, QStringLiteral("UID")).mid(1),
+                 uids);
     }
 
     // A backup taken while another program writes is one consistent state of the file, checks as
@@ -406,8 +422,9 @@ private slots:
         Testdatenbank db;
         const QString schreibe = QStringLiteral("INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) "
                                                 "SELECT 'E' || (count(*) + 1), 1, 1 FROM Gedenkbuch");
-        Fremdzugriff(db.pfad()).sql(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
-                                                   "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) SELECT 'E' || i, 1, 1 FROM n"));
+        Fremdzugriff(db.pfad()).sql(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                           "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) SELECT 'E' || i, 1, 1 FROM n"));
         std::atomic<bool> weiter = true;
         std::atomic<int> geschrieben = 0;
         std::thread schreiber([&] {
@@ -429,17 +446,21 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(kopie).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, mode_t(0600));
         const QString anzahl = Fremdzugriff(kopie).wert(QStringLiteral("SELECT count(*) FROM Gedenkbuch"));
-        QCOMPARE(Fremdzugriff(kopie).wert(QStringLiteral("SELECT max(CAST(substr(Bezeichnung, 2) AS INTEGER)) FROM Gedenkbuch")), anzahl);
+        QCOMPARE(Fremdzugriff(kopie).wert(
+                     QStringLiteral("SELECT max(CAST(substr(Bezeichnung, 2) AS INTEGER)) FROM Gedenkbuch")),
+                 anzahl);
         const Lauf geprueft = werkzeug({"--ordner", "kopie", "pruefen"}, db.ordner());
         QCOMPARE(geprueft.status, 0);
-        QCOMPARE(geprueft.ausgabe, QStringLiteral("Die Datei kopie/daten.mdb ist in Ordnung: %1 Einträge.\n").arg(anzahl));
+        QCOMPARE(geprueft.ausgabe,
+                 QStringLiteral("Die Datei kopie/daten.mdb ist in Ordnung: %1 Einträge.\n").arg(anzahl));
 
         const QByteArray gesichert = dateiinhalt(kopie);
         QCOMPARE(werkzeug({"sichern", "kopie/daten.mdb"}, db.ordner()).status, 1);
         QCOMPARE(dateiinhalt(kopie), gesichert);
 
         QFile datei(kopie);
-        QVERIFY(datei.open(QIODevice::ReadWrite) && datei.seek(20 * 1024 + 100) && datei.write(QByteArray(16, '\0')) == 16);
+        QVERIFY(datei.open(QIODevice::ReadWrite) && datei.seek(20 * 1024 + 100)
+                && datei.write(QByteArray(16, '\0')) == 16);
         datei.close();
         const Lauf beschaedigt = werkzeug({"--ordner", "kopie", "pruefen"}, db.ordner());
         QCOMPARE(beschaedigt.status, 5);
@@ -447,8 +468,10 @@ private slots:
         // The rescue: what can still be read is exported, and the export says it is not all.
         const Lauf gerettet = werkzeug({"--ordner", "kopie", "export", "--format", "csv"}, db.ordner());
         const qsizetype zeilen = gerettet.ausgabe.count(u'\n') - 1;
-        QVERIFY2(gerettet.status == 1 && zeilen > anzahl.toInt() / 2 && zeilen < anzahl.toInt(), qPrintable(QString::number(zeilen)));
-        QVERIFY2(gerettet.fehler.endsWith(QStringLiteral("ist beschädigt. Ausgegeben ist nur, was noch lesbar war.\n")), qPrintable(gerettet.fehler));
+        QVERIFY2(gerettet.status == 1 && zeilen > anzahl.toInt() / 2 && zeilen < anzahl.toInt(),
+                 qPrintable(QString::number(zeilen)));
+        QVERIFY2(gerettet.fehler.endsWith(QStringLiteral("ist beschädigt. Ausgegeben ist nur, was noch lesbar war.\n")),
+                 qPrintable(gerettet.fehler));
     }
 };
 

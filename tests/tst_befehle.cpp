@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line of gedenkbuch-daten: help, version and every kind of wrong call; which daten.mdb
 // it uses and that each report names it.
 #include "werkzeug.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fensterprobe.h"
 #include "textraum.h"
 
@@ -62,6 +65,7 @@ private slots:
 
     void neuerEintrag_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("tag");
         QTest::addColumn<int>("monat");
@@ -82,6 +86,7 @@ private slots:
         QTest::newRow("ohne Monat") << "Neu" << 1 << 0 << "" << "" << unvollstaendig;
         QTest::newRow("30. Februar") << "Neu" << 30 << 2 << "" << "30.02." << "Ungültiges Datum: Diesen Tag gibt es im gewählten Monat nicht!";
         QTest::newRow("29. Februar") << "Neu" << 29 << 2 << "" << "29.02." << "Neu|29|2|-|-";
+        // clang-format on
     }
 
     // A new entry as stored: without remarks, and without a year from 1001 to 9999, both null. A
@@ -111,6 +116,7 @@ private slots:
 
     void aendern_data()
     {
+        // clang-format off
         QTest::addColumn<int>("jahr"); // stored before; 0: none
         QTest::addColumn<QString>("dialog"); // what the dialog opens with
         QTest::addColumn<QString>("neuesJahr"); // "-": left as it is
@@ -127,6 +133,7 @@ private slots:
         QTest::newRow("Jahr geleert") << 1985 << mitJahr << "" << "alt" << "Opa" << "Opa|7|12|-|alt";
         QTest::newRow("kein Jahr getippt") << 1985 << mitJahr << "98" << "alt" << "Opa" << "Opa|7|12|1985|alt";
         QTest::newRow("Name eines anderen") << 1985 << mitJahr << "-" << "alt" << "Oma" << "Oma|7|12|1985|alt";
+        // clang-format on
     }
 
     // The dialog starts from the shown entry; a click on a day leaves the focus where the click
@@ -139,7 +146,8 @@ private slots:
         QFETCH(QString, bemerkungen);
         QFETCH(QString, name);
         QFETCH(QString, gespeichert);
-        Fensterprobe p(QDate(2026, 6, 10), {{"Oma", 1, 1}, {"Opa", 7, 12, jahr ? std::optional<int>(jahr) : std::nullopt, "alt"}});
+        Fensterprobe p(QDate(2026, 6, 10),
+                       {{"Oma", 1, 1}, {"Opa", 7, 12, jahr ? std::optional<int>(jahr) : std::nullopt, "alt"}});
         QVERIFY(p.zeigen());
         QString gesehen;
         bool fokusAmTag = false;
@@ -182,8 +190,9 @@ private slots:
         p.mausInDieListe();
         p.klicken("cmdAenderung");
         QCOMPARE(p.t.dialoge.geoeffnet, 1);
-        QCOMPARE(p.t.meldungen.gezeigt, QStringList({"Ändern nicht möglich: Tag und Monat in den Angaben sind kein "
-                                                     "gültiges Datum. Bitte wählen Sie den Eintrag noch einmal aus."}));
+        QCOMPARE(p.t.meldungen.gezeigt,
+                 QStringList({"Ändern nicht möglich: Tag und Monat in den Angaben sind kein "
+                              "gültiges Datum. Bitte wählen Sie den Eintrag noch einmal aus."}));
         QCOMPARE(p.db.saetze(), QStringList({"Opa|7|12|1985|-"}));
     }
 
@@ -196,8 +205,9 @@ private slots:
         QTest::newRow("Ann") << "Ann" << QStringList{"05-04 Anna (36.)"};
         QTest::newRow("nna") << "nna" << QStringList{"05-04 Anna (36.)"};
         QTest::newRow("3 im Namen und als Monat")
-            << "3" << QStringList{"03-01 Ilse", "03-09 3. Hochzeitstag (3.)", "03-09 3. Hochzeitstag (3.)",
-                                  "03-12 Lena (26.)", "04-05 Ostern 1993"};
+            << "3"
+            << QStringList{"03-01 Ilse", "03-09 3. Hochzeitstag (3.)", "03-09 3. Hochzeitstag (3.)", "03-12 Lena (26.)",
+                           "04-05 Ostern 1993"};
         QTest::newRow("3a") << "3a" << maerz;
         QTest::newRow("Blank und 3") << " 3" << maerz;
         QTest::newRow("Mai nur im Namen") << "Mai" << QStringList{"04-30 Maibaum"};
@@ -248,8 +258,9 @@ private slots:
             zeileAnklicken(suchergebnisse(d), 1);
         });
         QCOMPARE(p.t.dialoge.nichtGeschlossen, 0);
-        QCOMPARE(p.bild().mid(1, 3), QStringList({"Liste: 03-12 Lena / 05-04 Anna (36.) / [05-04 Anna (36.)]",
-                                                  "Angaben: Anna|4|5|1990|zweite", "Befehle: Löschen Ändern"}));
+        QCOMPARE(p.bild().mid(1, 3),
+                 QStringList({"Liste: 03-12 Lena / 05-04 Anna (36.) / [05-04 Anna (36.)]",
+                              "Angaben: Anna|4|5|1990|zweite", "Befehle: Löschen Ändern"}));
     }
 
     // No caption, label or button text is cut in any window, dialog or message box; a text gets a
@@ -274,9 +285,10 @@ private slots:
         start.show();
         fehler << textfehler(&start);
         for (const bool frage : {false, true}) {
-            const auto box = ui::meldungsfenster(QStringLiteral("Die Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit "
-                                                                "„gedenkbuch-daten pruefen“; was noch lesbar ist, sichert …"),
-                                                 QStringLiteral("Ladefehler"), frage);
+            const auto box
+                = ui::meldungsfenster(QStringLiteral("Die Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit "
+                                                     "„gedenkbuch-daten pruefen“; was noch lesbar ist, sichert …"),
+                                      QStringLiteral("Ladefehler"), frage);
             box->show();
             fehler << textfehler(box.get());
         }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "datenbank.h"
 #include "werkzeug.h"
 
@@ -26,9 +29,9 @@ public:
     QStringList gezeigt;
 };
 
-const Eintraege bestand = {{"Silvester", 31, 12, 2000}, {"Tom & Jerry", 1, 1, 2000}, {"Heute", 30, 12}, {"Schalttag", 29, 2, 2000},
-                           {"Null", 10, 6, 0}, {"Dieses", 10, 6, 2026}, {"Später", 10, 6, 2030}, {"Ein Jahr", 10, 6, 2025},
-                           {"Einunddreißigster", 31, 4}};
+const Eintraege bestand = {{"Silvester", 31, 12, 2000}, {"Tom & Jerry", 1, 1, 2000}, {"Heute", 30, 12},
+                           {"Schalttag", 29, 2, 2000},  {"Null", 10, 6, 0},          {"Dieses", 10, 6, 2026},
+                           {"Später", 10, 6, 2030},     {"Ein Jahr", 10, 6, 2025},   {"Einunddreißigster", 31, 4}};
 
 } // namespace
 
@@ -40,7 +43,8 @@ private slots:
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("ausgabe");
-        QTest::newRow("drei Tage über Neujahr") << QStringList{"heute", "--datum", "2026-12-30"} << 0
+        QTest::newRow("drei Tage über Neujahr")
+            << QStringList{"heute", "--datum", "2026-12-30"} << 0
             << "Heute: Mittwoch, 30.12.2026\n  Heute\n  Ohne Jahr\n\nMorgen: Donnerstag, 31.12.2026\n  Silvester (26.)\n\n"
                "Übermorgen: Freitag, 01.01.2027\n  Tom & Jerry (27.)\n";
         QTest::newRow("nur heute") << QStringList{"heute", "0", "--datum", "31.12.2026"} << 0
@@ -50,7 +54,8 @@ private slots:
         QTest::newRow("Schaltjahr") << QStringList{"heute", "1", "--datum", "2028-02-28"} << 0
                                     << "Morgen: Dienstag, 29.02.2028\n  Schalttag (28.)\n";
         QTest::newRow("Gemeinjahr") << QStringList{"heute", "1", "--datum", "2027-02-28"} << 0 << "";
-        QTest::newRow("365 Tage, ein Tag zweimal") << QStringList{"heute", "365", "--datum", "2026-06-10"} << 0
+        QTest::newRow("365 Tage, ein Tag zweimal")
+            << QStringList{"heute", "365", "--datum", "2026-06-10"} << 0
             << "Heute: Mittwoch, 10.06.2026\n  Null\n  Dieses\n  Später\n  Ein Jahr (1.)\n\n"
                "Mittwoch, 30.12.2026\n  Heute\n  Ohne Jahr\n\nDonnerstag, 31.12.2026\n  Silvester (26.)\n\n"
                "Freitag, 01.01.2027\n  Tom & Jerry (27.)\n\n" // neither 29 February nor 31 April in 2027
@@ -66,7 +71,8 @@ private slots:
         QFETCH(QString, ausgabe);
         Testdatenbank db;
         db.hinzufuegen(bestand);
-        Fremdzugriff(db.pfad()).sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES (NULL, 30, 12, 2000, NULL), ('Ohne Jahr', 30, 12, NULL, NULL)"));
+        Fremdzugriff(db.pfad()).sql(QStringLiteral(
+            "INSERT INTO Gedenkbuch VALUES (NULL, 30, 12, 2000, NULL), ('Ohne Jahr', 30, 12, NULL, NULL)"));
         const Lauf lauf = werkzeug(argumente, db.ordner());
         QCOMPARE(lauf.status, status);
         QCOMPARE(lauf.ausgabe, ausgabe);
@@ -77,17 +83,20 @@ private slots:
     void erinnern()
     {
         QProcess daemon;
-        daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         QVERIFY(daemon.waitForReadyRead(10000));
         const QString adresse = QString::fromUtf8(daemon.readLine()).trimmed();
         QDBusConnection bus = QDBusConnection::connectToBus(adresse, QStringLiteral("testbus"));
         Benachrichtigungen dienst;
-        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &dienst, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &dienst,
+                                   QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
         Testdatenbank db;
         db.hinzufuegen(bestand);
         // Another program's record: a NUL and an escape sequence in the name hide nothing behind them.
-        QCOMPARE(Fremdzugriff(db.pfad()).sql("INSERT INTO Gedenkbuch VALUES ('Ab' || char(0) || char(27) || '[31mCd', 31, 12, NULL, NULL)"),
+        QCOMPARE(Fremdzugriff(db.pfad()).sql(
+                     "INSERT INTO Gedenkbuch VALUES ('Ab' || char(0) || char(27) || '[31mCd', 31, 12, NULL, NULL)"),
                  QString());
         const QStringList aufBus = {QStringLiteral("DBUS_SESSION_BUS_ADDRESS=") + adresse};
 
@@ -95,12 +104,13 @@ private slots:
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-06-01"}, db.ordner(), aufBus).status, 0); // nothing to show
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29"}, db.ordner(), aufBus).status, 0);
         QCOMPARE(werkzeug({"erinnern", "--datum", "2026-12-29", "--tage", "3"}, db.ordner(), aufBus).status, 0);
-        QCOMPARE(dienst.gezeigt, QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\nAb[31mCd\n\n"
-                                              "Morgen: Freitag, 01.01.2027\nTom &amp; Jerry (27.)|",
-                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|",
-                                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute\n\n"
-                                              "Übermorgen: Donnerstag, 31.12.2026\nSilvester (26.)\nAb[31mCd\n\n"
-                                              "Freitag, 01.01.2027\nTom &amp; Jerry (27.)|"}));
+        QCOMPARE(dienst.gezeigt,
+                 QStringList({"KOBALT-Merkwerk!|gedenkbuch|Heute: Donnerstag, 31.12.2026|Silvester (26.)\nAb[31mCd\n\n"
+                              "Morgen: Freitag, 01.01.2027\nTom &amp; Jerry (27.)|",
+                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute|",
+                              "KOBALT-Merkwerk!|gedenkbuch|Morgen: Mittwoch, 30.12.2026|Heute\n\n"
+                              "Übermorgen: Donnerstag, 31.12.2026\nSilvester (26.)\nAb[31mCd\n\n"
+                              "Freitag, 01.01.2027\nTom &amp; Jerry (27.)|"}));
 
         bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
         const Lauf ohneDienst = werkzeug({"erinnern", "--datum", "2026-12-31"}, db.ordner(), aufBus);
@@ -115,10 +125,12 @@ private slots:
     {
         QTest::addColumn<bool>("still"); // a peer that accepts the connection and never says a word
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("kein Bus") << false << "Es besteht keine Verbindung zum Sitzungsbus "
-                                              "(DBUS_SESSION_BUS_ADDRESS); die Erinnerung kann nicht gezeigt werden.\n";
-        QTest::newRow("Bus schweigt") << true << "Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
-                                                 "gezeigt werden.\n";
+        QTest::newRow("kein Bus") << false
+                                  << "Es besteht keine Verbindung zum Sitzungsbus "
+                                     "(DBUS_SESSION_BUS_ADDRESS); die Erinnerung kann nicht gezeigt werden.\n";
+        QTest::newRow("Bus schweigt") << true
+                                      << "Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
+                                         "gezeigt werden.\n";
     }
 
     // Without a bus that answers: status 1 and a clear message, never a hang (-1).
@@ -142,14 +154,15 @@ private slots:
     void anmeldung()
     {
         QTemporaryDir heim;
-        const QStringList umgebung = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
+        const QStringList umgebung
+            = {"XDG_CONFIG_HOME=" + heim.filePath("konfig"), "XDG_DATA_HOME=" + heim.filePath("mit Leer$zeichen")};
         const QString eintrag = heim.filePath(QStringLiteral("konfig/autostart/gedenkbuch.desktop"));
         QFile ziel(heim.filePath(QStringLiteral("konfig/ziel")));
         QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
         QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
-        const QList<QStringList> arten = {{"erinnern"}, {"erinnern", "--tage", "3", "--ordner", "."}, {"fenster"},
-                                          {"aus"}, {"aus"}};
+        const QList<QStringList> arten
+            = {{"erinnern"}, {"erinnern", "--tage", "3", "--ordner", "."}, {"fenster"}, {"aus"}, {"aus"}};
         for (const QStringList& art : arten) {
             const Lauf lauf = werkzeug(QStringList{"anmeldung"} + art, heim.path(), umgebung);
             const QString inhalt = QString::fromUtf8(dateiinhalt(eintrag));
@@ -158,15 +171,15 @@ private slots:
                 gelesen << lauf.ausgabe;
         }
         const QString w = werkzeugpfad(), starten = QFileInfo(w).path() + "/gedenkbuch-starten";
-        QCOMPARE(gelesen, QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner \""
-                                           + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch")
-                                           + "\" erinnern\nTryExec=" + w,
-                                       "0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner " + heim.path()
-                                           + " erinnern --tage 3\nTryExec=" + w,
-                                       "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und "
-                                       "den nächsten 3 Tagen aus " + heim.path() + "/daten.mdb (" + eintrag + ").\n",
-                                       "0 Name=KOBALT-Merkwerk!\nExec=" + starten + "\nTryExec=" + starten,
-                                       "0 ", "0 "}));
+        QCOMPARE(gelesen,
+                 QStringList({"0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner \""
+                                  + heim.filePath("mit Leer\\\\$zeichen/gedenkbuch") + "\" erinnern\nTryExec=" + w,
+                              "0 Name=KOBALT-Merkwerk!: Erinnerung\nExec=" + w + " --ordner " + heim.path()
+                                  + " erinnern --tage 3\nTryExec=" + w,
+                              "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und "
+                              "den nächsten 3 Tagen aus "
+                                  + heim.path() + "/daten.mdb (" + eintrag + ").\n",
+                              "0 Name=KOBALT-Merkwerk!\nExec=" + starten + "\nTryExec=" + starten, "0 ", "0 "}));
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
         QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
     }
@@ -175,8 +188,10 @@ private slots:
     {
         QTest::addColumn<QString>("daten"); // XDG_DATA_HOME below the home $T
         QTest::addColumn<QString>("gezeigt");
-        QTest::newRow("Zeilenumbruch") << "a\nExec=x" << "$T/a Exec=x/gedenkbuch";
-        QTest::newRow("C1-Steuerzeichen") << "a\u009b2J" << "$T/a2J/gedenkbuch";
+        QTest::newRow("Zeilenumbruch") << "a\nExec=x"
+                                       << "$T/a Exec=x/gedenkbuch";
+        QTest::newRow("C1-Steuerzeichen") << "a\u009b2J"
+                                          << "$T/a2J/gedenkbuch";
     }
 
     // A line break in a path would start a line of its own, a second Exec=: refused, nothing written.
@@ -187,7 +202,8 @@ private slots:
         QTemporaryDir heim;
         const Lauf lauf = werkzeug({"anmeldung", "erinnern"}, heim.path(),
                                    {"XDG_CONFIG_HOME=" + heim.path(), "XDG_DATA_HOME=" + heim.filePath(daten)});
-        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler, "1 Der Pfad „" + gezeigt.replace("$T", heim.path())
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler,
+                 "1 Der Pfad „" + gezeigt.replace("$T", heim.path())
                      + "“ enthält Steuerzeichen; das Anmelden wird nicht eingerichtet.\n");
         QVERIFY(QDir(heim.path()).isEmpty());
     }

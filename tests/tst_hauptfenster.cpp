@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fensterprobe.h"
 
 #include "app/anwendung.h"
@@ -18,6 +21,7 @@ class TestHauptfenster : public QObject {
 private slots:
     void start_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("datei");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
@@ -29,6 +33,7 @@ private slots:
         QTest::newRow("Sicht") << "Sicht" << 1 << "Ladefehler: Die Tabelle Gedenkbuch in der Datei daten.mdb ist eine Sicht und "
                                                   "keine Tabelle. Mit einer solchen Tabelle kann das Programm nicht arbeiten.";
         QTest::newRow("kurz gesperrt") << "gesperrt" << 0 << "";
+        // clang-format on
     }
 
     // The start tells the true reason under "Ladefehler", ends with status 1 and creates nothing;
@@ -54,11 +59,16 @@ private slots:
         if (datei == QStringLiteral("beschädigt")) {
             QVERIFY(beschaedigen(db->pfad()));
         } else if (datei == QLatin1String("Sicht")) {
-            QCOMPARE(Fremdzugriff(db->pfad()).sql("ALTER TABLE Gedenkbuch RENAME TO T; CREATE VIEW Gedenkbuch AS SELECT * FROM T"), QString());
+            QCOMPARE(Fremdzugriff(db->pfad())
+                         .sql("ALTER TABLE Gedenkbuch RENAME TO T; CREATE VIEW Gedenkbuch AS SELECT * FROM T"),
+                     QString());
         } else if (datei == QLatin1String("gesperrt")) {
             anderes.emplace(db->pfad());
             QCOMPARE(anderes->sql(QStringLiteral("BEGIN EXCLUSIVE; DELETE FROM Gedenkbuch")), QString());
-            freigabe = std::thread([&anderes] { std::this_thread::sleep_for(std::chrono::milliseconds(1500)); anderes->sql("ROLLBACK"); });
+            freigabe = std::thread([&anderes] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+                anderes->sql("ROLLBACK");
+            });
         }
         QTimer schliessen; // closes the main window once it stands
         connect(&schliessen, &QTimer::timeout, [] {
@@ -81,18 +91,23 @@ private slots:
     void letzteRettung()
     {
         struct Werfer : QObject {
-            bool event(QEvent*) override { throw store::StoreError(store::StoreError::Art::Sonstiges, QStringLiteral("Testfehler.")); }
+            bool event(QEvent*) override
+            {
+                throw store::StoreError(store::StoreError::Art::Sonstiges, QStringLiteral("Testfehler."));
+            }
         } werfer;
         Antwortbuch meldungen;
         static_cast<Anwendung*>(QCoreApplication::instance())->meldungenSetzen(meldungen);
         QCoreApplication::postEvent(&werfer, new QEvent(QEvent::User));
         QCoreApplication::processEvents();
-        QCOMPARE(meldungen.gezeigt, QStringList({"Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
-                                                 "abgebrochen und nichts gespeichert.\n\nTestfehler."}));
+        QCOMPARE(meldungen.gezeigt,
+                 QStringList({"Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
+                              "abgebrochen und nichts gespeichert.\n\nTestfehler."}));
     }
 
     void jedeZeileZeigtIhrenEintrag_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("liste");
         QTest::addColumn<Eintraege>("eintraege");
         QTest::addColumn<QStringList>("angaben"); // after a click on each line of the list
@@ -108,6 +123,7 @@ private slots:
             << Eintraege{{"Anna", 10, 6, 1996, "Kuchen"}, {"Anna Berg", 10, 6}} << QStringList{"Anna|10|6|1996|Kuchen", "Anna Berg|10|6||"};
         QTest::newRow("Tagesliste, längerer Name zuerst") << "List2"
             << Eintraege{{"Anna Berg", 10, 6, 1996, "Kuchen"}, {"Anna", 10, 6}} << QStringList{"Anna Berg|10|6|1996|Kuchen", "Anna|10|6||"};
+        // clang-format on
     }
 
     // A line of the full list or of a day list shows exactly its own entry (year and remarks of
@@ -177,18 +193,19 @@ private slots:
 
         p.t.meldungen.antworten(true);
         p.klicken("cmdLoeschen");
-        QCOMPARE(p.bild(), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna Berg", "Liste: 02-02 Bert / 06-10 Anna Berg",
-                                        "Angaben: aus:||||", "Befehle: -"}));
+        QCOMPARE(p.bild(),
+                 QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna Berg", "Liste: 02-02 Bert / 06-10 Anna Berg",
+                              "Angaben: aus:||||", "Befehle: -"}));
         QCOMPARE(p.db.saetze(), QStringList({"Anna Berg|10|6|-|-", "Bert|2|2|-|-"}));
     }
 
     void nachholen_data()
     {
-        QTest::addColumn<QDate>("tag");     // the clock's day afterwards
-        QTest::addColumn<QString>("sql");   // what another program commits meanwhile
-        QTest::addColumn<int>("gezeigt");   // the full-list line shown before, -1 for none
-        QTest::addColumn<QString>("wann");  // "Dialog": while one is open; "gespeichert": after a save of the window's
-                                            // own; "Tasten": the entry shown by keys, without the commands
+        QTest::addColumn<QDate>("tag");    // the clock's day afterwards
+        QTest::addColumn<QString>("sql");  // what another program commits meanwhile
+        QTest::addColumn<int>("gezeigt");  // the full-list line shown before, -1 for none
+        QTest::addColumn<QString>("wann"); // "Dialog": while one is open; "gespeichert": after a save of the window's
+                                           // own; "Tasten": the entry shown by keys, without the commands
         const QDate heute(2026, 12, 30);
         const QString neu = QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Neu', 31, 12, NULL, NULL)");
         QTest::newRow("Mitternacht") << QDate(2026, 12, 31) << "" << -1 << "";
@@ -210,8 +227,9 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(int, gezeigt);
         QFETCH(QString, wann);
-        Fensterprobe p(QDate(2026, 12, 30), {{"Silvester", 31, 12, 2000}, {"Neujahrskind", 1, 1, 2000}, {"Heute", 30, 12},
-                                             {"Drei", 3, 1, 1990}});
+        Fensterprobe p(
+            QDate(2026, 12, 30),
+            {{"Silvester", 31, 12, 2000}, {"Neujahrskind", 1, 1, 2000}, {"Heute", 30, 12}, {"Drei", 3, 1, 1990}});
         const qint64 id = gezeigt >= 0 ? p.voll().id(gezeigt) : -1;
         if (gezeigt >= 0) {
             p.voll().waehlen(gezeigt);
@@ -254,7 +272,8 @@ private slots:
             if (frischeListe.id(row) == id) {
                 frischeListe.waehlen(row);
                 if (wann != QLatin1String("Tasten"))
-                    QTest::mousePress(frischeListe.viewport(), Qt::LeftButton, {}, QPoint(20, frischeListe.height() - 10));
+                    QTest::mousePress(frischeListe.viewport(), Qt::LeftButton, {},
+                                      QPoint(20, frischeListe.height() - 10));
             }
         }
         QTRY_COMPARE(p.bild(), bild(frisch));
@@ -274,7 +293,8 @@ private slots:
         QVERIFY(p.finden<QLabel>(QStringLiteral("lblCopyrights"))->text().endsWith(QStringLiteral(" - Version: 3.1")));
         Eintraege viele{{"Heute", 10, 6}};
         for (int monat = 1; monat <= 12; ++monat)
-            viele.append({{QStringLiteral("Erster"), 1, monat}, {QStringLiteral("Mitte"), 15, monat},
+            viele.append({{QStringLiteral("Erster"), 1, monat},
+                          {QStringLiteral("Mitte"), 15, monat},
                           {QStringLiteral("Ende"), 28, monat}});
         p.db.hinzufuegen(viele);
         QVERIFY(p.zeigen());
@@ -283,7 +303,8 @@ private slots:
         p.fenster().auffrischen();
         const QStringList bild = p.bild(); // 28 June is the next anniversary after the window
         QCOMPARE(bild.mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 1 0", "Heute: Heute", "Montag: Mitte"}));
-        QVERIFY2(bild[3].contains(" / 06-15 Mitte / ^06-28 Ende / 07-01 Erster / ") && !bild[3].contains(u'['), qPrintable(bild[3]));
+        QVERIFY2(bild[3].contains(" / 06-15 Mitte / ^06-28 Ende / 07-01 Erster / ") && !bild[3].contains(u'['),
+                 qPrintable(bild[3]));
         QCOMPARE(bild.mid(4), QStringList({"Angaben: aus:||||", "Befehle: Löschen Ändern"}));
     }
 };

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Publishing to a real CalDAV server, a Radicale of the test's own. What landed is read from the
 // server's storage and log, never through the program's client.
 #include "datenbank.h"
@@ -96,7 +99,9 @@ private slots:
     void ersterUndZweiterLauf()
     {
         Testdatenbank db;
-        db.hinzufuegen({{"Anna Berg", 15, 4, 1985, "Blumen\nKuchen"}, {"Schaltkind", 29, 2}, {"Unmöglich", 31, 4},
+        db.hinzufuegen({{"Anna Berg", 15, 4, 1985, "Blumen\nKuchen"},
+                        {"Schaltkind", 29, 2},
+                        {"Unmöglich", 31, 4},
                         {"Neujahr", 1, 1}});
         const QString url = server->adresse("anna/gedenkbuch/").toString();
         QCOMPARE(kalender(db, {url}).ausgabe,
@@ -114,10 +119,11 @@ private slots:
             termine << felder.join(u'|') + (alarm ? "|Alarm" : "");
             icalcomponent_free(k);
         }
-        QCOMPARE(termine, QStringList({"eintrag-1@gedenkbuch|19700415|19700416|FREQ=YEARLY|Anna Berg|Jahr: 1985\\n\\n"
-                                       "Blumen\\nKuchen",
-                                       "eintrag-2@gedenkbuch|19720229|19720301|FREQ=YEARLY|Schaltkind|",
-                                       "eintrag-4@gedenkbuch|19700101|19700102|FREQ=YEARLY|Neujahr|"}));
+        QCOMPARE(termine,
+                 QStringList({"eintrag-1@gedenkbuch|19700415|19700416|FREQ=YEARLY|Anna Berg|Jahr: 1985\\n\\n"
+                              "Blumen\\nKuchen",
+                              "eintrag-2@gedenkbuch|19720229|19720301|FREQ=YEARLY|Schaltkind|",
+                              "eintrag-4@gedenkbuch|19700101|19700102|FREQ=YEARLY|Neujahr|"}));
         const QString ics = werkzeug({"export", "--format", "ics"}, db.ordner()).ausgabe;
         for (auto uid = QRegularExpression("UID:(.*)\r\n").globalMatch(ics); uid.hasNext();)
             exportiert.prepend(uid.next().captured(1));
@@ -143,7 +149,9 @@ private slots:
         QCOMPARE(kalender(db, {url}).status, 0);
         fremdAblegen(ablageort + "fremd.ics", "eintrag-99@gedenkbuch");
         Fremdzugriff(db.pfad()).sql(QString("UPDATE Gedenkbuch SET Bezeichnung = 'Anna Berg' WHERE rowid = %1; "
-                                            "DELETE FROM Gedenkbuch WHERE rowid = %2").arg(ids[0]).arg(ids[1]));
+                                            "DELETE FROM Gedenkbuch WHERE rowid = %2")
+                                        .arg(ids[0])
+                                        .arg(ids[1]));
         const qint64 neu = db.hinzufuegen({{"Dora", 4, 3}}).constFirst();
         const auto vorher = ablage(ablageort);
         server->anfragen();
@@ -152,9 +160,10 @@ private slots:
         QStringList anfragen = server->anfragen();
         anfragen.sort();
         const QString p = "/" + pfad + "gedenkbuch-eintrag-%1.ics";
-        QCOMPARE(anfragen, QStringList({"DELETE " + p.arg(ids[1]) + " 200", "PROPFIND /" + pfad + " Depth 0 207",
-                                        "PUT " + p.arg(ids[0]) + " 201", "PUT " + p.arg(neu) + " 201",
-                                        "REPORT /" + pfad + " Depth 1 207"}));
+        QCOMPARE(anfragen,
+                 QStringList({"DELETE " + p.arg(ids[1]) + " 200", "PROPFIND /" + pfad + " Depth 0 207",
+                              "PUT " + p.arg(ids[0]) + " 201", "PUT " + p.arg(neu) + " 201",
+                              "REPORT /" + pfad + " Depth 1 207"}));
         auto nachher = ablage(ablageort);
         QVERIFY(nachher.take(QString("gedenkbuch-eintrag-%1.ics").arg(ids[0])).contains("SUMMARY:Anna Berg"));
         QVERIFY(nachher.take(QString("gedenkbuch-eintrag-%1.ics").arg(neu)).contains("SUMMARY:Dora"));
@@ -165,8 +174,9 @@ private slots:
         fremdAblegen(ablageort + besetzt, "urlaub@example.org");
         const QByteArray fremd = dateiinhalt(ablageort + besetzt);
         QCOMPARE(kalender(db, {url}).fehler,
-                 "Unter " + url + besetzt + " liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
-                                            "unberührt.\n");
+                 "Unter " + url + besetzt
+                     + " liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
+                       "unberührt.\n");
         QCOMPARE(dateiinhalt(ablageort + besetzt), fremd);
     }
 
@@ -209,6 +219,7 @@ private slots:
     // self-signed certificate, %3 one that redirects to %1.
     void fehler_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("aufruf");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("rechte");
@@ -234,6 +245,7 @@ private slots:
             << "Nicht alle Einträge konnten gelesen werden. Die Datei daten.mdb ist beschädigt.";
         QTest::newRow("Vorlauf") << "%1anna/k/ --vorlauf 366" << netrc << 0600 << 2
                                  << "„366“ ist für --vorlauf nicht erlaubt; erlaubt ist eine Zahl von 0 bis 365.";
+        // clang-format on
     }
 
     void fehler()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parts of the publication that need no server: multistatus answers as servers really send
 // them, the .netrc, and which addresses may be used.
 #include "caldav/adresse.h"
@@ -16,6 +19,7 @@ private slots:
     // collection; the owner of its event is our entry's number, "fremd", or "-" without an event.
     void multistatus_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("basis");
         QTest::addColumn<QStringList>("erwartet");
@@ -34,6 +38,7 @@ private slots:
             << "icloud-selbst.xml" << "https://kalender.example:8443/1/"
             << QStringList{"/12345/calendars/gedenkbuch/ 200 \"HwoQEgwAAAh4 - -",
                            "/12345/calendars/gedenkbuch/gedenkbuch-eintrag-3.ics 200 \"C=12@U=0f1e\" - 3"};
+        // clang-format on
     }
 
     void multistatus()
@@ -50,7 +55,10 @@ private slots:
             const auto unser = caldav::eigenerTermin(r.kalenderdaten);
             const QString eigner = unser ? QString::number(unser->id) : r.kalenderdaten.isEmpty() ? "-" : "fremd";
             gelesen << QStringList{r.pfad(), QString::number(r.status), QString::fromUtf8(r.etag.left(13)),
-                                   r.kalender ? "K:" + r.komponenten.join(u',') : r.sammlung ? "S" : "-", eigner}
+                                   r.kalender       ? "K:" + r.komponenten.join(u',')
+                                       : r.sammlung ? "S"
+                                                    : "-",
+                                   eigner}
                            .join(u' ');
             QCOMPARE(r.url.host(), QUrl(basis).host());
         }
@@ -60,6 +68,7 @@ private slots:
     // The entry for k.example as "login:password", or "-" for none.
     void netrc_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("login");
         QTest::addColumn<QString>("erwartet");
@@ -79,6 +88,7 @@ private slots:
         QTest::newRow("default") << QByteArray("machine b.example login x password y default login g password o") << ""
                                  << "g:o";
         QTest::newRow("keiner") << QByteArray("machine b.example login x password y") << "" << "-";
+        // clang-format on
     }
 
     void netrc()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "datenbank.h"
 
 #include "core/anzeigezeile.h"
@@ -21,7 +24,8 @@ QList<core::Zeile> zeilen(const Eintraege& eintraege, int bezugsjahr = 2026)
     QList<core::Zeile> liste;
     for (const core::Aenderung& e : eintraege) {
         const auto jahr = e.jahr && *e.jahr ? std::optional<qint16>(qint16(**e.jahr)) : std::nullopt;
-        liste.append(core::listenzeile({liste.size(), *e.Bezeichnung, qint16(*e.tag), qint16(*e.monat), jahr, {}}, bezugsjahr));
+        liste.append(
+            core::listenzeile({liste.size(), *e.Bezeichnung, qint16(*e.tag), qint16(*e.monat), jahr, {}}, bezugsjahr));
     }
     return liste;
 }
@@ -64,6 +68,7 @@ private slots:
 
     void steuerzeichen_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");        // as one line
         QTest::addColumn<QString>("bemerkungen"); // as remarks
@@ -76,6 +81,7 @@ private slots:
         QTest::newRow("Trennzeichen") << QString::fromUtf16(u"A\u2028B") << "A B" << QString::fromUtf16(u"A\u2028B") << "A B";
         QTest::newRow("lang") << QString(299, u'x') + QStringLiteral("🎂y") << QString(299, u'x') + QStringLiteral("🎂y")
                               << QString(299, u'x') + QStringLiteral("🎂y") << QString(299, u'x') + QStringLiteral("…");
+        // clang-format on
     }
 
     // Text from outside on its way in and out: no control character stays, and nothing behind one
@@ -96,12 +102,15 @@ private slots:
     void kalenderfolgeWieGanzeZeilen()
     {
         QRandomGenerator zufall(20261206);
-        const QStringList namen = {"anna", "Anna", "ANNA", "Ärger", "ärger", "Bernd", "bernd", "Zoe", "Öl", "Ol",
-                                   "Ol (3.)", "O.", "o-", "1 Jahr", "éa", "ea", "ß", "ss"};
+        const QStringList namen = {"anna", "Anna",    "ANNA", "Ärger", "ärger",  "Bernd", "bernd", "Zoe", "Öl",
+                                   "Ol",   "Ol (3.)", "O.",   "o-",    "1 Jahr", "éa",    "ea",    "ß",   "ss"};
         Eintraege eintraege;
         for (int i = 0; i < 600; ++i)
-            eintraege.append({namen.at(zufall.bounded(int(namen.size()))), zufall.bounded(1, 4), zufall.bounded(1, 4),
-                              zufall.bounded(3) ? std::optional<int>() : 2026 - zufall.bounded(1, 4), {}});
+            eintraege.append({namen.at(zufall.bounded(int(namen.size()))),
+                              zufall.bounded(1, 4),
+                              zufall.bounded(1, 4),
+                              zufall.bounded(3) ? std::optional<int>() : 2026 - zufall.bounded(1, 4),
+                              {}});
         QList<core::Zeile> liste = zeilen(eintraege);
         QList<core::Zeile> ganz = liste;
         QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
@@ -120,10 +129,12 @@ private slots:
         for (int k = 0; k < core::tagesanzahl; ++k)
             titel << core::tagesanzeige(k, QDate(2026, 12, 30));
         titel << core::tagesanzeige(1, QDate(2028, 3, 1)) << core::tagesanzeige(1, QDate(2027, 3, 1));
-        QCOMPARE(titel, QStringList({"Vorgestern: Montag, 28.12.2026", "Gestern: Dienstag, 29.12.2026", "Heute: Mittwoch, 30.12.2026",
-                                     "Morgen: Donnerstag, 31.12.2026", "Übermorgen: Freitag, 01.01.2027", "Samstag, 02.01.2027",
-                                     "Sonntag, 03.01.2027", "Montag, 04.01.2027", "Dienstag, 05.01.2027",
-                                     "Gestern: Dienstag, 29.02.2028", "Gestern: Sonntag, 28.02.2027"}));
+        QCOMPARE(titel,
+                 QStringList({"Vorgestern: Montag, 28.12.2026", "Gestern: Dienstag, 29.12.2026",
+                              "Heute: Mittwoch, 30.12.2026", "Morgen: Donnerstag, 31.12.2026",
+                              "Übermorgen: Freitag, 01.01.2027", "Samstag, 02.01.2027", "Sonntag, 03.01.2027",
+                              "Montag, 04.01.2027", "Dienstag, 05.01.2027", "Gestern: Dienstag, 29.02.2028",
+                              "Gestern: Sonntag, 28.02.2027"}));
     }
 
     void naechsterJahrestag_data()
@@ -184,14 +195,14 @@ private slots:
         QVERIFY(!s->pruefen().isEmpty());
         store::Cursor cursor(*s);
         QList<int> gelesen;
-        const core::Durchlauf d = core::eintraegeDurchlaufen(cursor, [&](const core::Eintrag& e) {
-            gelesen << e.Bezeichnung.mid(1).toInt();
-        });
+        const core::Durchlauf d = core::eintraegeDurchlaufen(
+            cursor, [&](const core::Eintrag& e) { gelesen << e.Bezeichnung.mid(1).toInt(); });
         QCOMPARE(d.fehler ? int(d.fehler->art()) : -1, int(store::StoreError::Art::Beschaedigt));
         int luecke = 0; // the records on the damaged page are one run of numbers
         for (int i = 1; i < gelesen.size(); ++i)
             luecke += gelesen[i] - gelesen[i - 1] - 1;
-        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600 && luecke == 600 - gelesen.size(),
+        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600
+                     && luecke == 600 - gelesen.size(),
                  qPrintable(QStringLiteral("%1 gelesen").arg(gelesen.size())));
     }
 };

@@ -1,6 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fensterprobe.h"
 #include "werkzeug.h"
-
 
 #include <QClipboard>
 #include <QDialog>
@@ -15,7 +17,6 @@
 
 #include <csignal>
 #include <thread>
-
 
 namespace {
 
@@ -54,9 +55,12 @@ private slots:
         });
         QStringList titel;
         for (const QString& m : p.t.meldungen.gezeigt)
-            titel << m.section(u':', 0, 0) + (m.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)") : QString());
-        QCOMPARE(titel, QStringList({"?Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
-                                     "Fehler beim Speichern (schreibgeschützt)"}));
+            titel << m.section(u':', 0, 0)
+                    + (m.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)")
+                                                                      : QString());
+        QCOMPARE(titel,
+                 QStringList({"?Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
+                              "Fehler beim Speichern (schreibgeschützt)"}));
         QCOMPARE(nameDanach, QStringLiteral("Bert"));
         QCOMPARE(dateiinhalt(p.db.pfad()), vorher);
     }
@@ -75,7 +79,11 @@ private slots:
             QFile tabelle(quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf)));
             QVERIFY(tabelle.open(QIODevice::WriteOnly) && tabelle.write("Bezeichnung,tag,monat,Bemerkungen\n") > 0);
             for (int i = 0; i < 1500; ++i)
-                tabelle.write(QStringLiteral("L%1 E%2,1,1,%3\n").arg(lauf).arg(i).arg(QStringLiteral("Bemerkung ").repeated(50)).toUtf8());
+                tabelle.write(QStringLiteral("L%1 E%2,1,1,%3\n")
+                                  .arg(lauf)
+                                  .arg(i)
+                                  .arg(QStringLiteral("Bemerkung ").repeated(50))
+                                  .toUtf8());
             tabelle.close();
             const qsizetype vorher = db.saetze().size();
             QProcess import;
@@ -92,7 +100,8 @@ private slots:
             mitten += QFileInfo(journal).size() > 0;
             QCOMPARE(imKlartext(db.ordner(), {"Bemerkung "}), QString());
             const qsizetype danach = db.saetze().size();
-            QVERIFY2(danach == vorher || danach == vorher + 1500, qPrintable(QStringLiteral("%1 nach %2").arg(danach).arg(vorher)));
+            QVERIFY2(danach == vorher || danach == vorher + 1500,
+                     qPrintable(QStringLiteral("%1 nach %2").arg(danach).arg(vorher)));
         }
         QCOMPARE(Fremdzugriff(db.pfad()).wert(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
         QVERIFY2(mitten > 0, "kein Abbruch mitten im Schreiben");
@@ -108,9 +117,12 @@ private slots:
         frmGedenkbuch fenster(t.dienste, store::Store::open(store::dateiname));
         const auto* voll = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"));
         QVERIFY2(voll->anzahl() > 500 && voll->anzahl() < 600, qPrintable(QString::number(voll->anzahl())));
-        QCOMPARE(t.meldungen.gezeigt, QStringList({"Einträge unvollständig: Nicht alle Einträge konnten gelesen werden; die Listen "
-            "zeigen nur die gelesenen.\n\nDie Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; "
-            "was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt)."}));
+        QCOMPARE(
+            t.meldungen.gezeigt,
+            QStringList(
+                {"Einträge unvollständig: Nicht alle Einträge konnten gelesen werden; die Listen "
+                 "zeigen nur die gelesenen.\n\nDie Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; "
+                 "was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt)."}));
     }
 
     // Another program's locks. Under a read lock the search says so instead of "nothing found",
@@ -131,7 +143,8 @@ private slots:
                 eingabe << (d.d.isVisible() ? d.name()->text() : QString());
             };
             speichern();
-            anderes.sql(QStringLiteral("ROLLBACK; BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)"));
+            anderes.sql(QStringLiteral(
+                "ROLLBACK; BEGIN IMMEDIATE; INSERT INTO Gedenkbuch VALUES ('Carla', 10, 6, NULL, NULL)"));
             speichern();
             std::thread freigabe([&anderes] {
                 QThread::msleep(1000);
@@ -143,16 +156,23 @@ private slots:
         const QString gesperrt = QStringLiteral("Die Datei daten.mdb wird gerade von einem anderen Programm benutzt. "
                                                 "Bitte versuchen Sie es gleich noch einmal.");
         QCOMPARE(gefunden, QStringList());
-        QCOMPARE(p.t.meldungen.gezeigt, QStringList({"Suche unvollständig: Die Suche konnte nicht alle Einträge lesen.\n\n" + gesperrt,
-            "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert: Ob es die Bezeichnung schon gibt, ließ sich nicht "
-            "prüfen.\n\n" + gesperrt, "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert.\n\n" + gesperrt}));
+        QCOMPARE(
+            p.t.meldungen.gezeigt,
+            QStringList(
+                {"Suche unvollständig: Die Suche konnte nicht alle Einträge lesen.\n\n" + gesperrt,
+                 "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert: Ob es die Bezeichnung schon gibt, ließ sich nicht "
+                 "prüfen.\n\n"
+                     + gesperrt,
+                 "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert.\n\n" + gesperrt}));
         QCOMPARE(eingabe, QStringList({"Bert", "Bert"}));
-        QCOMPARE(p.bild().mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Carla",
-                                                  "Liste: 01-01 Anna / [02-02 Bert] / 06-10 Carla"}));
+        QCOMPARE(
+            p.bild().mid(0, 3),
+            QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Carla", "Liste: 01-01 Anna / [02-02 Bert] / 06-10 Carla"}));
     }
 
     void langeTexte_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");        // SQL for the stored name and remarks, as another program writes them
         QTest::addColumn<QString>("bemerkungen");
         QTest::addColumn<bool>("buchstabe");      // whether the dialog changes the name's last letter, else the day
@@ -162,6 +182,7 @@ private slots:
                                                    << "NULL" << true << "62|WeiX||7";
         QTest::newRow("10 MB Name und Bemerkungen") << zehnMB.arg("N") << zehnMB.arg("T") << false << "10000000|NNNN|10000000|8";
         QTest::newRow("1 MB Bemerkungen ohne Blank") << "'Anna'" << "printf('%.1048576c', 'x')" << false << "4|Anna|1048576|8";
+        // clang-format on
     }
 
     // A name or remarks longer than the boxes were made for are shown whole and stay whole: an edit
@@ -174,8 +195,10 @@ private slots:
         QFETCH(bool, buchstabe);
         QFETCH(QString, gespeichert);
         Fensterprobe p(QDate(2026, 6, 10), {{"Platzhalter", 7, 7, 1990}});
-        QCOMPARE(Fremdzugriff(p.db.pfad()).sql(QStringLiteral("UPDATE Gedenkbuch SET Bezeichnung = %1, Bemerkungen = %2")
-                                                   .arg(name, bemerkungen)), QString());
+        QCOMPARE(
+            Fremdzugriff(p.db.pfad())
+                .sql(QStringLiteral("UPDATE Gedenkbuch SET Bezeichnung = %1, Bemerkungen = %2").arg(name, bemerkungen)),
+            QString());
         const QString gross = Fremdzugriff(p.db.pfad()).wert(QStringLiteral("SELECT Bezeichnung FROM Gedenkbuch"));
         p.fenster().auffrischen();
         p.voll().waehlen(0);
@@ -195,8 +218,9 @@ private slots:
             d.speichern();
         });
         QCOMPARE(imDialog, gross);
-        QCOMPARE(Fremdzugriff(p.db.pfad()).wert(QStringLiteral("SELECT length(Bezeichnung) || '|' || substr(Bezeichnung, -4) || '|' || "
-                                                               "ifnull(length(Bemerkungen), '') || '|' || tag FROM Gedenkbuch")),
+        QCOMPARE(Fremdzugriff(p.db.pfad())
+                     .wert(QStringLiteral("SELECT length(Bezeichnung) || '|' || substr(Bezeichnung, -4) || '|' || "
+                                          "ifnull(length(Bemerkungen), '') || '|' || tag FROM Gedenkbuch")),
                  gespeichert);
     }
 
@@ -215,7 +239,8 @@ private slots:
             QTest::keyClicks(d.name(), QStringLiteral("B"));
             d.speichern();
         });
-        QCOMPARE(p.db.saetze(), QStringList({QStringLiteral("A").repeated(49) + QStringLiteral("🎂|1|1|-|") + eingefuegt}));
+        QCOMPARE(p.db.saetze(),
+                 QStringList({QStringLiteral("A").repeated(49) + QStringLiteral("🎂|1|1|-|") + eingefuegt}));
     }
 
     // Whatever another program stored shows in the lists, and in the tool's reminders, without a
@@ -223,18 +248,22 @@ private slots:
     void fremdeSteuerzeichen()
     {
         Fensterprobe p(QDate(2026, 6, 10));
-        QCOMPARE(Fremdzugriff(p.db.pfad()).sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Anna' || char(27) || '[2J' || "
-                                                              "char(0) || 'Berg' || char(7), 10, 6, NULL, NULL), "
-                                                              "('Bert', 10, 6, 2000, NULL)")), QString());
+        QCOMPARE(Fremdzugriff(p.db.pfad())
+                     .sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Anna' || char(27) || '[2J' || "
+                                         "char(0) || 'Berg' || char(7), 10, 6, NULL, NULL), "
+                                         "('Bert', 10, 6, 2000, NULL)")),
+                 QString());
         p.fenster().auffrischen();
-        QCOMPARE(p.bild().mid(0, 3), QStringList({"Tage: 0 0 2 0 0 0 0 0 0", "Heute: Anna[2JBerg / Bert (26.)",
-                                                  "Liste: 06-10 Anna[2JBerg / 06-10 Bert (26.)"}));
+        QCOMPARE(p.bild().mid(0, 3),
+                 QStringList({"Tage: 0 0 2 0 0 0 0 0 0", "Heute: Anna[2JBerg / Bert (26.)",
+                              "Liste: 06-10 Anna[2JBerg / 06-10 Bert (26.)"}));
         const Lauf heute = werkzeug({"heute", "0", "--datum", "2026-06-10"}, p.db.ordner());
         QCOMPARE(heute.ausgabe, QStringLiteral("Heute: Mittwoch, 10.06.2026\n  Anna[2JBerg\n  Bert (26.)\n"));
     }
 
     void schwierigeEingaben_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("bemerkungen");
         QTest::newRow("Anführungszeichen") << "O'Brien \"der Bär\"" << "'; \"";
@@ -245,6 +274,7 @@ private slots:
         QTest::newRow("50 Zeichen") << QStringLiteral("Ä").append(QString(49, u'b')) << "";
         QTest::newRow("Zeilenumbrüche") << "Zeilen" << "Zeile 1\nZeile 2\n\n\tEnde\n";
         QTest::newRow("100000 Zeichen") << "Lang" << QStringLiteral("Lange Bemerkung ").repeated(6250);
+        // clang-format on
     }
 
     // Stored through the dialog and read back unchanged; shown unchanged in every list and the panel.
@@ -260,11 +290,13 @@ private slots:
         });
         QCOMPARE(p.t.meldungen.gezeigt, QStringList());
         Fremdzugriff roh(p.db.pfad());
-        QCOMPARE(roh.wert(QStringLiteral("SELECT hex(Bezeichnung) || '|' || hex(ifnull(Bemerkungen, '')) FROM Gedenkbuch")),
-                 QString::fromLatin1(name.toUtf8().toHex().toUpper() + '|' + bemerkungen.toUtf8().toHex().toUpper()));
-        QCOMPARE(p.bild(), QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: " + name, "Liste: [06-10 " + name + "]",
-                                        "Angaben: " + QStringList({name, "10", "6", "", bemerkungen}).join(u'|'),
-                                        "Befehle: Löschen Ändern"}));
+        QCOMPARE(
+            roh.wert(QStringLiteral("SELECT hex(Bezeichnung) || '|' || hex(ifnull(Bemerkungen, '')) FROM Gedenkbuch")),
+            QString::fromLatin1(name.toUtf8().toHex().toUpper() + '|' + bemerkungen.toUtf8().toHex().toUpper()));
+        QCOMPARE(p.bild(),
+                 QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: " + name, "Liste: [06-10 " + name + "]",
+                              "Angaben: " + QStringList({name, "10", "6", "", bemerkungen}).join(u'|'),
+                              "Befehle: Löschen Ändern"}));
         QStringList gefunden;
         p.mitDialog("cmdSuchen", [&](QDialog& d) { gefunden = suchlauf(d, name); });
         QCOMPARE(gefunden, QStringList({"06-10 " + name}));

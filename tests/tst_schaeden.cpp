@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "datenbank.h"
 #include "werkzeug.h"
 
@@ -22,7 +25,12 @@ void fuellen(const Testdatenbank& db, int anzahl, int laenge)
     QVERIFY(tabelle.open(QIODevice::WriteOnly));
     tabelle.write("Bezeichnung,tag,monat,jahr,Bemerkungen\n");
     for (int i = 0; i < anzahl; ++i)
-        tabelle.write(QStringLiteral("E%1,%2,%3,1990,%4\n").arg(i).arg(i % 28 + 1).arg(i % 12 + 1).arg(QString(laenge, u'x')).toUtf8());
+        tabelle.write(QStringLiteral("E%1,%2,%3,1990,%4\n")
+                          .arg(i)
+                          .arg(i % 28 + 1)
+                          .arg(i % 12 + 1)
+                          .arg(QString(laenge, u'x'))
+                          .toUtf8());
     tabelle.close();
     QCOMPARE(werkzeug({"import", tabelle.fileName()}, db.ordner()).status, 0);
 }
@@ -53,9 +61,13 @@ private slots:
         QVERIFY(QFile::copy(db.pfad(), heil));
         const auto groesse = double(QFileInfo(heil).size());
         QRandomGenerator zufall(20261207 + anzahl);
-        const QList<QStringList> befehle = {{"export", "--format", "csv"}, {"export", "--format", "ics"}, {"heute", "365"},
-                                            {"import", "--probe", "eintraege.csv"}, {"import", "eintraege.csv"},
-                                            {"pruefen"}, {"sichern", "kopie.mdb"}};
+        const QList<QStringList> befehle = {{"export", "--format", "csv"},
+                                            {"export", "--format", "ics"},
+                                            {"heute", "365"},
+                                            {"import", "--probe", "eintraege.csv"},
+                                            {"import", "eintraege.csv"},
+                                            {"pruefen"},
+                                            {"sichern", "kopie.mdb"}};
         for (int schaden = 0; schaden < 4; ++schaden) {
             QVERIFY(QFile::remove(db.pfad()) && QFile::copy(heil, db.pfad()));
             // Up to 64 bytes of the last page (1024 bytes) overwritten, as a failing disk would.
@@ -64,9 +76,11 @@ private slots:
             for (const QStringList& befehl : befehle) {
                 QFile::remove(db.ordner() + QStringLiteral("/kopie.mdb"));
                 const Lauf l = werkzeug(befehl, db.ordner(), {}, 20);
-                const QString was = befehl.join(u' ') + QStringLiteral(": ") + QString::number(l.status) + u' ' + l.fehler;
+                const QString was
+                    = befehl.join(u' ') + QStringLiteral(": ") + QString::number(l.status) + u' ' + l.fehler;
                 QVERIFY2(l.status >= 0, qPrintable(was));
-                QVERIFY2(l.status == 0 || l.status == 4 || l.fehler.contains(QStringLiteral("beschädigt")), qPrintable(was));
+                QVERIFY2(l.status == 0 || l.status == 4 || l.fehler.contains(QStringLiteral("beschädigt")),
+                         qPrintable(was));
                 QVERIFY2(!l.fehler.contains(QStringLiteral("error")), qPrintable(was));
                 if (befehl.size() != 2 || befehl.constFirst() != QLatin1String("import"))
                     QCOMPARE(dateiinhalt(db.pfad()), beschaedigt);
@@ -83,9 +97,10 @@ private slots:
         const pid_t kind = ::fork();
         if (kind == 0) { // a tiny cache spills the changed pages into the file before the commit
             Fremdzugriff halb(db.pfad());
-            halb.sql("PRAGMA cache_size = 2; BEGIN; DELETE FROM Gedenkbuch; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
-                     "i + 1 FROM n WHERE i < 3000) INSERT INTO Gedenkbuch SELECT 'Halb ' || i || printf('%.200c', 'x'), 1, 1, "
-                     "NULL, NULL FROM n");
+            halb.sql(
+                "PRAGMA cache_size = 2; BEGIN; DELETE FROM Gedenkbuch; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+                "i + 1 FROM n WHERE i < 3000) INSERT INTO Gedenkbuch SELECT 'Halb ' || i || printf('%.200c', 'x'), 1, 1, "
+                "NULL, NULL FROM n");
             ::raise(SIGKILL); // before the connection could take anything back
         }
         int status = 0;
@@ -93,15 +108,16 @@ private slots:
         QVERIFY(WIFSIGNALED(status) && QFileInfo(db.pfad() + QStringLiteral("-journal")).size() > 0);
 
         QStringList gesehen;
-        for (const QStringList& befehl : QList<QStringList>{{"heute", "--datum", "2026-12-31", "2"}, {"pruefen"},
-                                                            {"export", "--format", "csv"}}) {
+        for (const QStringList& befehl :
+             QList<QStringList>{{"heute", "--datum", "2026-12-31", "2"}, {"pruefen"}, {"export", "--format", "csv"}}) {
             const Lauf l = werkzeug(befehl, db.ordner());
             gesehen << QString::number(l.status) + u' ' + l.ausgabe + l.fehler;
         }
-        QCOMPARE(gesehen, QStringList({"0 Morgen: Freitag, 01.01.2027\n  Anna (37.)\nGelesen aus daten.mdb.\n",
-                                       "0 Die Datei daten.mdb ist in Ordnung: 2 Einträge.\n",
-                                       "0 Bezeichnung,tag,monat,jahr,Bemerkungen\r\nAnna,1,1,1990,\r\nBert,2,2,,\r\n"
-                                       "Gelesen aus daten.mdb.\n"}));
+        QCOMPARE(gesehen,
+                 QStringList({"0 Morgen: Freitag, 01.01.2027\n  Anna (37.)\nGelesen aus daten.mdb.\n",
+                              "0 Die Datei daten.mdb ist in Ordnung: 2 Einträge.\n",
+                              "0 Bezeichnung,tag,monat,jahr,Bemerkungen\r\nAnna,1,1,1990,\r\nBert,2,2,,\r\n"
+                              "Gelesen aus daten.mdb.\n"}));
         QCOMPARE(QFileInfo(db.pfad() + QStringLiteral("-journal")).size(), 0);
     }
 
@@ -129,7 +145,8 @@ private slots:
             const QString pfad = db.ordner() + u'/' + ziel;
             nichts += !QFileInfo::exists(pfad);
             if (QFileInfo::exists(pfad))
-                QCOMPARE(Fremdzugriff(pfad).wert(QStringLiteral("SELECT count(*) FROM Gedenkbuch")), QStringLiteral("2000"));
+                QCOMPARE(Fremdzugriff(pfad).wert(QStringLiteral("SELECT count(*) FROM Gedenkbuch")),
+                         QStringLiteral("2000"));
             else
                 QCOMPARE(werkzeug({"sichern", ziel}, db.ordner()).status, 0);
         }
@@ -138,6 +155,7 @@ private slots:
 
     void ausgabeScheitert_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("befehl");
         QTest::addColumn<QString>("ausgabe"); // where standard output goes
         QTest::addColumn<int>("status");
@@ -155,6 +173,7 @@ private slots:
         QTest::newRow("Name leer") << QStringList{"export", "--format", "csv", "--datei", ""} << "" << 2
             << "Nach --datei fehlt der Name der Datei.\n"
                "Aufruf: gedenkbuch-daten [--ordner ORDNER] export --format csv|ics [--datei DATEI]\n";
+        // clang-format on
     }
 
     // Output cut short is never reported as success, and no part of a file stays under its name.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/einzelstart.h"
 #include "app/programm.h"
 #include "core/datenordner.h"
@@ -64,6 +67,7 @@ private slots:
 
     void datenordner_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("xdg");    // "-" unset; $T the temporary folder, HOME is $T/heim
         QTest::addColumn<QString>("vorher");    // "Ordner" 755 with daten.mdb 644, "Datei" 644, or nothing
         QTest::addColumn<QString>("ordner");
@@ -73,6 +77,7 @@ private slots:
         QTest::newRow("relativ") << QByteArray("daten") << "" << "$T/heim/.local/share/gedenkbuch" << "Ordner 700: 600 leer";
         QTest::newRow("vorhandene Datei") << QByteArray("$T") << "Ordner" << "$T/gedenkbuch" << "Ordner 755: 644 fremd";
         QTest::newRow("Datei statt Ordner") << QByteArray("$T") << "Datei" << "$T/gedenkbuch" << "Meldung: 644 fremd";
+        // clang-format on
     }
 
     // Folder and database are made for their owner only; what exists is never changed.
@@ -85,7 +90,8 @@ private slots:
         QTemporaryDir t;
         ordner.replace(QLatin1String("$T"), t.path());
         qputenv("HOME", QFile::encodeName(t.filePath(QStringLiteral("heim"))));
-        xdg == "-" ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdg.replace("$T", QFile::encodeName(t.path())));
+        xdg == "-" ? qunsetenv("XDG_DATA_HOME")
+                   : qputenv("XDG_DATA_HOME", xdg.replace("$T", QFile::encodeName(t.path())));
         if (vorher == QLatin1String("Ordner"))
             QVERIFY(anlegen(ordner, true) && anlegen(ordner + QStringLiteral("/daten.mdb"), false));
         if (vorher == QLatin1String("Datei"))

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "datenbank.h"
 #include "werkzeug.h"
 
@@ -30,7 +33,6 @@ int fehler(const std::function<void()>& aktion, QString* meldung = nullptr)
     }
     return -1;
 }
-
 
 // The kind of StoreError opening a file without read permission gives. Root may read anything, so
 // as root the attempt runs in a child process that has become an ordinary user.
@@ -65,8 +67,9 @@ private slots:
         cursor.MoveNext();
         cursor.Delete();
         db.hinzufuegen({{"Berta", 4, 4}});
-        QCOMPARE(Fremdzugriff(db.pfad()).sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
-                                             "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) SELECT 'E' || i, 1, 1 FROM n"),
+        QCOMPARE(Fremdzugriff(db.pfad()).sql(
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
+                     "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat) SELECT 'E' || i, 1, 1 FROM n"),
                  QString());
         const QStringList alle = db.saetze();
         QCOMPARE(alle.size(), 1503);
@@ -95,6 +98,7 @@ private slots:
 
     void unoeffnbareDatei_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("inhalt"); // what lies at daten.mdb: SQL is run on a new file
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("meldung"); // %1: the path
@@ -124,6 +128,7 @@ private slots:
                                     << form.arg("%1", "hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt") << 5;
         QTest::newRow("gesperrt") << "Sperre:" + tabelle << int(Art::Gesperrt)
                                   << "Die Datei %1 wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal." << -1;
+        // clang-format on
     }
 
     // Opening says why it fails, and never creates or changes a file: whatever lies there stays
@@ -146,9 +151,10 @@ private slots:
             datei.write(QByteArray("Dies ist keine Datenbank.\n").repeated(200));
         else if (inhalt != QLatin1String("fehlt")) {
             const QString schluessel = inhalt.contains(u':') ? inhalt.section(u':', 0, 0) : QString();
-            sperre.emplace(pfad, schluessel == QLatin1String("ohne Kennwort") ? nullptr
-                                 : schluessel == QLatin1String("eiche")       ? "eiche"
-                                                                              : GEDENKBUCH_KENNWORT);
+            sperre.emplace(pfad,
+                           schluessel == QLatin1String("ohne Kennwort") ? nullptr
+                               : schluessel == QLatin1String("eiche")   ? "eiche"
+                                                                        : GEDENKBUCH_KENNWORT);
             QCOMPARE(sperre->sql(inhalt.section(u':', schluessel.isEmpty() ? 0 : 1)), QString());
             if (schluessel == QLatin1String("Sperre"))
                 QCOMPARE(sperre->sql(QStringLiteral("BEGIN EXCLUSIVE; DELETE FROM Gedenkbuch")), QString());
@@ -185,20 +191,30 @@ private slots:
         const QByteArray neu = dateiinhalt(pfad);
         const Lauf nochmal = werkzeug({QStringLiteral("neu")}, ordner.path());
         QCOMPARE(nochmal.status, 1);
-        QCOMPARE(nochmal.fehler.trimmed(), QStringLiteral("Die Datei daten.mdb existiert schon. Sie wird nicht überschrieben."));
+        QCOMPARE(nochmal.fehler.trimmed(),
+                 QStringLiteral("Die Datei daten.mdb existiert schon. Sie wird nicht überschrieben."));
         QCOMPARE(dateiinhalt(pfad), neu);
 
         const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
         if (shell.isEmpty())
             QSKIP("Die sqlcipher-Shell ist nicht installiert (make test installiert sie).");
-        const QStringList mitKennwort = {QStringLiteral("-cmd"), QStringLiteral("PRAGMA key='" GEDENKBUCH_KENNWORT "';"), QStringLiteral("daten.mdb")};
-        QCOMPARE(starten(shell, mitKennwort + QStringList{"INSERT INTO Gedenkbuch VALUES ('Tante Quirina', 3, 4, 1950, NULL);"},
-                            ordner.path()).status, 0);
-        const Lauf gelesen = starten(shell, mitKennwort + QStringList{"PRAGMA table_info(Gedenkbuch); SELECT * FROM Gedenkbuch;"},
-                                        ordner.path());
-        QCOMPARE(gelesen.ausgabe, QStringLiteral("0|Bezeichnung|TEXT|0||0\n1|tag|INTEGER|0||0\n2|monat|INTEGER|0||0\n"
-                                                 "3|jahr|INTEGER|0||0\n4|Bemerkungen|TEXT|0||0\nTante Quirina|3|4|1950|\n"));
-        const Lauf ohne = starten(shell, {QStringLiteral("daten.mdb"), QStringLiteral("SELECT * FROM Gedenkbuch;")}, ordner.path());
+        const QStringList mitKennwort
+            = {QStringLiteral("-cmd"), QStringLiteral("PRAGMA key='" GEDENKBUCH_KENNWORT "';"),
+               QStringLiteral("daten.mdb")};
+        QCOMPARE(
+            starten(shell,
+                    mitKennwort + QStringList{"INSERT INTO Gedenkbuch VALUES ('Tante Quirina', 3, 4, 1950, NULL);"},
+                    ordner.path())
+                .status,
+            0);
+        const Lauf gelesen
+            = starten(shell, mitKennwort + QStringList{"PRAGMA table_info(Gedenkbuch); SELECT * FROM Gedenkbuch;"},
+                      ordner.path());
+        QCOMPARE(gelesen.ausgabe,
+                 QStringLiteral("0|Bezeichnung|TEXT|0||0\n1|tag|INTEGER|0||0\n2|monat|INTEGER|0||0\n"
+                                "3|jahr|INTEGER|0||0\n4|Bemerkungen|TEXT|0||0\nTante Quirina|3|4|1950|\n"));
+        const Lauf ohne
+            = starten(shell, {QStringLiteral("daten.mdb"), QStringLiteral("SELECT * FROM Gedenkbuch;")}, ordner.path());
         QVERIFY(ohne.status != 0 && !ohne.ausgabe.contains(QStringLiteral("Quirina")));
         QVERIFY(!dateiinhalt(pfad).contains("Quirina"));
     }

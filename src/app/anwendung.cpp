@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "anwendung.h"
 
 #include "core/durchlauf.h"
@@ -17,7 +20,8 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis)
     }
     if (meldungen_)
         meldungen_->hinweis(QStringLiteral("Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde abgebrochen "
-                                           "und nichts gespeichert.\n\n%1").arg(grund),
+                                           "und nichts gespeichert.\n\n%1")
+                                .arg(grund),
                             QStringLiteral("Fehler"));
     return false;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dateioeffnen.h"
 
 #include "core/durchlauf.h"
@@ -16,7 +19,8 @@ std::unique_ptr<store::Store> dateiOeffnen(ui::Meldungen& meldungen)
     } catch (const store::StoreError& fehler) {
         meldungen.hinweis(fehler.art() == store::StoreError::Art::DateiFehlt
                               ? QStringLiteral("Die Datei %1 konnte nicht gefunden werden. "
-                                               "Sie muss sich im Programmordner befinden.").arg(store::dateiname)
+                                               "Sie muss sich im Programmordner befinden.")
+                                    .arg(store::dateiname)
                               : core::fehlertext(fehler),
                           ladefehler);
         return nullptr;

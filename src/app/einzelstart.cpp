@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "einzelstart.h"
 
 #include "core/datenordner.h"
@@ -96,8 +99,7 @@ Einzelstart::Lage Einzelstart::anmelden()
         sockel.connectToServer(sockelname(name_));
         if (sockel.waitForConnected(int(frist.remainingTime()))) {
             sockel.write(anfrage);
-            while (sockel.bytesAvailable() < antwort.size() && sockel.waitForReadyRead(int(frist.remainingTime()))) {
-            }
+            while (sockel.bytesAvailable() < antwort.size() && sockel.waitForReadyRead(int(frist.remainingTime()))) {}
             return sockel.readAll() == antwort ? Lage::SchonOffen : Lage::KeineAntwort;
         }
         QThread::msleep(50);

@@ -1,5 +1,8 @@
-#include "core/uhr.h"
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "anwendung.h"
+#include "core/uhr.h"
 #include "programm.h"
 #include "windows/common/dienste.h"
 #include "windows/common/fensterdienst.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "programm.h"
 
 #include "core/durchlauf.h"
@@ -47,9 +50,10 @@ int gedenkbuchAusfuehren(ui::Dienste& dienste)
     case Einzelstart::Lage::SchonOffen:
         return 0;
     case Einzelstart::Lage::KeineAntwort:
-        dienste.meldungen.hinweis(QStringLiteral("Das Programm ist in diesem Ordner schon geöffnet, antwortet aber nicht. "
-                                                 "Beenden Sie es, bevor Sie es erneut starten."),
-                                  QStringLiteral("Schon geöffnet"));
+        dienste.meldungen.hinweis(
+            QStringLiteral("Das Programm ist in diesem Ordner schon geöffnet, antwortet aber nicht. "
+                           "Beenden Sie es, bevor Sie es erneut starten."),
+            QStringLiteral("Schon geöffnet"));
         return 1;
     case Einzelstart::Lage::KeinOrdner:
         dienste.meldungen.hinweis(QStringLiteral("Die Sperre gegen einen zweiten Start lässt sich nicht anlegen. "

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eintrag.h"
 
 #include "zahlen.h"
@@ -23,7 +26,11 @@ std::optional<Eintrag> eintragLesen(const store::Datensatz& satz)
     const auto monat = feldAlsInt16(satz.feld(Feld::monat));
     if (name.isNull() || !tag || !monat)
         return std::nullopt;
-    return Eintrag{satz.id, name.toString(), *tag, *monat, feldAlsInt16(satz.feld(Feld::jahr)),
+    return Eintrag{satz.id,
+                   name.toString(),
+                   *tag,
+                   *monat,
+                   feldAlsInt16(satz.feld(Feld::jahr)),
                    satz.feld(Feld::Bemerkungen).toString()};
 }
 

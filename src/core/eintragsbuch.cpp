@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eintragsbuch.h"
 
 #include "anzeigezeile.h"
@@ -69,7 +72,8 @@ qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aender
         if (aenderung.jahr)
             cursor_.SetField(Feld::jahr, zahl(*aenderung.jahr));
         if (aenderung.Bemerkungen)
-            cursor_.SetField(Feld::Bemerkungen, *aenderung.Bemerkungen ? QVariant(**aenderung.Bemerkungen) : QVariant());
+            cursor_.SetField(Feld::Bemerkungen,
+                             *aenderung.Bemerkungen ? QVariant(**aenderung.Bemerkungen) : QVariant());
         cursor_.Update();
     } catch (const store::StoreError&) {
         cursor_.CancelUpdate();

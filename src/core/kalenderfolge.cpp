@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "kalenderfolge.h"
 
 #include <QCollator>
@@ -50,7 +53,8 @@ void kalenderfolge(QList<Zeile>& zeilen)
         const auto von = folge.begin() + anfang[std::size_t(d)];
         const auto bis = folge.begin() + anfang[std::size_t(d) + 1];
         if (bis - von > 1)
-            std::stable_sort(von, bis, [&](qsizetype a, qsizetype b) { return c.compare(zeilen[a].name(), zeilen[b].name()) < 0; });
+            std::stable_sort(
+                von, bis, [&](qsizetype a, qsizetype b) { return c.compare(zeilen[a].name(), zeilen[b].name()) < 0; });
     }
 
     // The lines are put in their places where they stand, cycle by cycle, so a long list is never

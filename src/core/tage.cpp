@@ -1,8 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tage.h"
 
 #include "anzeigezeile.h"
 #include "datum.h"
-
 
 namespace core {
 

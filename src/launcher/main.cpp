@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gedenkbuch-starten: the start from the desktop menu. Prepares the user's data folder and runs
 // the program in it. It has no terminal, so every failure is shown in a message box.
 #include "core/datenordner.h"

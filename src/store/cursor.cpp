@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cursor_innen.h"
 
 #include "verbindung.h"
@@ -23,17 +26,18 @@ StoreError keinAktuellerDatensatz()
 }
 
 Cursor::Innen::Innen(const Verbindung& verbindung, Umfang umfang)
-    : verbindung(verbindung),
-      lesen(verbindung, lesenSql(umfang)),
-      einfuegen(verbindung, "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat, jahr, Bemerkungen) VALUES (?1, ?2, ?3, ?4, ?5)"),
+    : verbindung(verbindung), lesen(verbindung, lesenSql(umfang)),
+      einfuegen(verbindung,
+                "INSERT INTO Gedenkbuch (Bezeichnung, tag, monat, jahr, Bemerkungen) VALUES (?1, ?2, ?3, ?4, ?5)"),
       // Only the fields written since Edit are changed; the others keep what is stored now.
-      aendern(verbindung, "UPDATE Gedenkbuch SET "
-                          "Bezeichnung = CASE WHEN ?1 THEN ?2 ELSE Bezeichnung END, "
-                          "tag = CASE WHEN ?3 THEN ?4 ELSE tag END, "
-                          "monat = CASE WHEN ?5 THEN ?6 ELSE monat END, "
-                          "jahr = CASE WHEN ?7 THEN ?8 ELSE jahr END, "
-                          "Bemerkungen = CASE WHEN ?9 THEN ?10 ELSE Bemerkungen END "
-                          "WHERE rowid = ?11"),
+      aendern(verbindung,
+              "UPDATE Gedenkbuch SET "
+              "Bezeichnung = CASE WHEN ?1 THEN ?2 ELSE Bezeichnung END, "
+              "tag = CASE WHEN ?3 THEN ?4 ELSE tag END, "
+              "monat = CASE WHEN ?5 THEN ?6 ELSE monat END, "
+              "jahr = CASE WHEN ?7 THEN ?8 ELSE jahr END, "
+              "Bemerkungen = CASE WHEN ?9 THEN ?10 ELSE Bemerkungen END "
+              "WHERE rowid = ?11"),
       loeschen(verbindung, "DELETE FROM Gedenkbuch WHERE rowid = ?1"),
       naechster(verbindung, "SELECT rowid FROM Gedenkbuch WHERE rowid > ?1 ORDER BY rowid LIMIT 1")
 {

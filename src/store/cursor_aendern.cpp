@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The writing half of the cursor: new records, changes and deletes.
 #include "cursor_innen.h"
 
@@ -48,11 +51,12 @@ void Cursor::SetField(Feld feld, const QVariant& value)
     if (d_->bearbeitung == Innen::Bearbeitung::Keine)
         throw StoreError(StoreError::Art::KeineBearbeitung,
                          QStringLiteral("Ein Feld kann nur nach AddNew oder Edit geschrieben werden."));
-    const bool passt = value.isNull() || (istZahlenfeld(feld) ? istGanzeZahl(value) : value.typeId() == QMetaType::QString);
+    const bool passt
+        = value.isNull() || (istZahlenfeld(feld) ? istGanzeZahl(value) : value.typeId() == QMetaType::QString);
     if (!passt)
-        throw StoreError(StoreError::Art::KeineZahl, QStringLiteral("Das Feld %1 nimmt keinen Wert der Art „%2“ auf.")
-                                                         .arg(QLatin1String(feldnamen[std::size_t(feld)]),
-                                                              QLatin1String(value.typeName())));
+        throw StoreError(StoreError::Art::KeineZahl,
+                         QStringLiteral("Das Feld %1 nimmt keinen Wert der Art „%2“ auf.")
+                             .arg(QLatin1String(feldnamen[std::size_t(feld)]), QLatin1String(value.typeName())));
     d_->neu.werte[std::size_t(feld)] = istZahlenfeld(feld) && !value.isNull() ? QVariant(value.toLongLong()) : value;
     d_->geschrieben[std::size_t(feld)] = true;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "neuedatei.h"
 
 #include "storeerror.h"
@@ -87,9 +90,10 @@ void NeueDatei::fertigstellen()
         scheitern(errno, QStringLiteral("konnte nicht geschrieben werden"));
     if (const int fehler = umbenennenOhneErsetzen(QFile::encodeName(teil_), QFile::encodeName(ziel_))) {
         if (fehler == EEXIST)
-            throw StoreError(StoreError::Art::Vorhanden, schonVorhanden(ziel_).isEmpty()
-                                                             ? QStringLiteral("Die Datei %1 existiert schon.").arg(ziel_)
-                                                             : schonVorhanden(ziel_));
+            throw StoreError(StoreError::Art::Vorhanden,
+                             schonVorhanden(ziel_).isEmpty()
+                                 ? QStringLiteral("Die Datei %1 existiert schon.").arg(ziel_)
+                                 : schonVorhanden(ziel_));
         scheitern(fehler, QStringLiteral("kann nicht angelegt werden"));
     }
     fertig_ = true;
@@ -99,7 +103,7 @@ void NeueDatei::fertigstellen()
 void NeueDatei::scheitern(int nummer, const QString& was) const
 {
     const auto art = nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG ? StoreError::Art::DatentraegerVoll
-                                                                              : StoreError::Art::Sonstiges;
+                                                                             : StoreError::Art::Sonstiges;
     throw StoreError(art, QStringLiteral("Die Datei %1 %2: %3.").arg(ziel_, was, systemfehler(nummer)));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The online backup of an open daten.mdb into a new file.
 #include "store.h"
 
@@ -28,8 +31,9 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
     const bool schreibfehler = rc == SQLITE_FULL
         || ((rc & 0xff) == SQLITE_IOERR && rc != SQLITE_IOERR_READ && rc != SQLITE_IOERR_SHORT_READ);
     if (schreibfehler)
-        throw StoreError(StoreError::Art::DatentraegerVoll,
-                         QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll."));
+        throw StoreError(
+            StoreError::Art::DatentraegerVoll,
+            QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll."));
     // A page of the source that does not decrypt fails the step as a plain error: the copy is new
     // and keyed like the source, so whatever cannot be read lies in the source.
     if (rc == SQLITE_ERROR || rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB)
@@ -54,7 +58,8 @@ void Store::sichern(const QString& ziel)
     if (!open(datei.teilpfad())->pruefen(Pruefung::Gruendlich).isEmpty())
         throw StoreError(StoreError::Art::Beschaedigt,
                          QStringLiteral("Die Datei %1 ist beschädigt; die Prüfung der Kopie fand Fehler, und eine "
-                                        "Sicherung wurde nicht angelegt.").arg(pfad()));
+                                        "Sicherung wurde nicht angelegt.")
+                             .arg(pfad()));
     datei.fertigstellen();
 }
 

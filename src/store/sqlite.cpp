@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sqlite.h"
 
 #include "verbindung.h"
@@ -11,7 +14,8 @@ StoreError StoreError::dateiBeschaedigt(const QString& pfad)
 
 StoreError StoreError::eintragWeg()
 {
-    return {Art::KeinAktuellerDatensatz, QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
+    return {Art::KeinAktuellerDatensatz,
+            QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
 }
 
 StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during)
@@ -25,25 +29,36 @@ StoreError sqliteError(sqlite3* db, const QString& pfad, int code, const QString
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return {Art::Gesperrt, QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
-                                              "Bitte versuchen Sie es gleich noch einmal.").arg(pfad)};
+        return {Art::Gesperrt,
+                QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
+                               "Bitte versuchen Sie es gleich noch einmal.")
+                    .arg(pfad)};
     case SQLITE_READONLY:
         if (code == SQLITE_READONLY_ROLLBACK)
-            return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. Ein Programm, das sie beim "
-                                                           "Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die "
-                                                           "erst zurückgenommen werden muss. Heben Sie den Schreibschutz "
-                                                           "auf und versuchen Sie es noch einmal.").arg(pfad)};
+            return {Art::Schreibgeschuetzt,
+                    QStringLiteral("Die Datei %1 ist schreibgeschützt. Ein Programm, das sie beim "
+                                   "Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die "
+                                   "erst zurückgenommen werden muss. Heben Sie den Schreibschutz "
+                                   "auf und versuchen Sie es noch einmal.")
+                        .arg(pfad)};
         if (code == SQLITE_READONLY_DBMOVED)
-            return {Art::Ersetzt, QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
-                                                 "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
-                                                 "Sie das Programm neu.").arg(pfad)};
-        return {Art::Schreibgeschuetzt, QStringLiteral("Die Datei %1 ist schreibgeschützt. "
-                                                       "Die Änderung wurde nicht gespeichert.").arg(pfad)};
+            return {Art::Ersetzt,
+                    QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
+                                   "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
+                                   "Sie das Programm neu.")
+                        .arg(pfad)};
+        return {Art::Schreibgeschuetzt,
+                QStringLiteral("Die Datei %1 ist schreibgeschützt. "
+                               "Die Änderung wurde nicht gespeichert.")
+                    .arg(pfad)};
     case SQLITE_FULL:
-        return {Art::DatentraegerVoll, QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
+        return {Art::DatentraegerVoll,
+                QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
     case SQLITE_NOTADB:
-        return {Art::KeineDatenbank, QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
-                                                    "oder sie ist mit einem anderen Kennwort geschützt.").arg(pfad)};
+        return {Art::KeineDatenbank,
+                QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
+                               "oder sie ist mit einem anderen Kennwort geschützt.")
+                    .arg(pfad)};
     case SQLITE_CORRUPT:
         return StoreError::dateiBeschaedigt(pfad);
     case SQLITE_ERROR:
@@ -57,9 +72,11 @@ StoreError sqliteError(sqlite3* db, const QString& pfad, int code, const QString
         // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
         if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
             return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad)};
-        return {Art::DatentraegerVoll, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. "
-                                                      "Vielleicht ist der Datenträger voll. "
-                                                      "Die Änderung wurde nicht gespeichert.").arg(pfad)};
+        return {Art::DatentraegerVoll,
+                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. "
+                               "Vielleicht ist der Datenträger voll. "
+                               "Die Änderung wurde nicht gespeichert.")
+                    .arg(pfad)};
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
         return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(pfad)};

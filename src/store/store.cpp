@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store.h"
 
 #include "systemfehler.h"
@@ -57,7 +60,8 @@ StoreError falscheForm(const QString& path, const QString& form)
 {
     return {StoreError::Art::FalscheForm,
             QStringLiteral("Die Tabelle Gedenkbuch in der Datei %1 %2. Mit einer solchen Tabelle kann das Programm "
-                           "nicht arbeiten.").arg(path, form)};
+                           "nicht arbeiten.")
+                .arg(path, form)};
 }
 
 // The table must have the five fields, and every record the number the cursor finds it by.
@@ -109,8 +113,9 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
         throw StoreError(StoreError::Art::KeineDatenbank,
                          QStringLiteral("Unter dem Namen %1 liegt ein Ordner und keine Datei.").arg(path));
     if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
-        throw StoreError(StoreError::Art::NichtLesbar,
-                         QStringLiteral("Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung.").arg(path));
+        throw StoreError(
+            StoreError::Art::NichtLesbar,
+            QStringLiteral("Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung.").arg(path));
     if (info.size() == 0)
         throw StoreError(StoreError::Art::KeineDatenbank,
                          QStringLiteral("Die Datei %1 ist leer und damit keine Datenbank dieses Programms.").arg(path));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
@@ -9,25 +12,27 @@ namespace store {
 class StoreError : public std::runtime_error {
 public:
     enum class Art {
-        DateiFehlt,          // there is no file of that name
-        NichtLesbar,         // the file may not be read
-        KeineDatenbank,      // a directory, an empty file, not an SQLCipher file, another password
-        Beschaedigt,         // the engine found the file's structure damaged
-        TabelleFehlt,        // no table Gedenkbuch with the five fields
-        FalscheForm,         // Gedenkbuch is a view, has no record numbers, or hides them
+        DateiFehlt,     // there is no file of that name
+        NichtLesbar,    // the file may not be read
+        KeineDatenbank, // a directory, an empty file, not an SQLCipher file, another password
+        Beschaedigt,    // the engine found the file's structure damaged
+        TabelleFehlt,   // no table Gedenkbuch with the five fields
+        FalscheForm,    // Gedenkbuch is a view, has no record numbers, or hides them
         KeinAktuellerDatensatz,
-        KeineZahl,           // a text written into a numeric field does not convert
-        KeineBearbeitung,    // a field written or Update called without AddNew or Edit
-        Gesperrt,            // another program holds the file
+        KeineZahl,        // a text written into a numeric field does not convert
+        KeineBearbeitung, // a field written or Update called without AddNew or Edit
+        Gesperrt,         // another program holds the file
         Schreibgeschuetzt,
-        Ersetzt,             // the file was deleted, moved or replaced while it was open
+        Ersetzt, // the file was deleted, moved or replaced while it was open
         DatentraegerVoll,
-        Vorhanden,           // a new file would overwrite something that lies under its name
+        Vorhanden, // a new file would overwrite something that lies under its name
         Sonstiges,
     };
 
     StoreError(Art art, const QString& meldung)
-        : std::runtime_error(meldung.toStdString()), art_(art), meldung_(meldung) {}
+        : std::runtime_error(meldung.toStdString()), art_(art), meldung_(meldung)
+    {
+    }
 
     Art art() const { return art_; }
     const QString& meldung() const { return meldung_; }

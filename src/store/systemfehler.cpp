@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "systemfehler.h"
 
 #include <QFile>
@@ -50,7 +53,8 @@ QString schonVorhanden(const QString& pfad)
     if (::lstat(QFile::encodeName(pfad).constData(), &info) != 0)
         return {};
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("Unter dem Namen %1 liegt schon eine Verknüpfung. Sie wird nicht überschrieben.").arg(pfad);
+        return QStringLiteral("Unter dem Namen %1 liegt schon eine Verknüpfung. Sie wird nicht überschrieben.")
+            .arg(pfad);
     if (S_ISDIR(info.st_mode))
         return QStringLiteral("Unter dem Namen %1 liegt schon ein Ordner.").arg(pfad);
     return QStringLiteral("Die Datei %1 existiert schon. Sie wird nicht überschrieben.").arg(pfad);

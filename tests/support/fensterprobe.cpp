@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fensterprobe.h"
 
 #include <QApplication>
@@ -51,8 +54,11 @@ QString Fensterprobe::titel(int slot) const
 QStringList bild(const frmGedenkbuch& fenster)
 {
     const auto finden = [&fenster](const QString& name) { return fenster.findChild<QWidget*>(name); };
-    const auto titel = [&](int k) { return static_cast<QGroupBox*>(finden(QStringLiteral("Frame%1").arg(k + 1)))->title(); };
-    const auto tagesliste = [&](int k) -> const ui::Listenfeld& { return *static_cast<ui::Listenfeld*>(finden(QStringLiteral("List%1").arg(k))); };
+    const auto titel
+        = [&](int k) { return static_cast<QGroupBox*>(finden(QStringLiteral("Frame%1").arg(k + 1)))->title(); };
+    const auto tagesliste = [&](int k) -> const ui::Listenfeld& {
+        return *static_cast<ui::Listenfeld*>(finden(QStringLiteral("List%1").arg(k)));
+    };
     static const QRegularExpression anzahl(QStringLiteral(" \\((\\d+)\\)$"));
     QStringList zaehler, tage;
     for (int k = 0; k < 9; ++k) {
@@ -60,9 +66,10 @@ QStringList bild(const frmGedenkbuch& fenster)
         zaehler << (m.hasMatch() ? m.captured(1) : QStringLiteral("-"));
         if (tagesliste(k).anzahl() > 0)
             tage << titel(k).section(u' ', 0, 0).remove(u':').remove(u',') + QStringLiteral(": ")
-                        + texte(tagesliste(k).zeilen()).join(QStringLiteral(" / "));
+                    + texte(tagesliste(k).zeilen()).join(QStringLiteral(" / "));
     }
-    QStringList bild{QStringLiteral("Tage: ") + (zaehler.count(QStringLiteral("-")) == 9 ? QStringLiteral("-") : zaehler.join(u' '))};
+    QStringList bild{QStringLiteral("Tage: ")
+                     + (zaehler.count(QStringLiteral("-")) == 9 ? QStringLiteral("-") : zaehler.join(u' '))};
     bild << tage;
 
     const auto& liste = *static_cast<ui::Listenfeld*>(finden(QStringLiteral("lstGedenkbuch")));
@@ -70,7 +77,7 @@ QStringList bild(const frmGedenkbuch& fenster)
     QStringList zeilen;
     for (int i = 0; i < liste.anzahl(); ++i)
         zeilen << (i == oben && oben > 0 ? QStringLiteral("^") : QString())
-                      + (i == liste.gewaehlt() ? QStringLiteral("[%1]") : QStringLiteral("%1")).arg(liste.text(i));
+                + (i == liste.gewaehlt() ? QStringLiteral("[%1]") : QStringLiteral("%1")).arg(liste.text(i));
     bild << QStringLiteral("Liste: ") + zeilen.join(QStringLiteral(" / "));
 
     QStringList texte;
@@ -119,15 +126,42 @@ void Fensterprobe::mitEintragsdialog(const char* taste, std::function<void(const
     mitDialog(taste, [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
 }
 
-QLineEdit* Eintragsprobe::name() const { return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung")); }
-QLineEdit* Eintragsprobe::jahr() const { return d.findChild<QLineEdit*>(QStringLiteral("txtJahr")); }
-QPlainTextEdit* Eintragsprobe::bemerkungen() const { return d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen")); }
-QRadioButton* Eintragsprobe::tag(int t) const { return d.findChild<QRadioButton*>(QStringLiteral("optTag%1").arg(t - 1)); }
-QRadioButton* Eintragsprobe::monat(int m) const { return d.findChild<QRadioButton*>(QStringLiteral("optMonat%1").arg(m - 1)); }
-QString Eintragsprobe::anzeige() const { return d.findChild<QLabel*>(QStringLiteral("lblAnzeige"))->text(); }
-void Eintragsprobe::klick(QRadioButton* knopf) const { QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8)); }
-void Eintragsprobe::speichern() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern")), Qt::LeftButton); }
-void Eintragsprobe::abbrechen() const { QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton); }
+QLineEdit* Eintragsprobe::name() const
+{
+    return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"));
+}
+QLineEdit* Eintragsprobe::jahr() const
+{
+    return d.findChild<QLineEdit*>(QStringLiteral("txtJahr"));
+}
+QPlainTextEdit* Eintragsprobe::bemerkungen() const
+{
+    return d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen"));
+}
+QRadioButton* Eintragsprobe::tag(int t) const
+{
+    return d.findChild<QRadioButton*>(QStringLiteral("optTag%1").arg(t - 1));
+}
+QRadioButton* Eintragsprobe::monat(int m) const
+{
+    return d.findChild<QRadioButton*>(QStringLiteral("optMonat%1").arg(m - 1));
+}
+QString Eintragsprobe::anzeige() const
+{
+    return d.findChild<QLabel*>(QStringLiteral("lblAnzeige"))->text();
+}
+void Eintragsprobe::klick(QRadioButton* knopf) const
+{
+    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8));
+}
+void Eintragsprobe::speichern() const
+{
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern")), Qt::LeftButton);
+}
+void Eintragsprobe::abbrechen() const
+{
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton);
+}
 
 void Eintragsprobe::ausfuellen(const QString& n, int t, int m, const QString& j) const
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "radicale.h"
 
 #include <QDeadlineTimer>
@@ -35,12 +38,12 @@ Radicale::Radicale(Art art) : schema_(art == Art::Https ? "https" : "http")
     if (art == Art::Https) {
         QProcess openssl;
         openssl.setProcessChannelMode(QProcess::MergedChannels);
-        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
-                                  "/CN=127.0.0.1", "-keyout", ordner_.filePath("schluessel.pem"), "-out",
-                                  ordner_.filePath("zertifikat.pem")});
+        openssl.start("openssl",
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1",
+                       "-keyout", ordner_.filePath("schluessel.pem"), "-out", ordner_.filePath("zertifikat.pem")});
         openssl.waitForFinished(30000);
-        einstellungen += "ssl = True\ncertificate = " + ordner_.filePath("zertifikat.pem") + "\nkey = "
-            + ordner_.filePath("schluessel.pem") + '\n';
+        einstellungen += "ssl = True\ncertificate = " + ordner_.filePath("zertifikat.pem")
+            + "\nkey = " + ordner_.filePath("schluessel.pem") + '\n';
     }
     einstellungen += QStringLiteral("[auth]\ntype = htpasswd\nhtpasswd_filename = %1\nhtpasswd_encryption = plain\n"
                                     "delay = 0\n[storage]\nfilesystem_folder = %2\n[rights]\ntype = owner_only\n"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "textraum.h"
 
 #include <QAbstractButton>
@@ -33,7 +36,8 @@ std::optional<Text> textMitRaum(const QWidget* w)
         QStyleOptionButton opt;
         opt.initFrom(knopf);
         opt.text = knopf->text();
-        const auto inhalt = knopf->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+        const auto inhalt
+            = knopf->inherits("QRadioButton") ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
         return Text{knopf->text(), knopf->style()->subElementRect(inhalt, &opt, knopf).width()};
     }
     return std::nullopt;
@@ -64,7 +68,8 @@ QStringList textfehler(const QWidget* fenster)
         groesser.setPointSizeF(groesser.pointSizeF() + 0.25);
         if (t && !passt(w, *t, w->font()))
             fehler << QStringLiteral("%1: „%2“ abgeschnitten").arg(w->objectName(), t->text);
-        else if (t && w->font().pointSizeF() < w->property("gedenkbuchEntwurfsschrift").toReal() && passt(w, *t, groesser))
+        else if (t && w->font().pointSizeF() < w->property("gedenkbuchEntwurfsschrift").toReal()
+                 && passt(w, *t, groesser))
             fehler << QStringLiteral("%1: „%2“ in %3 Punkt").arg(w->objectName(), t->text).arg(w->font().pointSizeF());
     }
     return fehler;

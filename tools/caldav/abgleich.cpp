@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "abgleich.h"
 
 #include "adresse.h"
@@ -25,9 +28,9 @@ Anfrage anfrage(const Vorhaben& v)
     const QByteArray etag = v.etag.isEmpty() ? QByteArrayLiteral("*") : v.etag;
     if (v.art == Art::Entfernen)
         return {"DELETE", v.url, {}, {{"If-Match", etag}}};
-    const QPair<QByteArray, QByteArray> bedingung =
-        v.art == Art::Neu ? qMakePair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*"))
-                          : qMakePair(QByteArrayLiteral("If-Match"), etag);
+    const QPair<QByteArray, QByteArray> bedingung = v.art == Art::Neu
+        ? qMakePair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*"))
+        : qMakePair(QByteArrayLiteral("If-Match"), etag);
     return {"PUT", v.url, v.termin.inhalt, {bedingung, {"Content-Type", "text/calendar; charset=utf-8"}}};
 }
 
@@ -110,10 +113,18 @@ Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<co
 
     for (const Vorhaben& v : std::as_const(plan)) {
         switch (ausfuehren(verbindung, v)) {
-        case Art::Neu: ++bericht.neu; break;
-        case Art::Aendern: ++bericht.geaendert; break;
-        case Art::Entfernen: ++bericht.entfernt; break;
-        case Art::Nichts: ++bericht.unveraendert; break;
+        case Art::Neu:
+            ++bericht.neu;
+            break;
+        case Art::Aendern:
+            ++bericht.geaendert;
+            break;
+        case Art::Entfernen:
+            ++bericht.entfernt;
+            break;
+        case Art::Nichts:
+            ++bericht.unveraendert;
+            break;
         }
     }
     return bericht;

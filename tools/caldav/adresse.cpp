@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "adresse.h"
 
 #include <QHostAddress>
@@ -30,9 +33,8 @@ QString adressfehler(const QUrl& url)
 
 bool gleicherServer(const QUrl& a, const QUrl& b)
 {
-    const auto standardport = [](const QUrl& u) {
-        return u.port(u.scheme().toLower() == QLatin1String("https") ? 443 : 80);
-    };
+    const auto standardport
+        = [](const QUrl& u) { return u.port(u.scheme().toLower() == QLatin1String("https") ? 443 : 80); };
     return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
         && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && standardport(a) == standardport(b);
 }

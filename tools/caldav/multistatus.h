@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QByteArray>
@@ -11,8 +14,8 @@ namespace caldav {
 // One <response> of a WebDAV multistatus answer (RFC 4918 §13), with the properties of its
 // successful <propstat>s.
 struct Ressource {
-    QUrl url;                // its href, resolved against the address that was asked
-    int status = 0;          // the response's own status; else 200 when a property was found, 0 when none
+    QUrl url;       // its href, resolved against the address that was asked
+    int status = 0; // the response's own status; else 200 when a property was found, 0 when none
     QByteArray etag;
     QByteArray kalenderdaten; // calendar-data (RFC 4791 §9.6)
     bool sammlung = false;    // resourcetype holds collection

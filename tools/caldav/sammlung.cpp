@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sammlung.h"
 
 #include "adresse.h"
@@ -10,10 +13,10 @@ namespace {
 
 const QByteArray xml = QByteArrayLiteral("application/xml; charset=utf-8");
 
-const QByteArray eigenschaften = QByteArrayLiteral(
-    R"(<?xml version="1.0" encoding="utf-8"?>)"
-    R"(<D:propfind xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:caldav"><D:prop>)"
-    R"(<D:resourcetype/><C:supported-calendar-component-set/></D:prop></D:propfind>)");
+const QByteArray eigenschaften
+    = QByteArrayLiteral(R"(<?xml version="1.0" encoding="utf-8"?>)"
+                        R"(<D:propfind xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:caldav"><D:prop>)"
+                        R"(<D:resourcetype/><C:supported-calendar-component-set/></D:prop></D:propfind>)");
 
 const QByteArray anlegen = QByteArrayLiteral(
     R"(<?xml version="1.0" encoding="utf-8"?>)"

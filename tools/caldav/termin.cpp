@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "termin.h"
 
 #include "core/jahr.h"
@@ -93,11 +96,12 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
     icalcomponent_add_property(t, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     if (vorlauf) {
         const QString erinnerung = QStringLiteral("Erinnerung: %1").arg(name);
-        icalcomponent_add_component(
-            t, icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
-                                   icalproperty_new_trigger(ausloeser(*vorlauf)),
-                                   icalproperty_new_description(erinnerung.toUtf8().constData()),
-                                   static_cast<void*>(nullptr)));
+        icalcomponent_add_component(t,
+                                    icalcomponent_vanew(ICAL_VALARM_COMPONENT,
+                                                        icalproperty_new_action(ICAL_ACTION_DISPLAY),
+                                                        icalproperty_new_trigger(ausloeser(*vorlauf)),
+                                                        icalproperty_new_description(erinnerung.toUtf8().constData()),
+                                                        static_cast<void*>(nullptr)));
     }
 
     Termin ergebnis;
@@ -108,8 +112,8 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
     const icaltimetype jetzt = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
     icalcomponent_add_property(t, icalproperty_new_dtstamp(jetzt));
 
-    const QByteArray hersteller =
-        QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
+    const QByteArray hersteller
+        = QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
     Komponente kalender(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
                                             icalproperty_new_prodid(hersteller.constData()), termin.release(),
                                             static_cast<void*>(nullptr)));

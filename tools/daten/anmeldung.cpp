@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten anmeldung erinnern|fenster|aus [--tage N]`: what runs at login, as an autostart
 // entry.
 #include "befehl.h"
@@ -19,7 +22,8 @@ namespace {
 
 QString autostartDatei()
 {
-    return core::xdgOrdner("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/autostart/gedenkbuch.desktop");
+    return core::xdgOrdner("XDG_CONFIG_HOME", QStringLiteral(".config"))
+        + QStringLiteral("/autostart/gedenkbuch.desktop");
 }
 
 // One argument of an Exec line: quoted where the desktop entry rules ask for it, then escaped
@@ -82,9 +86,9 @@ int anmeldung(const Aufruf& aufruf)
     const bool erinnern = art == QLatin1String("erinnern");
     for (const char* nurZumErinnern : {"ordner", "tage"}) {
         if (!erinnern && aufruf.gesetzt(nurZumErinnern)) {
-            aufruf.fehler << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.")
-                                 .arg(QLatin1String(nurZumErinnern))
-                          << Qt::endl;
+            aufruf.fehler
+                << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.").arg(QLatin1String(nurZumErinnern))
+                << Qt::endl;
             return FalscherAufruf;
         }
     }
@@ -100,14 +104,15 @@ int anmeldung(const Aufruf& aufruf)
             aufruf.fehler << QStringLiteral("%1 konnte nicht gelöscht werden.").arg(pfad) << Qt::endl;
             return Fehlschlag;
         }
-        aufruf.aus << QStringLiteral("Beim Anmelden läuft nun nichts mehr von %1 (%2 ist gelöscht).").arg(core::programmname, pfad)
+        aufruf.aus << QStringLiteral("Beim Anmelden läuft nun nichts mehr von %1 (%2 ist gelöscht).")
+                          .arg(core::programmname, pfad)
                    << Qt::endl;
         return Erfolg;
     }
 
     // The programs and the book are named by their full path, so the entry works wherever they are.
-    const QString buchordner =
-        aufruf.gesetzt("ordner") ? QDir(aufruf.wert("ordner")).absolutePath() : core::datenordner();
+    const QString buchordner
+        = aufruf.gesetzt("ordner") ? QDir(aufruf.wert("ordner")).absolutePath() : core::datenordner();
     const QString starten = QCoreApplication::applicationDirPath() + QStringLiteral("/gedenkbuch-starten");
     QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
                                                 buchordner, QStringLiteral("erinnern")}
@@ -119,7 +124,8 @@ int anmeldung(const Aufruf& aufruf)
         const QString sauber = core::einzeilig(argument);
         if (sauber != argument) {
             aufruf.fehler << QStringLiteral("Der Pfad „%1“ enthält Steuerzeichen; das Anmelden wird nicht "
-                                            "eingerichtet.").arg(sauber)
+                                            "eingerichtet.")
+                                 .arg(sauber)
                           << Qt::endl;
             return Fehlschlag;
         }
@@ -133,7 +139,8 @@ int anmeldung(const Aufruf& aufruf)
         aufruf.aus << QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge %1 aus %2 (%3).")
                           .arg(zeitraum(aufruf.zahl("tage", 1)), buchordner + u'/' + store::dateiname, pfad);
     else
-        aufruf.aus << QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad);
+        aufruf.aus
+            << QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad);
     aufruf.aus << Qt::endl;
     return Erfolg;
 }

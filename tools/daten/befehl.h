@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "kanal.h"
@@ -43,7 +46,7 @@ inline QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehr
 // What a value may be; the command line refuses any other before the subcommand runs.
 struct Wertart {
     enum Art { Text, Zahl, Datum, Auswahl } art = Text;
-    int von = 0, bis = 0; // Zahl
+    int von = 0, bis = 0;     // Zahl
     QStringList auswahl = {}; // Auswahl
 };
 

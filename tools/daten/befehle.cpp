@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The subcommands of gedenkbuch-daten as the command line, the help and the usage lines know them.
 #include "befehl.h"
 
@@ -6,7 +9,10 @@ namespace {
 const Wertart tagesdatum{Wertart::Datum};
 const Option datum{"datum", "DATUM", "rechnet ab diesem Tag statt ab heute (JJJJ-MM-TT oder TT.MM.JJJJ)", "der Tag",
                    tagesdatum};
-const Option vorlauftage{"tage", "N", "zeigt auch die N folgenden Tage (0 bis 30, ohne Angabe 1)", "die Zahl der Tage",
+const Option vorlauftage{"tage",
+                         "N",
+                         "zeigt auch die N folgenden Tage (0 bis 30, ohne Angabe 1)",
+                         "die Zahl der Tage",
                          {Wertart::Zahl, 0, 30}};
 
 } // namespace
@@ -19,17 +25,26 @@ const QList<Unterbefehl>& unterbefehle()
         {"heute",
          "zeigt die Einträge von heute und den TAGE folgenden Tagen (ohne Angabe 2, höchstens 365),\n"
          "einen Block je Tag mit Einträgen; mit --datum (JJJJ-MM-TT oder TT.MM.JJJJ) ab diesem Tag.",
-         {datum}, {{"TAGE", {Wertart::Zahl, 0, 365}, false}}, Buch::Vorhanden, heute},
+         {datum},
+         {{"TAGE", {Wertart::Zahl, 0, 365}, false}},
+         Buch::Vorhanden,
+         heute},
         {"erinnern",
          "zeigt die Einträge von heute und den N folgenden Tagen (ohne Angabe 1: heute und morgen,\n"
          "höchstens 30) als eine Benachrichtigung auf dem Bildschirm, einen Block je Tag mit seiner\n"
          "Überschrift; ohne Einträge geschieht nichts.",
-         {vorlauftage, datum}, {}, Buch::Vorhanden, erinnern},
+         {vorlauftage, datum},
+         {},
+         Buch::Vorhanden,
+         erinnern},
         {"anmeldung",
          "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern, mit --tage N wie\n"
          "„erinnern --tage N“) für die daten.mdb in ORDNER, ohne --ordner für die im persönlichen\n"
          "Datenordner; das Fenster (fenster); oder nichts (aus).",
-         {vorlauftage}, {{"ART", {Wertart::Auswahl, 0, 0, {"erinnern", "fenster", "aus"}}}}, Buch::Keins, anmeldung},
+         {vorlauftage},
+         {{"ART", {Wertart::Auswahl, 0, 0, {"erinnern", "fenster", "aus"}}}},
+         Buch::Keins,
+         anmeldung},
         {"import",
          "übernimmt die Einträge einer vCard-Datei (2.1, 3.0, 4.0) oder einer CSV-Datei mit Kopfzeile,\n"
          "alle in einem Zug oder gar keinen. Ein Geburtstag heißt wie der Kontakt, ein Hochzeitstag\n"
@@ -38,25 +53,39 @@ const QList<Unterbefehl>& unterbefehle()
          "es schon gibt; die Zusammenfassung nennt Karte oder Zeile und den Grund.\n"
          "--probe zeigt nur, was geschähe, und schreibt nichts.\n"
          "Status: 0 alles übernommen, 3 einiges übersprungen, 4 nichts übernommen, 1 abgewiesen.",
-         {{"probe", nullptr, "zeigt nur, was geschähe, und schreibt nichts", nullptr}}, {{"DATEI"}}, Buch::Vorhanden,
+         {{"probe", nullptr, "zeigt nur, was geschähe, und schreibt nichts", nullptr}},
+         {{"DATEI"}},
+         Buch::Vorhanden,
          importieren},
         {"export",
          "gibt die Einträge in Kalenderfolge aus: als CSV-Tabelle (UTF-8) oder als iCalendar-Datei mit\n"
          "einem jährlichen ganztägigen Termin je Eintrag. Ohne --datei auf die Standardausgabe; eine\n"
          "vorhandene Datei wird nicht überschrieben. Aus einer beschädigten Datei gibt es aus, was noch\n"
          "lesbar ist, und endet mit Status 1.",
-         {{"format", "FORMAT", "CSV-Tabelle oder iCalendar-Datei", "das Format",
-           {Wertart::Auswahl, 0, 0, {"csv", "ics"}}, true},
+         {{"format",
+           "FORMAT",
+           "CSV-Tabelle oder iCalendar-Datei",
+           "das Format",
+           {Wertart::Auswahl, 0, 0, {"csv", "ics"}},
+           true},
           {"datei", "DATEI", "schreibt in die neue Datei DATEI statt auf die Standardausgabe", "der Name der Datei"}},
-         {}, Buch::Vorhanden, exportieren},
+         {},
+         Buch::Vorhanden,
+         exportieren},
         {"sichern",
          "schreibt eine Kopie von daten.mdb mit demselben Kennwort in die neue Datei ZIEL und prüft sie;\n"
          "das geht auch, während das Programm läuft.",
-         {}, {{"ZIEL"}}, Buch::Vorhanden, sichern},
+         {},
+         {{"ZIEL"}},
+         Buch::Vorhanden,
+         sichern},
         {"pruefen",
          "prüft daten.mdb gründlich und nennt die Zahl der Einträge.\n"
          "Status: 0 in Ordnung, 5 beschädigt oder keine Gedenkbuch-Datenbank.",
-         {}, {}, Buch::Vorhanden, pruefen},
+         {},
+         {},
+         Buch::Vorhanden,
+         pruefen},
         {"kalender",
          "veröffentlicht die Einträge im CalDAV-Kalender unter URL, einen jährlichen ganztägigen\n"
          "Termin je Eintrag, und legt den Kalender an, wenn es ihn nicht gibt. Geändert wird nur, was\n"
@@ -64,9 +93,14 @@ const QList<Unterbefehl>& unterbefehle()
          "um 9 Uhr TAGE Tage vorher. Name und Kennwort stehen in ~/.netrc (machine SERVER login NAME\n"
          "password KENNWORT), die nur Sie lesen dürfen (chmod 600 ~/.netrc). Nur https, unverschlüsselt\n"
          "(http) nur zum eigenen Rechner.",
-         {{"vorlauf", "TAGE", "erinnert um 9 Uhr TAGE Tage vorher (0 bis 365)", "die Zahl der Tage",
+         {{"vorlauf",
+           "TAGE",
+           "erinnert um 9 Uhr TAGE Tage vorher (0 bis 365)",
+           "die Zahl der Tage",
            {Wertart::Zahl, 0, 365}}},
-         {{"URL"}}, Buch::Vorhanden, kalender},
+         {{"URL"}},
+         Buch::Vorhanden,
+         kalender},
     };
     return alle;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "befehlszeile.h"
 
 #include <QCommandLineParser>
@@ -67,8 +70,8 @@ void aufbauen(QCommandLineParser& parser, const QList<Option>& optionen)
 
 QString fehlenderWert(const Option& option)
 {
-    const QString was =
-        QStringLiteral("Nach --%1 fehlt %2").arg(QLatin1String(option.name), QString::fromUtf8(option.fehlt));
+    const QString was
+        = QStringLiteral("Nach --%1 fehlt %2").arg(QLatin1String(option.name), QString::fromUtf8(option.fehlt));
     const QString moeglich = erlaubt(option.art);
     return moeglich.isEmpty() ? was + u'.' : QStringLiteral("%1; erlaubt ist %2.").arg(was, moeglich);
 }
@@ -91,9 +94,8 @@ QString parserfehler(const QCommandLineParser& parser, const QList<Option>& opti
         }
         // As typed: "--x" and "-x" both give the name "x".
         const QString lang = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
-        const bool alsLang = std::any_of(argumente.cbegin(), argumente.cend(), [&](const QString& a) {
-            return a == lang || a.startsWith(lang + u'=');
-        });
+        const bool alsLang = std::any_of(argumente.cbegin(), argumente.cend(),
+                                         [&](const QString& a) { return a == lang || a.startsWith(lang + u'='); });
         return QStringLiteral("Unbekannte Option „%1“ %2. Erlaubt sind: %3.")
             .arg(alsLang ? lang : lang.mid(1), wo, alle.join(QStringLiteral(", ")));
     }
@@ -179,9 +181,8 @@ const Option& ordneroption(Unterbefehl::Buch buch)
     static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an statt daten.mdb im aktuellen Ordner",
                             "der Ordner"};
     static const Option vorhanden{"ordner", "ORDNER", "arbeitet mit ORDNER/daten.mdb", "der Ordner"};
-    static const Option anmeldung{"ordner", "ORDNER",
-                                  "erinnert an ORDNER/daten.mdb statt an die im persönlichen Datenordner",
-                                  "der Ordner"};
+    static const Option anmeldung{
+        "ordner", "ORDNER", "erinnert an ORDNER/daten.mdb statt an die im persönlichen Datenordner", "der Ordner"};
     return buch == Unterbefehl::Buch::Neu ? neu : buch == Unterbefehl::Buch::Keins ? anmeldung : vorhanden;
 }
 
@@ -200,9 +201,9 @@ Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler)
         fehler << meldung << Qt::endl << allgemeinerAufruf << Qt::endl;
         return {Vorspann::Ergebnis::Falsch, {}, {}};
     }
-    const auto ergebnis = werte.contains(QStringLiteral("help"))      ? Vorspann::Ergebnis::Hilfe
-                          : werte.contains(QStringLiteral("version")) ? Vorspann::Ergebnis::Version
-                                                                      : Vorspann::Ergebnis::Befehl;
+    const auto ergebnis = werte.contains(QStringLiteral("help")) ? Vorspann::Ergebnis::Hilfe
+        : werte.contains(QStringLiteral("version"))              ? Vorspann::Ergebnis::Version
+                                                                 : Vorspann::Ergebnis::Befehl;
     return {ergebnis, werte.value(QStringLiteral("ordner")), parser.positionalArguments()};
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten erinnern [--tage N]`: one desktop notification with the entries of today and the
 // next N days (tomorrow unless given).
 #include "befehl.h"
@@ -29,8 +32,9 @@ int erinnern(const Aufruf& aufruf)
     QStringList text = gedenktage->constFirst().zeilen;
     for (const Gedenktag& tag : gedenktage->sliced(1))
         text << QString() << tag.titel << tag.zeilen;
-    const Wachhund wachhund(frist, QStringLiteral("Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
-                                                  "gezeigt werden."));
+    const Wachhund wachhund(frist,
+                            QStringLiteral("Der Sitzungsbus antwortet nicht; die Erinnerung kann nicht "
+                                           "gezeigt werden."));
     const QString fehler = benachrichtigen(gedenktage->constFirst().titel, text.join(u'\n'), frist - reserveMs);
     if (!fehler.isEmpty()) {
         aufruf.fehler << fehler << Qt::endl;

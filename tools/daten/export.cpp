@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten export --format csv|ics [--datei DATEI]`: the entries in calendar order as a
 // CSV table or as an iCalendar file, on standard output or into a new file.
 #include "befehl.h"
@@ -6,8 +9,8 @@
 #include "exchange/kalender.h"
 
 #include "core/anzeigezeile.h"
-#include "core/eintrag.h"
 #include "core/durchlauf.h"
+#include "core/eintrag.h"
 #include "core/kalenderfolge.h"
 #include "store/cursor.h"
 #include "store/neuedatei.h"
@@ -71,10 +74,13 @@ QString ausgelassen(const Bestand& b)
 {
     QStringList teile;
     if (b.ohneRegel > 0)
-        teile << mitAnzahl(b.ohneRegel, "Datensatz", "Datensätze") + QStringLiteral(" ohne Bezeichnung, Tag oder Monat");
+        teile << mitAnzahl(b.ohneRegel, "Datensatz", "Datensätze")
+                + QStringLiteral(" ohne Bezeichnung, Tag oder Monat");
     if (b.unmoeglich > 0)
-        teile << mitAnzahl(b.unmoeglich, "Eintrag", "Einträge") + QStringLiteral(" mit einem Tag, den es im Monat nie gibt");
-    return teile.isEmpty() ? QString() : QStringLiteral("Nicht ausgegeben: %1.").arg(teile.join(QStringLiteral(" und ")));
+        teile << mitAnzahl(b.unmoeglich, "Eintrag", "Einträge")
+                + QStringLiteral(" mit einem Tag, den es im Monat nie gibt");
+    return teile.isEmpty() ? QString()
+                           : QStringLiteral("Nicht ausgegeben: %1.").arg(teile.join(QStringLiteral(" und ")));
 }
 
 } // namespace
@@ -158,7 +164,8 @@ int exportieren(const Aufruf& aufruf)
             ziel->fertigstellen();
     } catch (const store::StoreError& fehler) {
         aufruf.fehler << fehler.meldung() << Qt::endl
-                      << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.") : QStringLiteral("Die Ausgabe ist unvollständig."))
+                      << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
+                               : QStringLiteral("Die Ausgabe ist unvollständig."))
                       << Qt::endl;
         return Fehlschlag;
     }
@@ -169,7 +176,8 @@ int exportieren(const Aufruf& aufruf)
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;
     if (bestand.schaden) {
-        aufruf.fehler << bestand.schaden->meldung() << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.") << Qt::endl;
+        aufruf.fehler << bestand.schaden->meldung() << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
+                      << Qt::endl;
         return Fehlschlag;
     }
     return Erfolg;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gedenktage.h"
 
 #include "core/durchlauf.h"
@@ -22,8 +25,9 @@ std::optional<QList<Gedenktag>> gedenktageLesen(const Aufruf& aufruf, QDate heut
         return std::nullopt;
     }
     if (durchlauf.fehler) {
-        aufruf.fehler << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1").arg(core::fehlertext(*durchlauf.fehler))
-                      << Qt::endl;
+        aufruf.fehler
+            << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1").arg(core::fehlertext(*durchlauf.fehler))
+            << Qt::endl;
         return std::nullopt;
     }
     QList<Gedenktag> gedenktage;

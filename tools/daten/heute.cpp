@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten heute [TAGE]`: the entries of today and the following days, a block a day.
 #include "befehl.h"
 #include "gedenktage.h"

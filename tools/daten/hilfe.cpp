@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The German help of gedenkbuch-daten, made from the declarations of its subcommands.
 #include "befehlszeile.h"
 
@@ -81,8 +84,8 @@ QString befehlshilfe(const Unterbefehl& befehl)
 {
     QString beschreibung = eingerueckt(befehl.beschreibung, QString());
     beschreibung[0] = beschreibung[0].toUpper();
-    QString text =
-        QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1\n\n").arg(aufrufzeile(befehl)) + beschreibung;
+    QString text
+        = QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1\n\n").arg(aufrufzeile(befehl)) + beschreibung;
     if (befehl.buch == Unterbefehl::Buch::Vorhanden)
         text += u'\n' + buchregel();
     return text + optionstabelle(befehl.optionen + QList<Option>{ordneroption(befehl.buch), hilfeoption()});

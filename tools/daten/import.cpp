@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten import [--probe] DATEI`: takes the entries of a vCard or CSV file, all in one
 // transaction, skipping each record the program's own rules refuse.
 #include "befehl.h"
@@ -37,15 +40,16 @@ int importieren(const Aufruf& aufruf)
     try {
         gelesen = exchange::einlesen(quelle);
     } catch (const exchange::Abweisung& abweisung) {
-        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2")
-                             .arg(core::einzeilig(quelle), abweisung.meldung()) << Qt::endl;
+        aufruf.fehler
+            << QStringLiteral("„%1“ wird nicht übernommen: %2").arg(core::einzeilig(quelle), abweisung.meldung())
+            << Qt::endl;
         return Fehlschlag;
     }
 
     exchange::Auswahl auswahl;
     try {
-        const auto s = store::Store::open(aufruf.datenbank(), probe ? store::Store::Zugriff::NurLesen
-                                                                    : store::Store::Zugriff::Schreiben);
+        const auto s = store::Store::open(aufruf.datenbank(),
+                                          probe ? store::Store::Zugriff::NurLesen : store::Store::Zugriff::Schreiben);
         std::optional<store::Transaktion> transaktion;
         if (!probe)
             transaktion.emplace(*s);
@@ -67,7 +71,9 @@ int importieren(const Aufruf& aufruf)
     const QString wuerden = auswahl.uebernehmen.size() == 1 ? QStringLiteral("würde") : QStringLiteral("würden");
     if (probe)
         aufruf.aus << QStringLiteral("Probe: %1 %2 in %3 übernommen, %4 übersprungen. Es wurde nichts geschrieben.")
-                          .arg(genommen, wuerden, aufruf.datenbank()).arg(uebersprungen) << Qt::endl;
+                          .arg(genommen, wuerden, aufruf.datenbank())
+                          .arg(uebersprungen)
+                   << Qt::endl;
     else
         aufruf.aus << QStringLiteral("%1 in %2 übernommen, %3 übersprungen.")
                           .arg(genommen, aufruf.datenbank())

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten kalender URL [--vorlauf TAGE]`: publishes the book to a CalDAV calendar, one
 // yearly all-day event per entry, and changes on the server only what differs.
 #include "befehl.h"

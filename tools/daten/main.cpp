@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // gedenkbuch-daten: the database tool. Which daten.mdb a subcommand uses, buch.h tells.
 #include "befehlszeile.h"
 #include "buch.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `gedenkbuch-daten pruefen`: the engine's thorough check of daten.mdb, and the number of entries.
 #include "befehl.h"
 
@@ -53,15 +56,16 @@ int pruefen(const Aufruf& aufruf)
         const auto s = store::Store::open(datei, store::Store::Zugriff::NurLesen);
         const QStringList befunde = s->pruefen(store::Store::Pruefung::Gruendlich);
         if (!befunde.isEmpty()) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 ist beschädigt. %2").arg(datei, befundtext(befunde)) << Qt::endl
-                          << QStringLiteral("Was noch lesbar ist, sichert „gedenkbuch-daten export“ in eine neue Datei.")
+            aufruf.fehler << QStringLiteral("Die Datei %1 ist beschädigt. %2").arg(datei, befundtext(befunde))
+                          << Qt::endl
+                          << QStringLiteral(
+                                 "Was noch lesbar ist, sichert „gedenkbuch-daten export“ in eine neue Datei.")
                           << Qt::endl;
             return DateiBeschaedigt;
         }
         store::Cursor cursor(*s, store::Cursor::Umfang::OhneBemerkungen);
-        const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Datensatz& satz) {
-            ++(core::eintragLesen(satz) ? eintraege : andere);
-        });
+        const core::Durchlauf durchlauf = core::durchlaufen(
+            cursor, [&](const store::Datensatz& satz) { ++(core::eintragLesen(satz) ? eintraege : andere); });
         if (durchlauf.fehler)
             throw *durchlauf.fehler;
     } catch (const store::StoreError& fehler) {
@@ -70,7 +74,8 @@ int pruefen(const Aufruf& aufruf)
             || fehler.art() == Art::TabelleFehlt || fehler.art() == Art::FalscheForm;
         return beschaedigt ? DateiBeschaedigt : Fehlschlag;
     }
-    aufruf.aus << QStringLiteral("Die Datei %1 ist in Ordnung: %2.").arg(datei, mitAnzahl(eintraege, "Eintrag", "Einträge"));
+    aufruf.aus
+        << QStringLiteral("Die Datei %1 ist in Ordnung: %2.").arg(datei, mitAnzahl(eintraege, "Eintrag", "Einträge"));
     if (andere > 0)
         aufruf.aus << QStringLiteral(" Dazu kommen %1 ohne Bezeichnung, Tag oder Monat, die das Programm nicht zeigt.")
                           .arg(mitAnzahl(andere, "Datensatz", "Datensätze"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "auswahl.h"
 
 #include "bereinigen.h"
@@ -12,9 +15,10 @@ namespace exchange {
 
 QString beschreibung(Gelesen::Quelle quelle, const Auslassung& a)
 {
-    const QString stelle = QStringLiteral("%1 %2").arg(quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte")
-                                                                                            : QStringLiteral("Zeile"))
-                               .arg(a.stelle);
+    const QString stelle
+        = QStringLiteral("%1 %2")
+              .arg(quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte") : QStringLiteral("Zeile"))
+              .arg(a.stelle);
     if (a.name.isEmpty())
         return QStringLiteral("%1: %2").arg(stelle, a.grund);
     return QStringLiteral("%1 („%2“): %3").arg(stelle, zitat(a.name), a.grund);
@@ -22,7 +26,8 @@ QString beschreibung(Gelesen::Quelle quelle, const Auslassung& a)
 
 Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben)
 {
-    const QString woanders = gelesen.quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte") : QStringLiteral("Zeile");
+    const QString woanders
+        = gelesen.quelle == Gelesen::Quelle::Karte ? QStringLiteral("Karte") : QStringLiteral("Zeile");
     Auswahl auswahl;
     auswahl.auslassungen = gelesen.auslassungen;
     auswahl.hinweise = gelesen.hinweise;

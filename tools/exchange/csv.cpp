@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "csv.h"
 
 #include "bereinigen.h"
@@ -35,8 +38,9 @@ Spalte spalteZu(const QString& kopf)
         setzen(Monat, {"monat", "month"});
         setzen(Jahr, {"jahr", "year"});
         setzen(Datum_, {"geburtstag", "geburtsdatum", "datum", "birthday", "date of birth", "birth date", "date"});
-        setzen(Bemerkungen, {"bemerkungen", "bemerkung", "notiz", "notizen", "anmerkungen", "kommentar", "notes", "note",
-                             "remarks", "comment"});
+        setzen(Bemerkungen,
+               {"bemerkungen", "bemerkung", "notiz", "notizen", "anmerkungen", "kommentar", "notes", "note", "remarks",
+                "comment"});
         return n;
     }();
     return namen.value(kopf.trimmed().toLower(), spalten);
@@ -84,12 +88,14 @@ Gelesen csvLesen(QByteArray inhalt)
     std::array<qsizetype, spalten> spalte;
     spalte.fill(-1);
     std::array<QString, spalten> kopfnamen; // as the file names them, for the reasons
-    zerleger.naechster(datensatz, [](qsizetype) { return true; }, [&](qsizetype i, QString&& feld) {
-        if (const Spalte s = spalteZu(feld); s != spalten && spalte[s] < 0) {
-            spalte[s] = i;
-            kopfnamen[s] = zitat(feld.trimmed());
-        }
-    });
+    zerleger.naechster(
+        datensatz, [](qsizetype) { return true; },
+        [&](qsizetype i, QString&& feld) {
+            if (const Spalte s = spalteZu(feld); s != spalten && spalte[s] < 0) {
+                spalte[s] = i;
+                kopfnamen[s] = zitat(feld.trimmed());
+            }
+        });
     const bool mitName = spalte[Name] >= 0 || spalte[Vorname] >= 0 || spalte[Nachname] >= 0;
     const bool mitDatum = (spalte[Tag] >= 0 && spalte[Monat] >= 0) || spalte[Datum_] >= 0;
     if (!mitName || !mitDatum)
@@ -116,8 +122,8 @@ Gelesen csvLesen(QByteArray inhalt)
         if (datensatz.leer)
             continue;
         bool entfernt = false;
-        Satz satz{zeile, einzeilig(feld[Name], entfernt).trimmed(), 0, 0, std::nullopt,
-                  mehrzeilig(feld[Bemerkungen], entfernt)};
+        Satz satz{zeile,        einzeilig(feld[Name], entfernt).trimmed(), 0, 0,
+                  std::nullopt, mehrzeilig(feld[Bemerkungen], entfernt)};
         if (satz.name.isEmpty())
             satz.name = (einzeilig(feld[Vorname], entfernt) + u' ' + einzeilig(feld[Nachname], entfernt)).simplified();
         if (entfernt)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Inside the exchange formats only: how a CSV text falls into records and fields.
@@ -91,7 +94,8 @@ public:
         }
         if (inAnfuehrung)
             throw Abweisung(QStringLiteral("Zeile %1: Ein Feld in Anführungszeichen wird nie geschlossen; "
-                                           "die Datei ist wohl unvollständig.").arg(satz.zeile));
+                                           "die Datei ist wohl unvollständig.")
+                                .arg(satz.zeile));
         abschliessen();
         return true;
     }

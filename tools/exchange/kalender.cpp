@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "kalender.h"
 
 #include "core/jahr.h"
@@ -49,8 +52,8 @@ QDate beginn(const core::Eintrag& e, int diesesJahr)
 // keeps every event and all its allocations alive.
 Kalenderschreiber::Kalenderschreiber() : jetzt_(QDateTime::currentSecsSinceEpoch())
 {
-    const QByteArray hersteller =
-        QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
+    const QByteArray hersteller
+        = QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
     const std::unique_ptr<icalcomponent, Freigeben> kalender(icalcomponent_vanew(
         ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"), icalproperty_new_prodid(hersteller.constData()),
         icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr)));
@@ -67,8 +70,8 @@ QByteArray Kalenderschreiber::termin(const core::Eintrag& e, int diesesJahr) con
     icalcomponent* t = termin.get();
     const QByteArray uid = QStringLiteral("eintrag-%1@gedenkbuch").arg(e.id).toUtf8();
     icalcomponent_add_property(t, icalproperty_new_uid(uid.constData()));
-    icalcomponent_add_property(t, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
-                                      time_t(jetzt_), 0, icaltimezone_get_utc_timezone())));
+    icalcomponent_add_property(
+        t, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(time_t(jetzt_), 0, icaltimezone_get_utc_timezone())));
     icalcomponent_add_property(t, icalproperty_new_dtstart(tag(erster)));
     icalcomponent_add_property(t, icalproperty_new_dtend(tag(erster.addDays(1))));
     icalcomponent_add_property(t, icalproperty_new_rrule(jaehrlich));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "vcard.h"
 
 #include "bereinigen.h"
@@ -13,8 +16,8 @@ namespace exchange {
 namespace {
 
 enum Anlass { Geburtstag, Hochzeitstag, Todestag, anlaesse };
-const std::array<QString, anlaesse> anlassnamen = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"),
-                                                   QStringLiteral("Todestag")};
+const std::array<QString, anlaesse> anlassnamen
+    = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"), QStringLiteral("Todestag")};
 // Some address books write the year 1604 for a birthday without a year.
 constexpr int platzhalterjahr = 1604;
 
@@ -50,7 +53,8 @@ QString text(const Eigenschaft& e, Karte& k)
     else
         throw Abweisung(QStringLiteral("Karte %1 verwendet die unbekannte Kodierung „%2“ "
                                        "(bekannt sind QUOTED-PRINTABLE und BASE64).")
-                            .arg(karte).arg(zitat(QString::fromLatin1(kodierung))));
+                            .arg(karte)
+                            .arg(zitat(QString::fromLatin1(kodierung))));
 
     const QByteArray charset = e.parameterwert("CHARSET");
     if (charset.isEmpty()) {
@@ -63,11 +67,13 @@ QString text(const Eigenschaft& e, Karte& k)
     if (!zs)
         throw Abweisung(QStringLiteral("Karte %1 ist im Zeichensatz „%2“ geschrieben, den das Programm nicht kennt "
                                        "(bekannt sind UTF-8, Windows-1252 und ISO-8859-1).")
-                            .arg(karte).arg(zitat(QString::fromLatin1(charset))));
+                            .arg(karte)
+                            .arg(zitat(QString::fromLatin1(charset))));
     const auto ergebnis = dekodieren(bytes, *zs);
     if (!ergebnis)
         throw Abweisung(QStringLiteral("Karte %1 enthält Zeichen in einer unbekannten Kodierung "
-                                       "(weder UTF-8 noch Windows-1252).").arg(karte));
+                                       "(weder UTF-8 noch Windows-1252).")
+                            .arg(karte));
     return *ergebnis;
 }
 
@@ -144,7 +150,8 @@ void abschliessen(Karte& k, Gelesen& gelesen)
             const Datumsangabe angabe = datumAus(e, Anlass(anlass), k);
             if (angabe.datum) {
                 const QString eintrag = anlass == Geburtstag ? person : anlassnamen[anlass] + u' ' + person;
-                gelesen.saetze.append({k.nummer, eintrag, angabe.datum->tag, angabe.datum->monat, angabe.datum->jahr, {}});
+                gelesen.saetze.append(
+                    {k.nummer, eintrag, angabe.datum->tag, angabe.datum->monat, angabe.datum->jahr, {}});
                 ersterGrund.clear();
                 break;
             }
@@ -202,7 +209,9 @@ Gelesen vcardLesen(QByteArrayView inhalt)
         if (ist(zeile, "BEGIN:VCARD")) {
             if (karte)
                 throw Abweisung(QStringLiteral("Karte %1 ist unvollständig: ihr fehlt END:VCARD, und in Zeile %2 "
-                                               "beginnt schon die nächste Karte.").arg(karte->nummer).arg(nummer));
+                                               "beginnt schon die nächste Karte.")
+                                    .arg(karte->nummer)
+                                    .arg(nummer));
             karte.emplace(++karten, befund);
         } else if (ist(zeile, "END:VCARD")) {
             if (!karte)
@@ -215,12 +224,14 @@ Gelesen vcardLesen(QByteArrayView inhalt)
             if (eigenschaftLesen(std::move(zeile), e))
                 aufnehmen(*karte, e);
         } else if (!QByteArrayView(zeile).trimmed().isEmpty()) {
-            throw Abweisung(QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
+            throw Abweisung(
+                QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
         }
     }
     if (karte)
         throw Abweisung(QStringLiteral("Die Datei endet mitten in Karte %1 (END:VCARD fehlt); "
-                                       "sie ist wohl unvollständig.").arg(karte->nummer));
+                                       "sie ist wohl unvollständig.")
+                            .arg(karte->nummer));
     if (befund.utf8 && befund.ersteUngueltige > 0)
         throw Abweisung(gemischteKodierung(befund.ersteUngueltige));
     return gelesen;

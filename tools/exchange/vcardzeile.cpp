@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "vcardzeile.h"
 
 #include <optional>
@@ -126,7 +129,8 @@ bool eigenschaftLesen(QByteArray&& zeile, Eigenschaft& eigenschaft)
         QByteArray name = gleich >= 0 ? teil.first(gleich).trimmed().toUpper() : QByteArray();
         if (name.isEmpty()) {
             const QByteArray gross = wert.toUpper();
-            const bool kodierung = gross == "QUOTED-PRINTABLE" || gross == "BASE64" || gross == "8BIT" || gross == "7BIT";
+            const bool kodierung
+                = gross == "QUOTED-PRINTABLE" || gross == "BASE64" || gross == "8BIT" || gross == "7BIT";
             name = kodierung ? QByteArrayLiteral("ENCODING") : QByteArrayLiteral("TYPE");
         }
         eigenschaft.parameter.append({name, wert});

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QByteArrayView>
@@ -23,8 +26,8 @@ std::optional<QString> dekodieren(QByteArrayView bytes, Zeichensatz zeichensatz 
 // UTF-8 when all its bytes are, Windows-1252 when it holds no multi-byte UTF-8 sequence, and
 // refused when it holds both, for then neither reading gets every line right.
 struct Utf8Befund {
-    bool mehrbyte = false;      // a valid multi-byte sequence
-    qsizetype ungueltig = -1;   // the offset of the first byte that is no UTF-8
+    bool mehrbyte = false;    // a valid multi-byte sequence
+    qsizetype ungueltig = -1; // the offset of the first byte that is no UTF-8
 };
 Utf8Befund utf8Befund(QByteArrayView bytes);
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "aussehen.h"
 
 #include "core/eintrag.h"
@@ -24,7 +27,8 @@ public:
     {
         if (text.size() <= zeichen_) // never more characters than UTF-16 units
             return Acceptable;
-        const auto paar = [&text](qsizetype i) { return text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate(); };
+        const auto paar
+            = [&text](qsizetype i) { return text.at(i).isHighSurrogate() && text.at(i + 1).isLowSurrogate(); };
         qsizetype zuviel = core::zeichenzahl(text) - zeichen_;
         for (; zuviel > 0 && stelle > 0; --zuviel) {
             const int breite = stelle >= 2 && paar(stelle - 2) ? 2 : 1;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bemerkungsfeld.h"
 
 #include <QLocale>
@@ -51,9 +54,10 @@ void Bemerkungsfeld::setzen(const QString& text)
     zuLang_ = text;
     const QString anfang = text.first(text[anfangGezeigt - 1].isHighSurrogate() ? anfangGezeigt - 1 : anfangGezeigt);
     umbruchFuer(anfang, true);
-    setPlainText(anfang + QStringLiteral("\n\n[… Die Bemerkungen sind zu lang, um sie ganz zu zeigen (%1 Zeichen). "
-                                         "Sie bleiben, wie sie sind.]")
-                              .arg(QLocale(QLocale::German).toString(text.size())));
+    setPlainText(anfang
+                 + QStringLiteral("\n\n[… Die Bemerkungen sind zu lang, um sie ganz zu zeigen (%1 Zeichen). "
+                                  "Sie bleiben, wie sie sind.]")
+                       .arg(QLocale(QLocale::German).toString(text.size())));
     setReadOnly(true);
 }
 

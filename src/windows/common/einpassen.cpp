@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "einpassen.h"
 
 #include <QAbstractButton>
@@ -22,7 +25,8 @@ std::optional<int> ueberstand(const QWidget* w)
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
         if (label->wordWrap() || label->textFormat() == Qt::RichText)
             return std::nullopt;
-        return fm.horizontalAdvance(label->text()) - (label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent()));
+        return fm.horizontalAdvance(label->text())
+            - (label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent()));
     }
     if (const auto* rahmen = qobject_cast<const QGroupBox*>(w)) {
         QStyleOptionGroupBox opt; // as the frame paints itself; a check box would take room first
@@ -34,7 +38,8 @@ std::optional<int> ueberstand(const QWidget* w)
             opt.subControls |= QStyle::SC_GroupBoxCheckBox;
         if (rahmen->isFlat())
             opt.features |= QStyleOptionFrame::Flat;
-        const int links = rahmen->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, rahmen).left();
+        const int links
+            = rahmen->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, rahmen).left();
         return fm.horizontalAdvance(rahmen->title()) - (rahmen->width() - 2 * links);
     }
     if (const auto* knopf = qobject_cast<const QAbstractButton*>(w)) {
@@ -42,8 +47,8 @@ std::optional<int> ueberstand(const QWidget* w)
         opt.initFrom(knopf);
         opt.text = knopf->text();
         const bool auswahl = knopf->inherits("QRadioButton");
-        const QRect inhalt = knopf->style()->subElementRect(auswahl ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents,
-                                                            &opt, knopf);
+        const QRect inhalt = knopf->style()->subElementRect(
+            auswahl ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &opt, knopf);
         return fm.horizontalAdvance(knopf->text()) - (inhalt.width() - (auswahl ? 0 : 4));
     }
     return std::nullopt;

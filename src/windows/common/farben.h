@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QColor>
@@ -24,7 +27,7 @@ inline const QColor suchrahmen(172, 244, 172);
 inline const QColor suchtaste(192, 255, 192);
 
 // Pictures, button faces and headings
-inline const QColor aufBand(Qt::white);              // heading text and symbol on a band
+inline const QColor aufBand(Qt::white); // heading text and symbol on a band
 inline const QColor tastenschrift(Qt::black);
 inline const QColor tastenschriftAus(120, 120, 120); // a disabled button's text
 inline const QColor hauptbildOben(214, 228, 242);

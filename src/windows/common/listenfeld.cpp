@@ -1,9 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "listenfeld.h"
 
 namespace ui {
 
-Listenfeld::Listenfeld(bool sortiert, QWidget* parent)
-    : QListView(parent), modell_(new Zeilenmodell(sortiert, this))
+Listenfeld::Listenfeld(bool sortiert, QWidget* parent) : QListView(parent), modell_(new Zeilenmodell(sortiert, this))
 {
     setModel(modell_);
     setUniformItemSizes(true);
@@ -11,11 +13,10 @@ Listenfeld::Listenfeld(bool sortiert, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // On a mouse press Qt moves the current line first and selects it afterwards; only the
     // selection tells that the choice is complete, for the mouse, the keys and code alike.
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection& neu) {
-                if (!neu.isEmpty())
-                    emit zeileGewaehlt(neu.indexes().constFirst().row());
-            });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this](const QItemSelection& neu) {
+        if (!neu.isEmpty())
+            emit zeileGewaehlt(neu.indexes().constFirst().row());
+    });
 }
 
 void Listenfeld::hinzufuegen(const QString& text, qint64 id)

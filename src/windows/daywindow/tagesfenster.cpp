@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tagesfenster.h"
 
 #include "windows/common/aussehen.h"
@@ -11,9 +14,9 @@
 namespace {
 
 // Screen readers name the lists by their day; the frame captions carry the dates.
-constexpr const char* listennamen[core::tagesanzahl] = {
-    "Vorgestern", "Gestern", "Heute", "Morgen", "Übermorgen",
-    "In drei Tagen", "In vier Tagen", "In fünf Tagen", "In sechs Tagen"};
+constexpr const char* listennamen[core::tagesanzahl]
+    = {"Vorgestern",    "Gestern",       "Heute",         "Morgen",        "Übermorgen",
+       "In drei Tagen", "In vier Tagen", "In fünf Tagen", "In sechs Tagen"};
 
 } // namespace
 

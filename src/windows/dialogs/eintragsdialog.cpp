@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "eintragsdialog.h"
 
 #include "core/anzeigezeile.h"
@@ -17,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-
 
 Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
                                std::optional<qint64> eintrag, const Eintragsstart& start)
@@ -60,8 +62,8 @@ void Eintragsdialog::Form_Load(const Eintragsstart& start)
     ui::zeichengrenze(txtBezeichnung, qMax(start.bezeichnungZeichen, int(core::zeichenzahl(start.bezeichnung))));
     txtBezeichnung->setText(start.bezeichnung);
     txtBemerkungen->setzen(start.bemerkungen);
-    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, gewaehlterMonat_, jahrImFeld(), txtBemerkungen->text(),
-                start.getippt, start.bezeichnungZeichen};
+    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, gewaehlterMonat_,        jahrImFeld(),
+                txtBemerkungen->text(), start.getippt,  start.bezeichnungZeichen};
 }
 
 void Eintragsdialog::optTag_Click(int index)

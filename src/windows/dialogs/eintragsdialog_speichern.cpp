@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving in the entry dialog: the checks of the input and the write of the record.
 #include "eintragsdialog.h"
 

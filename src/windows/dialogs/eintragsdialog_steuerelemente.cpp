@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the entry dialog with their design values (pixels) and its drawn background.
 #include "eintragsdialog.h"
 
@@ -71,7 +74,8 @@ void Eintragsdialog::steuerelementeAnlegen()
     setFixedSize(neu ? QSize(464, 463) : QSize(466, 466));
 
     auto* frame1 = rahmen(this, "Frame1", QStringLiteral("Bezeichnung"), {8, 32, 369, 49});
-    txtBezeichnung = ui::textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, {8, 16, 353, 25});
+    txtBezeichnung = ui::textfeld(frame1, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog,
+                                  {8, 16, 353, 25});
 
     auto* frame2 = rahmen(this, "Frame2", QStringLiteral("Tag"), {8, 88, 449, 73});
     tage_ = new QButtonGroup(this);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "detailfelder.h"
 
 #include "core/eintrag.h"
@@ -38,7 +41,8 @@ Detailfelder::Detailfelder(QWidget* fenster) : QGroupBox(QStringLiteral("Angaben
     setGeometry(twips(6120, 5040, 5295, 3135));
     ui::hintergrund(this, farben::rahmen);
 
-    txtBezeichnung = textfeld(this, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog, twips(120, 240, 4935, 375));
+    txtBezeichnung = textfeld(this, "txtBezeichnung", QStringLiteral("Bezeichnung"), core::bezeichnungImDialog,
+                              twips(120, 240, 4935, 375));
     txtTag = textfeld(this, "txtTag", QStringLiteral("Tag"), 2, twips(120, 720, 375, 375));
     txtMonat = textfeld(this, "txtMonat", QStringLiteral("Monat"), 2, twips(600, 720, 375, 375));
     txtJahr = textfeld(this, "txtJahr", QStringLiteral("Jahr"), 4, twips(1080, 720, 615, 375));
@@ -100,7 +104,8 @@ void Detailfelder::zeigen(const core::Eintrag& eintrag)
 
     // A name longer than the box was made for (written by an import or another program) is shown
     // whole, and the box takes it whole, so no edit cuts what the user did not shorten.
-    ui::zeichengrenze(txtBezeichnung, int(qMax<qsizetype>(core::bezeichnungImDialog, core::zeichenzahl(eintrag.Bezeichnung))));
+    ui::zeichengrenze(txtBezeichnung,
+                      int(qMax<qsizetype>(core::bezeichnungImDialog, core::zeichenzahl(eintrag.Bezeichnung))));
     txtBezeichnung->setText(eintrag.Bezeichnung);
     txtTag->setText(QString::number(eintrag.tag));
     txtMonat->setText(QString::number(eintrag.monat));

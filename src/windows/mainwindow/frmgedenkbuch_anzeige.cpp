@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the main window shows: the lists from one walk, and the entry in the detail panel with its
 // line in the full list and the commands that act on it.
 #include "frmgedenkbuch.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the main window does on the user's actions: the lookup behind a line of the full list, the
 // commands below the detail panel and what the dialogs they open give back.
 #include "frmgedenkbuch.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window follows the day and the file: a new date, or a change another program made to
 // daten.mdb, is shown as a start would show it, held back while a modal dialog or a message box
 // is open.

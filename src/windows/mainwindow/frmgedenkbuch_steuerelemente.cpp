@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the main window with their design values: places in twips, fonts, colours.
 #include "frmgedenkbuch.h"
 
@@ -57,13 +60,14 @@ void frmGedenkbuch::steuerelementeAnlegen()
 
     detail_ = new Detailfelder(this);
 
-    cmdEintragNeu = schaltflaeche(this, "cmdEintragNeu", QStringLiteral("neuer Eintrag"), twips(6120, 8280, 1380, 495), true);
+    cmdEintragNeu
+        = schaltflaeche(this, "cmdEintragNeu", QStringLiteral("neuer Eintrag"), twips(6120, 8280, 1380, 495), true);
     cmdLoeschen = schaltflaeche(this, "cmdLoeschen", QStringLiteral("Löschen"), twips(7560, 8280, 1250, 495), false);
     cmdAenderung = schaltflaeche(this, "cmdAenderung", QStringLiteral("Ändern"), twips(8875, 8280, 1250, 495), false);
     cmdSuchen = schaltflaeche(this, "cmdSuchen", QStringLiteral("Suchen"), twips(10200, 8280, 1250, 495), true);
 
-    lblCopyrights = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team - Version: ") + core::versionstext,
-                               this);
+    lblCopyrights
+        = new QLabel(QStringLiteral("Copyright © 2026 Das Gedenkbuch-Team - Version: ") + core::versionstext, this);
     lblCopyrights->setObjectName(QStringLiteral("lblCopyrights"));
     lblCopyrights->setGeometry(twips(480, 8880, 9975, 255));
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "frmsuche.h"
 
 #include "core/durchlauf.h"
@@ -34,7 +37,8 @@ void frmSuche::steuerelementeAnlegen()
     setFixedSize(560, 420);
 
     auto* frame1 = new QGroupBox(
-        QStringLiteral(" Suchen nach Bezeichnung (Groß- und Kleinschreibung beachten) oder Monatsnummer (1 - 12)"), this);
+        QStringLiteral(" Suchen nach Bezeichnung (Groß- und Kleinschreibung beachten) oder Monatsnummer (1 - 12)"),
+        this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(10, 44, 540, 60);
     ui::hintergrund(frame1, farben::suchrahmen);
