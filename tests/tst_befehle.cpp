@@ -3,10 +3,10 @@
 
 // The command line of gedenkbuch-daten: help, version and every kind of wrong call; which daten.mdb
 // it uses and that each report names it.
+#include "datenbank.h"
 #include "werkzeug.h"
 
 #include "core/programm.h"
-#include "store/store.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -112,9 +112,7 @@ private slots:
             QVERIFY(h.mkpath(ordner[ort]));
             store::Store::create(h.filePath(ordner[ort] + "/daten.mdb"));
         }
-        QFile csv(h.filePath("hier/a.csv"));
-        QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write("Name,Datum\nAnna,1.1.\n") > 0);
-        csv.close();
+        QVERIFY(schreiben(h.filePath("hier/a.csv"), "Name,Datum\nAnna,1.1.\n"));
         const QString daten = orte.contains("xdg") ? "XDG_DATA_HOME=" + h.filePath("xdg") : "XDG_DATA_HOME";
         const Lauf lauf = werkzeug(argumente, h.filePath("hier"), {"HOME=" + heim.path(), daten});
         QCOMPARE(QString::number(lauf.status) + u' ' + lauf.ausgabe + lauf.fehler,

@@ -41,14 +41,13 @@ private slots:
         QTest::addColumn<double>("wert");
         QTest::addColumn<int>("int16"); // 99999: none
         QTest::newRow("Ziffern vor Buchstaben") << "12abc" << 12.0 << 12;
-        QTest::newRow("Blanks mitten in der Zahl") << " 1 2" << 12.0 << 12;
+        QTest::newRow("Leerraum mitten in der Zahl") << " 1\t2\n3" << 123.0 << 123;
         QTest::newRow("keine Zahl") << "abc" << 0.0 << 0;
         QTest::newRow("halb zur geraden Zahl darunter") << ".5x" << 0.5 << 0;
         QTest::newRow("halb zur geraden Zahl darüber") << "-15E-1" << -1.5 << -2;
         QTest::newRow("Exponent") << "1e3" << 1000.0 << 1000;
         QTest::newRow("Exponent ohne Ziffern") << "2e" << 2.0 << 2;
         QTest::newRow("zweiter Punkt beendet") << "1.2.3" << 1.2 << 1;
-        QTest::newRow("Zeilenumbruch übersprungen") << "\t3\n1" << 31.0 << 31;
         QTest::newRow("zu groß") << "32768" << 32768.0 << 99999;
         QTest::newRow("rundet über die Grenze") << "32767.5" << 32767.5 << 99999;
         QTest::newRow("rundet zur geraden Grenze") << "-32768.5" << -32768.5 << -32768;
@@ -106,11 +105,8 @@ private slots:
                                    "Ol",   "Ol (3.)", "O.",   "o-",    "1 Jahr", "éa",    "ea",    "ß",   "ss"};
         Eintraege eintraege;
         for (int i = 0; i < 600; ++i)
-            eintraege.append({namen.at(zufall.bounded(int(namen.size()))),
-                              zufall.bounded(1, 4),
-                              zufall.bounded(1, 4),
-                              zufall.bounded(3) ? std::optional<int>() : 2026 - zufall.bounded(1, 4),
-                              {}});
+            eintraege.append({namen.at(zufall.bounded(int(namen.size()))), zufall.bounded(1, 4), zufall.bounded(1, 4),
+                              zufall.bounded(3) ? std::optional<int>() : 2026 - zufall.bounded(1, 4)});
         QList<core::Zeile> liste = zeilen(eintraege);
         QList<core::Zeile> ganz = liste;
         QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
@@ -198,12 +194,11 @@ private slots:
         const core::Durchlauf d = core::eintraegeDurchlaufen(
             cursor, [&](const core::Eintrag& e) { gelesen << e.Bezeichnung.mid(1).toInt(); });
         QCOMPARE(d.fehler ? int(d.fehler->art()) : -1, int(store::StoreError::Art::Beschaedigt));
-        int luecke = 0; // the records on the damaged page are one run of numbers
+        int spruenge = 0; // in order, each once; the records of the damaged page are one run
         for (int i = 1; i < gelesen.size(); ++i)
-            luecke += gelesen[i] - gelesen[i - 1] - 1;
-        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600
-                     && luecke == 600 - gelesen.size(),
-                 qPrintable(QStringLiteral("%1 gelesen").arg(gelesen.size())));
+            spruenge += gelesen[i] <= gelesen[i - 1] ? 99 : gelesen[i] - gelesen[i - 1] > 1;
+        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600 && spruenge == 1,
+                 qPrintable(QStringLiteral("%1 gelesen, %2 Sprünge").arg(gelesen.size()).arg(spruenge)));
     }
 };
 

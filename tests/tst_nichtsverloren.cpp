@@ -55,9 +55,7 @@ private slots:
         });
         QStringList titel;
         for (const QString& m : p.t.meldungen.gezeigt)
-            titel << m.section(u':', 0, 0)
-                    + (m.contains(QStringLiteral("schreibgeschützt")) ? QStringLiteral(" (schreibgeschützt)")
-                                                                      : QString());
+            titel << m.section(u':', 0, 0) + (m.contains("schreibgeschützt") ? " (schreibgeschützt)" : "");
         QCOMPARE(titel,
                  QStringList({"?Sicherheitsfrage", "Fehler beim Löschen (schreibgeschützt)",
                               "Fehler beim Speichern (schreibgeschützt)"}));
@@ -75,23 +73,20 @@ private slots:
         const QString journal = db.pfad() + QStringLiteral("-journal");
         QRandomGenerator zufall(20261206);
         int mitten = 0;
-        for (int lauf = 0; lauf < 10 && mitten < 2; ++lauf) {
-            QFile tabelle(quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf)));
-            QVERIFY(tabelle.open(QIODevice::WriteOnly) && tabelle.write("Bezeichnung,tag,monat,Bemerkungen\n") > 0);
+        for (int lauf = 0; lauf < 20 && mitten < 2; ++lauf) {
+            const QString tabelle = quelle.filePath(QStringLiteral("neu%1.csv").arg(lauf));
+            QByteArray inhalt = "Bezeichnung,tag,monat,Bemerkungen\n";
             for (int i = 0; i < 1500; ++i)
-                tabelle.write(QStringLiteral("L%1 E%2,1,1,%3\n")
-                                  .arg(lauf)
-                                  .arg(i)
-                                  .arg(QStringLiteral("Bemerkung ").repeated(50))
-                                  .toUtf8());
-            tabelle.close();
+                inhalt += QString::asprintf("L%d E%d,1,1,", lauf, i).toUtf8() + QByteArray("Bemerkung ").repeated(50)
+                    + '\n';
+            QVERIFY(schreiben(tabelle, inhalt));
             const qsizetype vorher = db.saetze().size();
             QProcess import;
             import.setWorkingDirectory(db.ordner());
-            import.start(werkzeugpfad(), {QStringLiteral("import"), tabelle.fileName()});
+            import.start(werkzeugpfad(), {QStringLiteral("import"), tabelle});
             QVERIFY(import.waitForStarted());
             bool fertig = false;
-            while (!fertig && !QFileInfo::exists(journal))
+            while (!fertig && QFileInfo(journal).size() == 0) // written to: mid-write
                 fertig = import.waitForFinished(1);
             QThread::usleep(zufall.bounded(1 + 2000 * (lauf % 4)));
             if (!fertig)
@@ -243,24 +238,6 @@ private slots:
                  QStringList({QStringLiteral("A").repeated(49) + QStringLiteral("🎂|1|1|-|") + eingefuegt}));
     }
 
-    // Whatever another program stored shows in the lists, and in the tool's reminders, without a
-    // control character, and a NUL hides nothing behind it.
-    void fremdeSteuerzeichen()
-    {
-        Fensterprobe p(QDate(2026, 6, 10));
-        QCOMPARE(Fremdzugriff(p.db.pfad())
-                     .sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Anna' || char(27) || '[2J' || "
-                                         "char(0) || 'Berg' || char(7), 10, 6, NULL, NULL), "
-                                         "('Bert', 10, 6, 2000, NULL)")),
-                 QString());
-        p.fenster().auffrischen();
-        QCOMPARE(p.bild().mid(0, 3),
-                 QStringList({"Tage: 0 0 2 0 0 0 0 0 0", "Heute: Anna[2JBerg / Bert (26.)",
-                              "Liste: 06-10 Anna[2JBerg / 06-10 Bert (26.)"}));
-        const Lauf heute = werkzeug({"heute", "0", "--datum", "2026-06-10"}, p.db.ordner());
-        QCOMPARE(heute.ausgabe, QStringLiteral("Heute: Mittwoch, 10.06.2026\n  Anna[2JBerg\n  Bert (26.)\n"));
-    }
-
     void schwierigeEingaben_data()
     {
         // clang-format off
@@ -269,8 +246,7 @@ private slots:
         QTest::newRow("Anführungszeichen") << "O'Brien \"der Bär\"" << "'; \"";
         QTest::newRow("SQL") << "Tom'); DROP TABLE Gedenkbuch;--" << "1 OR 1=1; DELETE FROM Gedenkbuch";
         QTest::newRow("Prozent") << "100% _Rabatt_ \\ %s %n" << "%1 %%";
-        QTest::newRow("Umlaute") << "Jörg Ößmann-Ähre, Übel ß" << "Grüße an Bärbel";
-        QTest::newRow("Emoji") << "Geburtstag 🎂🎉" << "🎈 Luftballons";
+        QTest::newRow("Umlaute, Emoji") << "Jörg Ößmann-Ähre, Übel ß 🎂🎉" << "Grüße an Bärbel 🎈";
         QTest::newRow("50 Zeichen") << QStringLiteral("Ä").append(QString(49, u'b')) << "";
         QTest::newRow("Zeilenumbrüche") << "Zeilen" << "Zeile 1\nZeile 2\n\n\tEnde\n";
         QTest::newRow("100000 Zeichen") << "Lang" << QStringLiteral("Lange Bemerkung ").repeated(6250);

@@ -21,18 +21,12 @@ namespace {
 // A table of `anzahl` entries with remarks of `laenge` characters, imported by the tool.
 void fuellen(const Testdatenbank& db, int anzahl, int laenge)
 {
-    QFile tabelle(db.ordner() + QStringLiteral("/eintraege.csv"));
-    QVERIFY(tabelle.open(QIODevice::WriteOnly));
-    tabelle.write("Bezeichnung,tag,monat,jahr,Bemerkungen\n");
+    QByteArray tabelle = "Bezeichnung,tag,monat,jahr,Bemerkungen\n";
     for (int i = 0; i < anzahl; ++i)
-        tabelle.write(QStringLiteral("E%1,%2,%3,1990,%4\n")
-                          .arg(i)
-                          .arg(i % 28 + 1)
-                          .arg(i % 12 + 1)
-                          .arg(QString(laenge, u'x'))
-                          .toUtf8());
-    tabelle.close();
-    QCOMPARE(werkzeug({"import", tabelle.fileName()}, db.ordner()).status, 0);
+        tabelle += QString::asprintf("E%d,%d,%d,1990,", i, i % 28 + 1, i % 12 + 1).toUtf8() + QByteArray(laenge, 'x')
+            + '\n';
+    QVERIFY(schreiben(db.ordner() + QStringLiteral("/eintraege.csv"), tabelle));
+    QCOMPARE(werkzeug({"import", "eintraege.csv"}, db.ordner()).status, 0);
 }
 
 } // namespace

@@ -37,8 +37,7 @@ QString zustand(const QString& pfad)
 
 bool anlegen(const QString& pfad, bool ordner)
 {
-    QFile datei(pfad);
-    return (ordner ? QDir().mkdir(pfad) : datei.open(QIODevice::WriteOnly) && datei.write(fremd) == fremd.size())
+    return (ordner ? QDir().mkdir(pfad) : schreiben(pfad, fremd))
         && ::chmod(QFile::encodeName(pfad).constData(), ordner ? 0755 : 0644) == 0;
 }
 

@@ -97,6 +97,12 @@ QByteArray dateiinhalt(const QString& pfad)
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
+bool schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
 bool beschaedigen(const QString& pfad, qint64 anzahl, double stelle)
 {
     QFile datei(pfad);

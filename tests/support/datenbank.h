@@ -55,6 +55,8 @@ private:
 };
 
 QByteArray dateiinhalt(const QString& pfad);
+// Writes a file whole; false when that failed.
+bool schreiben(const QString& pfad, const QByteArray& inhalt);
 // Overwrites `anzahl` bytes in the middle of a file, as a failing disk would.
 bool beschaedigen(const QString& pfad, qint64 anzahl = 16, double stelle = 0.5);
 // The texts of list lines, as a list shows them.

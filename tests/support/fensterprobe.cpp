@@ -126,43 +126,6 @@ void Fensterprobe::mitEintragsdialog(const char* taste, std::function<void(const
     mitDialog(taste, [handlung](QDialog& d) { handlung(Eintragsprobe{d}); });
 }
 
-QLineEdit* Eintragsprobe::name() const
-{
-    return d.findChild<QLineEdit*>(QStringLiteral("txtBezeichnung"));
-}
-QLineEdit* Eintragsprobe::jahr() const
-{
-    return d.findChild<QLineEdit*>(QStringLiteral("txtJahr"));
-}
-QPlainTextEdit* Eintragsprobe::bemerkungen() const
-{
-    return d.findChild<QPlainTextEdit*>(QStringLiteral("txtBemerkungen"));
-}
-QRadioButton* Eintragsprobe::tag(int t) const
-{
-    return d.findChild<QRadioButton*>(QStringLiteral("optTag%1").arg(t - 1));
-}
-QRadioButton* Eintragsprobe::monat(int m) const
-{
-    return d.findChild<QRadioButton*>(QStringLiteral("optMonat%1").arg(m - 1));
-}
-QString Eintragsprobe::anzeige() const
-{
-    return d.findChild<QLabel*>(QStringLiteral("lblAnzeige"))->text();
-}
-void Eintragsprobe::klick(QRadioButton* knopf) const
-{
-    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8));
-}
-void Eintragsprobe::speichern() const
-{
-    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdSpeichern")), Qt::LeftButton);
-}
-void Eintragsprobe::abbrechen() const
-{
-    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton);
-}
-
 void Eintragsprobe::ausfuellen(const QString& n, int t, int m, const QString& j) const
 {
     name()->setText(n); // set, not typed: QTest types ASCII only

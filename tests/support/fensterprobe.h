@@ -8,11 +8,15 @@
 #include "windows/common/listenfeld.h"
 #include "windows/mainwindow/frmgedenkbuch.h"
 
-class QDialog;
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
 struct Eintragsprobe;
-class QLineEdit;
-class QPlainTextEdit;
-class QRadioButton;
 
 // What a main window shows, one line a part:
 //   "Tage: 0 0 2 0 0 0 0 0 0"        the counts of the nine captions ("Tage: -" without)
@@ -59,16 +63,17 @@ private:
 // The controls of an open entry dialog.
 struct Eintragsprobe {
     QDialog& d;
-    QLineEdit* name() const;
-    QLineEdit* jahr() const;
-    QPlainTextEdit* bemerkungen() const;
-    QRadioButton* tag(int t) const;
-    QRadioButton* monat(int m) const;
-    QString anzeige() const;
-    void klick(QRadioButton* knopf) const;
+    template <typename T> T* feld(const QString& name) const { return d.findChild<T*>(name); }
+    QLineEdit* name() const { return feld<QLineEdit>(QStringLiteral("txtBezeichnung")); }
+    QLineEdit* jahr() const { return feld<QLineEdit>(QStringLiteral("txtJahr")); }
+    QPlainTextEdit* bemerkungen() const { return feld<QPlainTextEdit>(QStringLiteral("txtBemerkungen")); }
+    QRadioButton* tag(int t) const { return feld<QRadioButton>(QStringLiteral("optTag%1").arg(t - 1)); }
+    QRadioButton* monat(int m) const { return feld<QRadioButton>(QStringLiteral("optMonat%1").arg(m - 1)); }
+    QString anzeige() const { return feld<QLabel>(QStringLiteral("lblAnzeige"))->text(); }
+    void klick(QRadioButton* knopf) const { QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, 8)); }
     void ausfuellen(const QString& n, int t, int m, const QString& j = {}) const;
-    void speichern() const;
-    void abbrechen() const;
+    void speichern() const { QTest::mouseClick(feld<QPushButton>(QStringLiteral("cmdSpeichern")), Qt::LeftButton); }
+    void abbrechen() const { QTest::mouseClick(feld<QPushButton>(QStringLiteral("cmdAbbrechen")), Qt::LeftButton); }
 };
 
 // The search dialog: runs a search and gives the result lines.

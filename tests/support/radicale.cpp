@@ -73,16 +73,6 @@ Radicale::~Radicale()
     server_.waitForFinished(5000);
 }
 
-QUrl Radicale::adresse(const QString& pfad) const
-{
-    return QUrl(QStringLiteral("%1://127.0.0.1:%2/%3").arg(schema_).arg(port_).arg(pfad));
-}
-
-QString Radicale::ablage(const QString& pfad) const
-{
-    return ordner_.filePath("ablage/collection-root/" + pfad);
-}
-
 QStringList Radicale::anfragen()
 {
     static const QRegularExpression zeile(

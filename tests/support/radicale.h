@@ -21,8 +21,12 @@ public:
     static constexpr const char* kennwort = "geheim-7";
 
     QString fehler() const { return fehler_; } // why it does not run; empty when it runs
-    QUrl adresse(const QString& pfad = {}) const;
-    QString ablage(const QString& pfad) const; // the folder holding a collection's resources
+    QUrl adresse(const QString& pfad = {}) const
+    {
+        return QUrl(QString("%1://127.0.0.1:%2/%3").arg(schema_).arg(port_).arg(pfad));
+    }
+    // The folder holding a collection's resources.
+    QString ablage(const QString& pfad) const { return ordner_.filePath("ablage/collection-root/" + pfad); }
     // The requests answered since the last call, from the server's log: "PROPFIND /anna/k/ Depth 0 207".
     QStringList anfragen();
 

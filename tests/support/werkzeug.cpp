@@ -34,11 +34,6 @@ Lauf starten(const QString& programm, const QStringList& argumente, const QStrin
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
-QString werkzeugpfad()
-{
-    return QStringLiteral(GEDENKBUCH_DATEN);
-}
-
 Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung, int sekunden,
               const QString& ausgabe)
 {

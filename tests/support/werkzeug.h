@@ -20,7 +20,10 @@ Lauf starten(const QString& programm, const QStringList& argumente, const QStrin
 
 // The database tool gedenkbuch-daten, and where it lies. Its per-user data folder is one where
 // nothing is, unless `umgebung` names another: no test reads or changes the book of whoever runs it.
-QString werkzeugpfad();
+inline QString werkzeugpfad()
+{
+    return QStringLiteral(GEDENKBUCH_DATEN);
+}
 Lauf werkzeug(const QStringList& argumente, const QString& ordner, const QStringList& umgebung = {}, int sekunden = 60,
               const QString& ausgabe = {});
 
