@@ -79,7 +79,7 @@ private slots:
         });
         const bool gespeichert = p.t.meldungen.gezeigt.isEmpty();
         QCOMPARE(gezeigt, anzeige);
-        QCOMPARE(fokusImJahr, tag || monat);
+        QVERIFY(fokusImJahr);
         QCOMPARE(gespeichert ? p.db.saetze().mid(1).join(u'\n') : p.t.meldungen.gezeigt.join(u'\n'), ergebnis);
         QCOMPARE(nameDanach, gespeichert ? QString() : name);
         QCOMPARE(p.db.saetze().size(), gespeichert ? 2 : 1);
