@@ -40,11 +40,6 @@ icaltimetype tag(QDate datum)
     return t;
 }
 
-QString uid(qint64 id)
-{
-    return QStringLiteral("eintrag-%1@gedenkbuch").arg(id);
-}
-
 // An all-day event starts at local midnight: 09:00 `vorlauf` days before is 15 hours before the
 // midnight that ends the day before it, 09:00 on the day itself is 9 hours after the start.
 icaltriggertype ausloeser(int vorlauf)
@@ -86,7 +81,7 @@ Termin terminSchreiben(const core::Eintrag& e, std::optional<int> vorlauf)
 
     Komponente termin(icalcomponent_new_vevent());
     icalcomponent* t = termin.get();
-    icalcomponent_add_property(t, icalproperty_new_uid(uid(e.id).toUtf8().constData()));
+    icalcomponent_add_property(t, icalproperty_new_uid(core::kalenderUid(e.id).toUtf8().constData()));
     icalcomponent_add_property(t, icalproperty_new_dtstart(tag(erster)));
     icalcomponent_add_property(t, icalproperty_new_dtend(tag(erster.addDays(1))));
     icalcomponent_add_property(t, icalproperty_new_rrule(jaehrlich));

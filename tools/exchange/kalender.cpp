@@ -68,7 +68,7 @@ QByteArray Kalenderschreiber::termin(const core::Eintrag& e, int diesesJahr) con
     const QDate erster = beginn(e, diesesJahr);
     const std::unique_ptr<icalcomponent, Freigeben> termin(icalcomponent_new_vevent());
     icalcomponent* t = termin.get();
-    const QByteArray uid = QStringLiteral("eintrag-%1@gedenkbuch").arg(e.id).toUtf8();
+    const QByteArray uid = core::kalenderUid(e.id).toUtf8();
     icalcomponent_add_property(t, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(
         t, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(time_t(jetzt_), 0, icaltimezone_get_utc_timezone())));
