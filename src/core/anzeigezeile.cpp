@@ -16,10 +16,9 @@ constexpr quint8 datumslaenge = 6; // "MM-TT "
 
 void zweistelligAnfuegen(QString& text, int zahl)
 {
-    // Below 10 a "0" and the last digit (-5 shows "05"), otherwise the last two digits.
-    const int betrag = std::abs(zahl);
-    text += QLatin1Char(zahl < 10 ? '0' : char('0' + betrag / 10 % 10));
-    text += QLatin1Char(char('0' + betrag % 10));
+    const int wert = zweistelligerWert(zahl);
+    text += QLatin1Char(char('0' + wert / 10));
+    text += QLatin1Char(char('0' + wert % 10));
 }
 
 void alterAnfuegen(QString& text, std::optional<qint16> jahr, int bezugsjahr)
@@ -60,6 +59,11 @@ QString zweistellig(int zahl)
     QString text;
     zweistelligAnfuegen(text, zahl);
     return text;
+}
+
+int zweistelligerWert(int zahl)
+{
+    return zahl < 10 ? std::abs(zahl) % 10 : zahl % 100;
 }
 
 QString anzeigename(const QString& name)

@@ -13,6 +13,8 @@ namespace core {
 // A day or month in two characters: below 10 a "0" and the last digit, otherwise the last two
 // characters of the decimal text ("05", "12").
 QString zweistellig(int zahl);
+// The number those two characters show (-5 shows 5, 123 shows 23): what orders lines by their date.
+int zweistelligerWert(int zahl);
 
 // A name as a line of a list shows it: on one line, and cut to 300 characters with "…" behind. A
 // name that long is only ever written by another program; laid out whole, a name of megabytes

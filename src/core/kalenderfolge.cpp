@@ -3,6 +3,8 @@
 
 #include "kalenderfolge.h"
 
+#include "anzeigezeile.h"
+
 #include <QCollator>
 #include <algorithm>
 #include <vector>
@@ -21,11 +23,11 @@ const QCollator& sortierung()
     return collator;
 }
 
-// The number a line shows for a month or a day: its two digits. Every date a list can show has
-// its place, also one that no calendar has (a month 13 stored by another program).
-int gezeigt(int zahl)
+// The date a line shows, as a number below 10,000. Every date a list can show has its place, also
+// one that no calendar has (a month 13 stored by another program).
+int gezeigtesDatum(const Zeile& z)
 {
-    return zahl < 10 ? std::abs(zahl) % 10 : zahl % 100;
+    return zweistelligerWert(z.monat) * 100 + zweistelligerWert(z.tag);
 }
 
 } // namespace
@@ -38,14 +40,14 @@ void kalenderfolge(QList<Zeile>& zeilen)
     constexpr int daten = 100 * 100;
     std::vector<qsizetype> anfang(daten + 1, 0);
     for (const Zeile& z : std::as_const(zeilen))
-        ++anfang[std::size_t(gezeigt(z.monat) * 100 + gezeigt(z.tag)) + 1];
+        ++anfang[std::size_t(gezeigtesDatum(z)) + 1];
     for (int d = 0; d < daten; ++d)
         anfang[std::size_t(d) + 1] += anfang[std::size_t(d)];
     std::vector<qsizetype> folge(std::size_t(zeilen.size()));
     {
         std::vector<qsizetype> frei(anfang.begin(), anfang.end() - 1);
         for (qsizetype i = 0; i < zeilen.size(); ++i)
-            folge[std::size_t(frei[std::size_t(gezeigt(zeilen[i].monat) * 100 + gezeigt(zeilen[i].tag))]++)] = i;
+            folge[std::size_t(frei[std::size_t(gezeigtesDatum(zeilen[i]))]++)] = i;
     }
 
     const QCollator& c = sortierung();

@@ -79,6 +79,13 @@ std::optional<qint16> alsInt16(double wert)
     return qint16(gerundet);
 }
 
+std::optional<int> jahrImFeld(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    return alsInt16(zahlwert(text)).value_or(0);
+}
+
 std::optional<qint16> feldAlsInt16(const QVariant& feld)
 {
     switch (feld.typeId()) {

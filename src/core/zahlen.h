@@ -23,4 +23,8 @@ std::optional<qint16> alsInt16(double wert);
 // it is a number as a whole. A null field, a foreign text or an out-of-range value have none.
 std::optional<qint16> feldAlsInt16(const QVariant& feld);
 
+// The number a year box holds, as the panel and the entry dialog read it: none when the box is
+// empty, 0 when its value is no 16-bit number ("1e10").
+std::optional<int> jahrImFeld(const QString& text);
+
 } // namespace core

@@ -10,22 +10,29 @@
 #include <QList>
 #include <QStringList>
 #include <QTextStream>
+#include <QVariant>
 
 // One call of a subcommand of gedenkbuch-daten, its options and arguments checked against the
 // subcommand's declaration: the values by name, the daten.mdb it works on, and the two output
 // streams. Every text is German. Whether standard output took everything is checked once the
 // subcommand is done.
 struct Aufruf {
-    QHash<QString, QString> werte; // "datum" → "2026-12-24", "TAGE" → "3"; a switch given → ""
-    QString buch;                  // as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path
+    // Typed as declared: "datum" → QDate(2026, 12, 24), "TAGE" → 3, "format" → "csv"; a switch given → "".
+    QHash<QString, QVariant> werte;
+    QString buch; // as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path
     QTextStream& aus;
     QTextStream& fehler;
     Kanal& ausgabe; // standard output itself, for data written as it is
 
     QString datenbank() const { return buch; }
+    // The report of a subcommand whose output is data: which file it read.
+    QString gelesenAus() const { return QStringLiteral("Gelesen aus %1.").arg(buch); }
     bool gesetzt(const char* name) const { return werte.contains(QLatin1String(name)); }
-    QString wert(const char* name) const { return werte.value(QLatin1String(name)); }
-    int zahl(const char* name, int vorgabe) const { return gesetzt(name) ? wert(name).toInt() : vorgabe; }
+    QString wert(const char* name) const { return werte.value(QLatin1String(name)).toString(); }
+    int zahl(const char* name, int vorgabe) const
+    {
+        return gesetzt(name) ? werte.value(QLatin1String(name)).toInt() : vorgabe;
+    }
     QDate datum() const; // --datum, else today
 };
 

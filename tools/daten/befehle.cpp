@@ -113,5 +113,5 @@ QDate datumLesen(const QString& text)
 
 QDate Aufruf::datum() const
 {
-    return gesetzt("datum") ? datumLesen(wert("datum")) : QDate::currentDate();
+    return gesetzt("datum") ? werte.value(QStringLiteral("datum")).toDate() : QDate::currentDate();
 }

@@ -32,21 +32,25 @@ QString erlaubt(const Wertart& art)
     return {};
 }
 
-bool passt(const Wertart& art, const QString& wert)
+// The value as its kind, read once here; none when it does not fit.
+std::optional<QVariant> lesen(const Wertart& art, const QString& wert)
 {
-    bool zahl = false;
-    const int n = wert.toInt(&zahl);
     switch (art.art) {
-    case Wertart::Zahl:
-        return zahl && n >= art.von && n <= art.bis;
-    case Wertart::Datum:
-        return datumLesen(wert).isValid();
+    case Wertart::Zahl: {
+        bool zahl = false;
+        const int n = wert.toInt(&zahl);
+        return zahl && n >= art.von && n <= art.bis ? std::optional<QVariant>(n) : std::nullopt;
+    }
+    case Wertart::Datum: {
+        const QDate datum = datumLesen(wert);
+        return datum.isValid() ? std::optional<QVariant>(datum) : std::nullopt;
+    }
     case Wertart::Auswahl:
-        return art.auswahl.contains(wert);
+        return art.auswahl.contains(wert) ? std::optional<QVariant>(wert) : std::nullopt;
     case Wertart::Text:
         break;
     }
-    return true;
+    return wert;
 }
 
 QStringList namen(const Option& option)
@@ -112,7 +116,7 @@ QString parserfehler(const QCommandLineParser& parser, const QList<Option>& opti
 }
 
 // Each option at most once, each value fit; the values go into `werte`.
-QString optionswerte(const QCommandLineParser& parser, const QList<Option>& optionen, QHash<QString, QString>& werte)
+QString optionswerte(const QCommandLineParser& parser, const QList<Option>& optionen, QHash<QString, QVariant>& werte)
 {
     for (const Option& o : optionen) {
         const QString name = QLatin1String(o.name);
@@ -123,14 +127,16 @@ QString optionswerte(const QCommandLineParser& parser, const QList<Option>& opti
             return QStringLiteral("Die Option „--%1“ ist mehrfach angegeben; erlaubt ist sie einmal.").arg(name);
         if (o.wert && gegeben.constFirst().isEmpty())
             return fehlenderWert(o);
-        if (o.wert && !passt(o.art, gegeben.constFirst()))
+        const std::optional<QVariant> wert
+            = o.wert ? lesen(o.art, gegeben.constFirst()) : std::optional<QVariant>(QString());
+        if (!wert)
             return unpassend(gegeben.constFirst(), QStringLiteral("--") + name, o.art);
-        werte.insert(name, o.wert ? gegeben.constFirst() : QString());
+        werte.insert(name, *wert);
     }
     return {};
 }
 
-QString argumentwerte(const Unterbefehl& b, const QStringList& gegeben, QHash<QString, QString>& werte)
+QString argumentwerte(const Unterbefehl& b, const QStringList& gegeben, QHash<QString, QVariant>& werte)
 {
     const QString befehl = QLatin1String(b.name);
     if (gegeben.size() > b.argumente.size()) {
@@ -150,9 +156,10 @@ QString argumentwerte(const Unterbefehl& b, const QStringList& gegeben, QHash<QS
                     .arg(befehl, auswahl ? erlaubt(a.art) : QLatin1String(a.name));
             continue;
         }
-        if (!passt(a.art, gegeben[i]))
+        const std::optional<QVariant> wert = lesen(a.art, gegeben[i]);
+        if (!wert)
             return unpassend(gegeben[i], auswahl ? befehl : QLatin1String(a.name), a.art);
-        werte.insert(QLatin1String(a.name), gegeben[i]);
+        werte.insert(QLatin1String(a.name), *wert);
     }
     return {};
 }
@@ -193,7 +200,7 @@ Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler)
     aufbauen(parser, optionen);
     // The first argument that is no option names the subcommand; the rest is the subcommand's own.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    QHash<QString, QString> werte;
+    QHash<QString, QVariant> werte;
     const QString meldung = parser.parse(QStringList{QString()} + argumente)
         ? optionswerte(parser, optionen, werte)
         : parserfehler(parser, optionen, argumente, QStringLiteral("vor dem Befehl"));
@@ -204,10 +211,10 @@ Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler)
     const auto ergebnis = werte.contains(QStringLiteral("help")) ? Vorspann::Ergebnis::Hilfe
         : werte.contains(QStringLiteral("version"))              ? Vorspann::Ergebnis::Version
                                                                  : Vorspann::Ergebnis::Befehl;
-    return {ergebnis, werte.value(QStringLiteral("ordner")), parser.positionalArguments()};
+    return {ergebnis, werte.value(QStringLiteral("ordner")).toString(), parser.positionalArguments()};
 }
 
-Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QString>& werte,
+Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QVariant>& werte,
                     QTextStream& fehler)
 {
     const QList<Option> optionen = befehl.optionen + QList<Option>{ordneroption(befehl.buch), hilfeoption()};

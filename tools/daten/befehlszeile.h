@@ -18,10 +18,11 @@ struct Vorspann {
 };
 Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler);
 
-// The subcommand's own arguments, checked against its declaration; the values go into `werte`
+// The subcommand's own arguments, checked against its declaration; the values go into `werte`, read
+// once into the type their declaration gives
 // ("ordner" from the Vorspann may be there already). Falsch after a German message.
 enum class Gelesen { Werte, Hilfe, Falsch };
-Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QString>& werte,
+Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QVariant>& werte,
                     QTextStream& fehler);
 
 // The help of the whole tool, of one subcommand, and a subcommand's call:

@@ -24,7 +24,7 @@ int erinnern(const Aufruf& aufruf)
     const auto gedenktage = gedenktageLesen(aufruf, aufruf.datum(), aufruf.zahl("tage", 1) + 1);
     if (!gedenktage)
         return Fehlschlag;
-    aufruf.aus << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
+    aufruf.aus << aufruf.gelesenAus() << Qt::endl;
     if (gedenktage->isEmpty())
         return Erfolg; // nothing to remind of
 

@@ -127,7 +127,7 @@ int exportieren(const Aufruf& aufruf)
         if (!datei.isNull())
             ziel.emplace(datei);
         else // standard output is data: the file read is named on standard error
-            aufruf.fehler << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
+            aufruf.fehler << aufruf.gelesenAus() << Qt::endl;
         bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : kalender.anfang());
         std::optional<store::Lesezug> zug;
         for (qsizetype i = 0; i < bestand.zeilen.size(); ++i) {

@@ -11,7 +11,7 @@ int heute(const Aufruf& aufruf)
     if (!gedenktage)
         return Fehlschlag;
     // Standard output is data: the file read is named on standard error.
-    aufruf.fehler << QStringLiteral("Gelesen aus %1.").arg(aufruf.datenbank()) << Qt::endl;
+    aufruf.fehler << aufruf.gelesenAus() << Qt::endl;
     for (qsizetype i = 0; i < gedenktage->size(); ++i) {
         if (i > 0)
             aufruf.aus << '\n';

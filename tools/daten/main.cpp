@@ -18,7 +18,7 @@ namespace {
 // The daten.mdb of the subcommand into `aufruf`; false after a German message.
 bool buchWaehlen(const Unterbefehl& befehl, Aufruf& aufruf)
 {
-    const QString ordner = aufruf.werte.value(QStringLiteral("ordner"));
+    const QString ordner = aufruf.wert("ordner");
     if (!ordner.isNull() && !QDir(ordner).exists()) {
         aufruf.fehler << QStringLiteral("Den Ordner %1 gibt es nicht.").arg(QDir(ordner).path()) << Qt::endl;
         return false;

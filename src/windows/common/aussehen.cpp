@@ -97,4 +97,10 @@ int zeichengrenze(const QLineEdit* feld)
     return feld->maxLength() / 2;
 }
 
+void tabfolge(const QList<QWidget*>& folge)
+{
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
+}
+
 } // namespace ui

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 
 class QLineEdit;
 class QRect;
@@ -29,5 +30,8 @@ QLineEdit* textfeld(QWidget* eltern, const char* name, const QString& zugriffsna
 // the box is not cut.
 void zeichengrenze(QLineEdit* feld, int zeichen);
 int zeichengrenze(const QLineEdit* feld);
+
+// The Tab key goes through the widgets in this order.
+void tabfolge(const QList<QWidget*>& folge);
 
 } // namespace ui

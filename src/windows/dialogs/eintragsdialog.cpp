@@ -62,7 +62,7 @@ void Eintragsdialog::Form_Load(const Eintragsstart& start)
     ui::zeichengrenze(txtBezeichnung, qMax(start.bezeichnungZeichen, int(core::zeichenzahl(start.bezeichnung))));
     txtBezeichnung->setText(start.bezeichnung);
     txtBemerkungen->setzen(start.bemerkungen);
-    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, gewaehlterMonat_,        jahrImFeld(),
+    ausgang_ = {txtBezeichnung->text(), gewaehlterTag_, gewaehlterMonat_,        core::jahrImFeld(txtJahr->text()),
                 txtBemerkungen->text(), start.getippt,  start.bezeichnungZeichen};
 }
 
@@ -84,7 +84,7 @@ void Eintragsdialog::optMonat_Click(int index)
 
 void Eintragsdialog::txtJahr_Change()
 {
-    eingegebenesJahr_ = jahrImFeld().value_or(0);
+    eingegebenesJahr_ = core::jahrImFeld(txtJahr->text()).value_or(0);
     datumsanzeige();
 }
 
@@ -97,14 +97,6 @@ void Eintragsdialog::datumsanzeige()
         datum += QString::number(eingegebenesJahr_);
     lblAnzeige->setText(datum);
     ui::textEinpassen(lblAnzeige);
-}
-
-std::optional<int> Eintragsdialog::jahrImFeld() const
-{
-    if (txtJahr->text().trimmed().isEmpty())
-        return std::nullopt;
-    // A number beyond 16 bits ("1e10") is no year.
-    return core::alsInt16(core::zahlwert(txtJahr->text())).value_or(0);
 }
 
 void Eintragsdialog::keyPressEvent(QKeyEvent* event)

@@ -67,9 +67,6 @@ private:
 
     bool eingabeGeprueft();
     std::optional<qint64> speichern();
-    // The year field's number; none when it is empty.
-    std::optional<int> jahrImFeld() const;
-
     Art art_;
     core::Eintragsbuch& buch_;
     ui::Meldungen& meldungen_;

@@ -7,6 +7,7 @@
 #include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "core/jahr.h"
+#include "core/zahlen.h"
 #include "windows/common/bemerkungsfeld.h"
 #include "windows/common/meldungen.h"
 
@@ -77,7 +78,7 @@ std::optional<qint64> Eintragsdialog::speichern()
     // Only a year from 1001 to 9999 is stored. A change keeps the stored year for any other text,
     // but the user emptying the year the dialog opened with removes it. A field that opened empty
     // (no year, or one below 1000) and stays empty keeps the stored value.
-    const std::optional<int> jahr = jahrImFeld();
+    const std::optional<int> jahr = core::jahrImFeld(txtJahr->text());
     if (geaendert(Feld::jahr, jahr != ausgang_.jahr)) {
         if (core::jahrImDialog(eingegebenesJahr_))
             aenderung.jahr = eingegebenesJahr_;

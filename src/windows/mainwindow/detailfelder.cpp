@@ -61,9 +61,7 @@ Detailfelder::Detailfelder(QWidget* fenster) : QGroupBox(QStringLiteral("Angaben
 
 void Detailfelder::tabfolge(QWidget* davor, QWidget* danach)
 {
-    const QList<QWidget*> folge{davor, txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen, danach};
-    for (qsizetype i = 1; i < folge.size(); ++i)
-        setTabOrder(folge[i - 1], folge[i]);
+    ui::tabfolge({davor, txtBezeichnung, txtTag, txtMonat, txtJahr, txtBemerkungen, danach});
 }
 
 bool Detailfelder::eventFilter(QObject* objekt, QEvent* ereignis)
@@ -128,8 +126,7 @@ Eintragsstart Detailfelder::startwerte() const
     start.bezeichnung = jetzt[0];
     start.tag = ganzeZahl(jetzt[1], 1, 31);
     start.monat = ganzeZahl(jetzt[2], 1, 12);
-    if (!jetzt[3].trimmed().isEmpty())
-        start.jahr = core::alsInt16(core::zahlwert(jetzt[3])).value_or(0);
+    start.jahr = core::jahrImFeld(jetzt[3]);
     start.bemerkungen = jetzt[4];
     start.bezeichnungZeichen = ui::zeichengrenze(txtBezeichnung);
     for (int i = 0; i < jetzt.size(); ++i)

@@ -29,12 +29,6 @@ ui::Bildschaltflaeche* schaltflaeche(QWidget* fenster, const char* name, const Q
     return taste;
 }
 
-void tabfolge(const QList<QWidget*>& folge)
-{
-    for (qsizetype i = 1; i < folge.size(); ++i)
-        QWidget::setTabOrder(folge[i - 1], folge[i]);
-}
-
 } // namespace
 
 void frmGedenkbuch::steuerelementeAnlegen()
@@ -75,9 +69,9 @@ void frmGedenkbuch::steuerelementeAnlegen()
     QList<QWidget*> listen;
     for (int k = 0; k < core::tagesanzahl; ++k)
         listen << tagesfenster_->liste(k);
-    tabfolge(listen << lstGedenkbuch);
+    ui::tabfolge(listen << lstGedenkbuch);
     detail_->tabfolge(lstGedenkbuch, cmdEintragNeu);
-    tabfolge({cmdEintragNeu, cmdLoeschen, cmdAenderung, cmdSuchen});
+    ui::tabfolge({cmdEintragNeu, cmdLoeschen, cmdAenderung, cmdSuchen});
 
     if (const QScreen* bildschirm = screen())
         move(bildschirm->availableGeometry().center() - rect().center());
