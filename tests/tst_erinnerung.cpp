@@ -154,13 +154,17 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
         QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
-        const QList<QStringList> arten
-            = {{"erinnern"}, {"erinnern", "--tage", "3", "--ordner", "."}, {"fenster"}, {"aus"}, {"aus"}};
-        for (const QStringList& art : arten) {
-            const Lauf lauf = werkzeug(QStringList{"anmeldung"} + art, heim.path(), umgebung);
+        // --ordner before the subcommand is the tool's own option, which "fenster" and "aus" take too.
+        const QList<QStringList> aufrufe = {{"anmeldung", "erinnern"},
+                                            {"anmeldung", "erinnern", "--tage", "3", "--ordner", "."},
+                                            {"--ordner", ".", "anmeldung", "fenster"},
+                                            {"anmeldung", "aus"},
+                                            {"--ordner", ".", "anmeldung", "aus"}};
+        for (const QStringList& aufruf : aufrufe) {
+            const Lauf lauf = werkzeug(aufruf, heim.path(), umgebung);
             const QString inhalt = QString::fromUtf8(dateiinhalt(eintrag));
             gelesen << QString::number(lauf.status) + u' ' + inhalt.section(u'\n', 2, 4);
-            if (art.size() > 1)
+            if (aufruf.contains("--tage"))
                 gelesen << lauf.ausgabe;
         }
         const QString w = werkzeugpfad(), starten = QFileInfo(w).path() + "/gedenkbuch-starten";
