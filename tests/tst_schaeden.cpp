@@ -148,8 +148,8 @@ private slots:
         }
         QVERIFY(nichts > 0);
 
-        // Leftovers as a kill leaves them go with the next run; a file a run still writes (and
-        // holds locked) stays.
+        // Leftovers as a kill leaves them go with the next run; a file a run still writes, and
+        // holds locked, stays.
         const QDir ordner(db.ordner());
         for (const char* rest : {"alt.mdb.teil-Xy34Zw", "alt.mdb.teil-Xy34Zw-journal", "offen.mdb.teil-Ab12Cd"}) {
             QFile datei(ordner.filePath(rest));
@@ -157,7 +157,13 @@ private slots:
         }
         QFile offen(ordner.filePath("offen.mdb.teil-Ab12Cd"));
         QVERIFY(offen.open(QIODevice::ReadOnly) && ::flock(offen.handle(), LOCK_EX) == 0);
+        QProcess laeuft; // and so does the file of a backup that runs meanwhile
+        laeuft.setWorkingDirectory(db.ordner());
+        laeuft.start(werkzeugpfad(), {QStringLiteral("sichern"), QStringLiteral("laeuft.mdb")});
+        while (ordner.entryList({"laeuft.mdb.teil-*"}).isEmpty() && !laeuft.waitForFinished(1)) {}
         QCOMPARE(werkzeug({"sichern", "ende.mdb"}, db.ordner()).status, 0);
+        QVERIFY(laeuft.state() == QProcess::NotRunning || laeuft.waitForFinished(20000));
+        QCOMPARE(laeuft.exitCode(), 0);
         QCOMPARE(ordner.entryList({"*.teil-*"}, QDir::Files), QStringList{"offen.mdb.teil-Ab12Cd"});
     }
 
@@ -181,7 +187,7 @@ private slots:
         QTest::newRow("Name leer") << QStringList{"export", "--format", "csv", "--datei", ""} << "" << 2
             << "Nach --datei fehlt der Name der Datei.\n"
                "Aufruf: gedenkbuch-daten [--ordner ORDNER] export --format csv|ics [--datei DATEI]\n";
-        QTest::newRow("Name kein UTF-8") << QStringList{"export", "--format", "csv", "--datei", QString::fromUtf16(u"\xdcff.csv")} << "" << 2
+        QTest::newRow("Name kein UTF-8") << QStringList{"export", "--format", "csv", "--datei", "printf:\\377.csv"} << "" << 2
             << "Das Argument „\uFFFD.csv“ enthält Bytes, die kein UTF-8 sind (hier als „\uFFFD“ gezeigt); gedenkbuch-daten "
                "nimmt es nicht, weil es sonst eine andere Datei als die gemeinte verwenden würde. Benennen Sie die Datei "
                "oder den Ordner so um, dass der Name gültiges UTF-8 ist.\nAufruf: gedenkbuch-daten [--ordner ORDNER] BEFEHL "

@@ -25,23 +25,12 @@ Lauf starten(const QString& programm, const QStringList& argumente, const QStrin
     }
     p.setProcessEnvironment(env);
     QSignalSpy fertig(&p, &QProcess::finished);
-    // QProcess passes arguments as UTF-8; other bytes reach the program through the shell's printf.
+    // Through the shell, whose printf makes bytes that are no UTF-8, which QProcess cannot pass.
     QString skript = QStringLiteral("exec \"$0\"");
-    bool roh = false;
-    for (const QString& a : argumente) {
-        skript += QStringLiteral(" \"$(printf '");
-        for (QChar c : a) {
-            roh |= c.isLowSurrogate();
-            const QByteArray b = c.isLowSurrogate() ? QByteArray(1, char(c.unicode() - 0xdc00)) : QString(c).toUtf8();
-            for (const char byte : b)
-                skript += QStringLiteral("\\%1").arg(uchar(byte), 3, 8, QLatin1Char('0'));
-        }
-        skript += QStringLiteral("')\"");
-    }
-    if (roh)
-        p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), skript, programm});
-    else
-        p.start(programm, argumente);
+    for (qsizetype i = 0; i < argumente.size(); ++i)
+        skript += argumente[i].startsWith(u"printf:") ? QStringLiteral(" \"$(printf '%1')\"").arg(argumente[i].mid(7))
+                                                      : QStringLiteral(" \"${%1}\"").arg(i + 1);
+    p.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), skript, programm} + argumente);
     if (!fertig.wait(sekunden * 1000) || p.exitStatus() != QProcess::NormalExit) {
         p.kill();
         p.waitForFinished();

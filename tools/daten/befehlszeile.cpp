@@ -191,8 +191,7 @@ const Option& versionsoption()
 
 const Option& ordneroption(Unterbefehl::Buch buch)
 {
-    static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an statt daten.mdb im aktuellen Ordner",
-                            "der Ordner"};
+    static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an, wenn nötig auch ORDNER", "der Ordner"};
     static const Option vorhanden{"ordner", "ORDNER", "arbeitet mit ORDNER/daten.mdb", "der Ordner"};
     static const Option anmeldung{
         "ordner", "ORDNER", "erinnert an ORDNER/daten.mdb statt an die im persönlichen Datenordner", "der Ordner"};
