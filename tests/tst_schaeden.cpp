@@ -155,6 +155,7 @@ private slots:
             QFile datei(ordner.filePath(rest));
             QVERIFY(datei.open(QIODevice::WriteOnly) && datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         }
+        QVERIFY(schreiben(ordner.filePath("lesbar.teil-Cd56Ef"), "Notiz für alle")); // not of a run: 0644
         QFile offen(ordner.filePath("offen.mdb.teil-Ab12Cd"));
         QVERIFY(offen.open(QIODevice::ReadOnly) && ::flock(offen.handle(), LOCK_EX) == 0);
         QProcess laeuft; // and so does the file of a backup that runs meanwhile
@@ -164,7 +165,8 @@ private slots:
         QCOMPARE(werkzeug({"sichern", "ende.mdb"}, db.ordner()).status, 0);
         QVERIFY(laeuft.state() == QProcess::NotRunning || laeuft.waitForFinished(20000));
         QCOMPARE(laeuft.exitCode(), 0);
-        QCOMPARE(ordner.entryList({"*.teil-*"}, QDir::Files), QStringList{"offen.mdb.teil-Ab12Cd"});
+        QCOMPARE(ordner.entryList({"*.teil-*"}, QDir::Files),
+                 QStringList({"lesbar.teil-Cd56Ef", "offen.mdb.teil-Ab12Cd"}));
     }
 
     void ausgabeScheitert_data()

@@ -52,13 +52,15 @@ void resteRaeumen(const QString& ordner)
             && (angaben.st_mode & 077) == 0;
     };
     const QDir dir(ordner);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         const QRegularExpressionMatch treffer = rest.match(name);
         if (!treffer.hasMatch())
             continue;
         const QByteArray pfad = QFile::encodeName(dir.filePath(name));
         struct stat angaben {};
-        if (!treffer.captured(1).isEmpty()) { // a journal whose file is gone belongs to no run
+        // A journal whose file is gone belongs to no run; the list is sorted, so the journal of a
+        // file removed here comes after it.
+        if (!treffer.captured(1).isEmpty()) {
             const QByteArray datei = pfad.chopped(8);
             if (::access(datei.constData(), F_OK) != 0 && errno == ENOENT && eigen(pfad, angaben))
                 ::unlink(pfad.constData());
@@ -68,12 +70,8 @@ void resteRaeumen(const QString& ordner)
         struct stat offen {};
         // Unlinked while locked, and only if the name still is the file that was locked.
         if (fd >= 0 && ::fstat(fd, &offen) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && eigen(pfad, angaben)
-            && angaben.st_ino == offen.st_ino && angaben.st_dev == offen.st_dev) {
-            const QByteArray journal = pfad + "-journal";
-            if (eigen(journal, angaben))
-                ::unlink(journal.constData());
+            && angaben.st_ino == offen.st_ino && angaben.st_dev == offen.st_dev)
             ::unlink(pfad.constData());
-        }
         if (fd >= 0)
             ::close(fd);
     }
