@@ -79,8 +79,9 @@ private slots:
         QTest::addColumn<QStringList>("orte"); // where a daten.mdb is: hier, unter (hier/unter), xdg, heim
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("bericht");   // standard output, then standard error; $H is the home folder
-        QTest::addColumn<QString>("aenderung"); // "DATEI MODUS" (octal), "DATEI nobody" below hier, "ohne HOME"
+        QTest::addColumn<QString>("bericht"); // standard output, then standard error; $H is the home folder
+        // "DATEI MODUS" (octal) or "DATEI nobody" below hier, else the environment: "NAME=Wert", "NAME" unset
+        QTest::addColumn<QString>("aenderung");
         const auto fall = [](const char* name, const QStringList& orte, const QStringList& argumente, int status,
                              const QString& bericht, const char* aenderung = "") {
             QTest::newRow(name) << orte << argumente << status << bericht << QString(aenderung);
@@ -93,20 +94,30 @@ private slots:
                               "Ein Buch wählen Sie mit --ordner ORDNER; Ihr eigenes liegt im persönlichen Datenordner "
                               "$H/xdg/gedenkbuch.\n";
         const QString gruppe = fremd.arg("$U, aber auch andere Benutzer dürfen sie ändern");
+        const QString ordner = fremd.arg("$U, aber auch andere Benutzer dürfen im Ordner $H/hier Dateien anlegen und "
+                                         "ersetzen");
         fall("hier für die Gruppe", {"hier", "xdg"}, {"import", "a.csv"}, 1, gruppe, "daten.mdb 620");
         fall("hier für alle", {"hier", "xdg"}, {"import", "a.csv"}, 1, gruppe, "daten.mdb 602");
-        fall("Ordner für alle", {"hier", "xdg"}, {"pruefen"}, 1,
-             fremd.arg("$U, aber auch andere Benutzer dürfen im Ordner $H/hier Dateien anlegen und ersetzen"),
-             ". 1777");
+        fall("Ordner für alle", {"hier", "xdg"}, {"pruefen"}, 1, ordner, ". 1777");
         fall("fremde Datei", {"hier", "xdg"}, {"heute"}, 1, fremd.arg("nobody, nicht Ihnen"), "daten.mdb nobody");
-        fall("ohne HOME", {}, {"anmeldung", "erinnern"}, 0,
-             "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und morgen aus "
-             "$P/.local/share/gedenkbuch/daten.mdb ($H/autostart/gedenkbuch.desktop).\n",
-             "ohne HOME");
+        fall("fremder Ordner", {"hier", "xdg"}, {"heute"}, 1, ordner, ". nobody");
+        fall("neuer Ordner", {}, {"--ordner", "neu/buch", "neu"}, 0,
+             "Die leere Datenbank neu/buch/daten.mdb wurde angelegt.\n");
         fall("--ordner vor hier", {"hier", "unter"}, {"sichern", "k.mdb", "--ordner", "unter"}, 0,
              "Die Sicherung k.mdb von unter/daten.mdb ist geschrieben und geprüft.\n");
         fall("XDG_DATA_HOME", {"xdg", "heim"}, {"heute"}, 0, "Gelesen aus " + xdg + ".\n");
         fall("ohne XDG_DATA_HOME", {"heim"}, {"erinnern"}, 0, "Gelesen aus $H/.local/share/gedenkbuch/daten.mdb.\n");
+        fall("ohne HOME", {}, {"anmeldung", "erinnern"}, 0,
+             "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und morgen aus "
+             "$P/.local/share/gedenkbuch/daten.mdb ($H/autostart/gedenkbuch.desktop).\n",
+             "HOME");
+        // A line break in the autostart entry would start a line of its own, a second Exec= for instance.
+        const QString steuerzeichen = "Der Pfad „$H/a%1/gedenkbuch“ enthält Steuerzeichen; das Anmelden wird nicht "
+                                      "eingerichtet.\n";
+        fall("Zeilenumbruch im Pfad", {}, {"anmeldung", "erinnern"}, 1, steuerzeichen.arg(" Exec=x"),
+             "XDG_DATA_HOME=$H/a\nExec=x");
+        fall("C1-Steuerzeichen im Pfad", {}, {"anmeldung", "erinnern"}, 1, steuerzeichen.arg("2J"),
+             "XDG_DATA_HOME=$H/a\u009b2J");
         fall("nirgends", {}, {"import", "a.csv"}, 1,
              "Die Datei daten.mdb gibt es weder im aktuellen Ordner $H/hier noch im persönlichen Datenordner "
              "$H/.local/share/gedenkbuch; einen anderen Ordner nennen Sie mit --ordner ORDNER. Ein neues, leeres Buch "
@@ -120,7 +131,7 @@ private slots:
 
     // --ordner; else daten.mdb in the current folder, if only its user may write it and its folder;
     // else the user's book, after XDG_DATA_HOME or in ~/.local/share, also without HOME. Each report
-    // names the file it used.
+    // names the file it used; a refused call writes no file.
     void buch()
     {
         QFETCH(QStringList, orte);
@@ -146,9 +157,13 @@ private slots:
         const uint modus = wie.toUInt(nullptr, 8);
         QVERIFY(wie == "nobody" ? ::chown(datei, nobody->pw_uid, nobody->pw_gid) == 0
                                 : !modus || ::chmod(datei, modus) == 0);
-        const QString daten = orte.contains("xdg") ? "XDG_DATA_HOME=" + h.filePath("xdg") : "XDG_DATA_HOME";
-        const QString ohneHome = aenderung == "ohne HOME" ? "HOME" : "HOME=" + heim.path();
-        const Lauf lauf = werkzeug(argumente, h.filePath("hier"), {ohneHome, daten, "XDG_CONFIG_HOME=" + heim.path()});
+        QStringList umgebung = {"HOME=" + heim.path(), "XDG_CONFIG_HOME=" + heim.path(),
+                                orte.contains("xdg") ? "XDG_DATA_HOME=" + h.filePath("xdg") : "XDG_DATA_HOME"};
+        if (wie.isEmpty() && !aenderung.isEmpty())
+            umgebung << aenderung.replace("$H", heim.path());
+        const QStringList vorher = h.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const Lauf lauf = werkzeug(argumente, h.filePath("hier"), umgebung);
+        QVERIFY(status == 0 || h.entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == vorher);
         const QString konto = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
         QCOMPARE(QString::number(lauf.status) + u' ' + lauf.ausgabe + lauf.fehler,
                  QString::number(status) + u' '

@@ -168,30 +168,6 @@ private slots:
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
         QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
     }
-
-    void anmeldungSteuerzeichen_data()
-    {
-        QTest::addColumn<QString>("daten"); // XDG_DATA_HOME below the home $T
-        QTest::addColumn<QString>("gezeigt");
-        QTest::newRow("Zeilenumbruch") << "a\nExec=x"
-                                       << "$T/a Exec=x/gedenkbuch";
-        QTest::newRow("C1-Steuerzeichen") << "a\u009b2J"
-                                          << "$T/a2J/gedenkbuch";
-    }
-
-    // A line break in a path would start a line of its own, a second Exec=: refused, nothing written.
-    void anmeldungSteuerzeichen()
-    {
-        QFETCH(QString, daten);
-        QFETCH(QString, gezeigt);
-        QTemporaryDir heim;
-        const Lauf lauf = werkzeug({"anmeldung", "erinnern"}, heim.path(),
-                                   {"XDG_CONFIG_HOME=" + heim.path(), "XDG_DATA_HOME=" + heim.filePath(daten)});
-        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler,
-                 "1 Der Pfad „" + gezeigt.replace("$T", heim.path())
-                     + "“ enthält Steuerzeichen; das Anmelden wird nicht eingerichtet.\n");
-        QVERIFY(QDir(heim.path()).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestErinnerung)

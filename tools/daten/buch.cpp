@@ -26,10 +26,10 @@ QString benutzername(uid_t nummer)
 QString fremd(const QString& datei)
 {
     const uid_t ich = ::geteuid();
-    struct stat verweis {
-    }, inhalt{};
-    const bool da = ::lstat(QFile::encodeName(datei).constData(), &verweis) == 0
-        && ::stat(QFile::encodeName(datei).constData(), &inhalt) == 0;
+    const QByteArray name = QFile::encodeName(datei);
+    struct stat verweis {};
+    struct stat inhalt {};
+    const bool da = ::lstat(name.constData(), &verweis) == 0 && ::stat(name.constData(), &inhalt) == 0;
     const uid_t besitzer = !da ? ich : verweis.st_uid != ich ? verweis.st_uid : inhalt.st_uid;
     const QString anfang
         = QStringLiteral("Die Datei %1 im aktuellen Ordner gehört %2").arg(datei, benutzername(besitzer));
