@@ -102,7 +102,7 @@ private slots:
                         {"Neujahr", 1, 1}});
         const QString url = server->adresse("anna/gedenkbuch/").toString();
         QCOMPARE(kalender(db, {url}).ausgabe,
-                 "Kalender " + url + " aus daten.mdb: 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
+                 "Kalender " + url + " aus " + db.pfad() + ": 3 neu, 0 geändert, 0 entfernt, 0 unverändert.\n");
         const auto dateien = ablage(server->ablage("anna/gedenkbuch"));
         QStringList termine, exportiert;
         for (const QByteArray& inhalt : dateien) {
@@ -128,7 +128,7 @@ private slots:
 
         server->anfragen();
         QCOMPARE(kalender(db, {url}).ausgabe,
-                 "Kalender " + url + " aus daten.mdb: 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
+                 "Kalender " + url + " aus " + db.pfad() + ": 0 neu, 0 geändert, 0 entfernt, 3 unverändert.\n");
         QCOMPARE(server->anfragen(),
                  QStringList({"PROPFIND /anna/gedenkbuch/ Depth 0 207", "REPORT /anna/gedenkbuch/ Depth 1 207"}));
         QCOMPARE(ablage(server->ablage("anna/gedenkbuch")), dateien);
@@ -153,7 +153,7 @@ private slots:
         const auto vorher = ablage(ablageort);
         server->anfragen();
         QCOMPARE(kalender(db, {url}).ausgabe,
-                 "Kalender " + url + " aus daten.mdb: 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
+                 "Kalender " + url + " aus " + db.pfad() + ": 1 neu, 1 geändert, 1 entfernt, 1 unverändert.\n");
         QStringList anfragen = server->anfragen();
         anfragen.sort();
         const QString p = "/" + pfad + "gedenkbuch-eintrag-%1.ics";
@@ -262,7 +262,8 @@ private slots:
 
         const Lauf lauf = kalender(db, aufruf.split(u' '), text, rechte);
         QCOMPARE(lauf.status, 1);
-        QVERIFY2(lauf.fehler.startsWith(meldung.replace("%1", basis)), qPrintable(lauf.fehler));
+        QVERIFY2(lauf.fehler.startsWith(meldung.replace("%1", basis).replace("daten.mdb", db.pfad())),
+                 qPrintable(lauf.fehler));
         QVERIFY(!(lauf.ausgabe + lauf.fehler).contains(Radicale::kennwort));
         for (const QString& anfrage : server->anfragen())
             QVERIFY2(anfrage.startsWith("PROPFIND") && anfrage.contains(" Depth 0 "), qPrintable(anfrage));

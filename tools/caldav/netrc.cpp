@@ -5,6 +5,8 @@
 
 #include "fehler.h"
 
+#include "core/datenordner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -80,7 +82,7 @@ std::optional<Zugang> netrcSuchen(const QByteArray& text, const QString& host, c
 
 std::optional<Zugang> zugangLesen(const QString& host, const QString& login)
 {
-    const QString pfad = QDir::home().filePath(QStringLiteral(".netrc"));
+    const QString pfad = QDir(core::heimordner()).filePath(QStringLiteral(".netrc"));
     struct stat angaben {};
     if (::stat(QFile::encodeName(pfad).constData(), &angaben) != 0)
         return std::nullopt;
