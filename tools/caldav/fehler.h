@@ -28,30 +28,30 @@ struct Fehler {
         ZertifikatAbgelaufen,
         ZertifikatFuerAnderenNamen,
         ZertifikatUnbekannt,
-        Handshake,             // no TLS came back: a plain http server behind https, or no common protocol
-        ZuGross,               // `zahl`: the bytes an answer may have; `verb`, `ort`
-        UmleitungAnderswohin,  // `ort`: where it leads
-        ZuVieleUmleitungen,    // `zahl`: the hops followed
-        KopfUngueltig,         // a header value held a control character; nothing was sent
+        Handshake,            // no TLS came back: a plain http server behind https, or no common protocol
+        ZuGross,              // `zahl`: the bytes an answer may have; `verb`, `ort`
+        UmleitungAnderswohin, // `ort`: where it leads
+        ZuVieleUmleitungen,   // `zahl`: the hops followed
+        KopfUngueltig,        // a header value held a control character; nothing was sent
         // The server's answer. `server`, `verb`, `ort`; `zahl`: the status.
         AnmeldungAbgelehnt, // `detail`: the login
         KeinZugang,         // a login is asked, and ~/.netrc names none for the server
         Verboten,
         Status,
-        Unverstaendlich,  // no multistatus where one was due
-        StatusIn207,      // a write answered by a 207 holding a failure: `zahl`
-        KeinKalender,     // `ort`: something else is there
-        KeineTermine,     // `ort`: a calendar that takes no events
-        ElternFehlt,      // `ort`: MKCALENDAR found no parent folder
+        Unverstaendlich,       // no multistatus where one was due
+        StatusIn207,           // a write answered by a 207 holding a failure: `zahl`
+        KeinKalender,          // `ort`: something else is there
+        KeineTermine,          // `ort`: a calendar that takes no events
+        ElternFehlt,           // `ort`: MKCALENDAR found no parent folder
         GleichzeitigGeaendert, // `ort`: a write met 412 again after reading it anew
         FremderTermin,         // `ort`: another program's event took its place meanwhile
     };
     Art art;
-    QString server;
-    QString ort;
-    QByteArray verb;
+    QString server = {};
+    QString ort = {};
+    QByteArray verb = {};
     qint64 zahl = 0;
-    QString detail;
+    QString detail = {};
 
     // Whether the run cannot go on: the server is out of reach or refuses this user. Any other
     // failure belongs to one event, and the run goes on with the rest.

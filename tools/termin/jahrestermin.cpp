@@ -73,13 +73,18 @@ Komponente termin(const Jahrestermin& t)
     icalcomponent_add_property(k.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     if (t.vorlauf) {
         const QByteArray erinnerung = QStringLiteral("Erinnerung: %1").arg(t.titel).toUtf8();
-        icalcomponent_add_component(k.get(), icalcomponent_vanew(ICAL_VALARM_COMPONENT,
-                                                                 icalproperty_new_action(ICAL_ACTION_DISPLAY),
-                                                                 ausloeser(*t.vorlauf),
-                                                                 icalproperty_new_description(erinnerung.constData()),
-                                                                 static_cast<void*>(nullptr)));
+        icalcomponent_add_component(
+            k.get(),
+            icalcomponent_vanew(ICAL_VALARM_COMPONENT, icalproperty_new_action(ICAL_ACTION_DISPLAY),
+                                ausloeser(*t.vorlauf), icalproperty_new_description(erinnerung.constData()),
+                                static_cast<void*>(nullptr)));
     }
     return k;
+}
+
+QByteArray hersteller()
+{
+    return QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
 }
 
 icalproperty* stempel(qint64 sekunden)
@@ -167,6 +172,19 @@ Jahrestermin jahrestermin(const core::Eintrag& e, const QString& uid, QDate begi
     return {uid, beginn, core::einzeilig(e.Bezeichnung), beschreibung, vorlauf};
 }
 
+QByteArray dateianfang()
+{
+    const Komponente kalender(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
+                                                  icalproperty_new_prodid(hersteller().constData()),
+                                                  icalproperty_new_calscale("GREGORIAN"), static_cast<void*>(nullptr)));
+    return text(kalender.get()).chopped(dateiende().size());
+}
+
+QByteArray dateiende()
+{
+    return QByteArrayLiteral("END:VCALENDAR\r\n");
+}
+
 QByteArray veventText(const Jahrestermin& t, qint64 zeitstempel)
 {
     const Komponente k = termin(t);
@@ -176,10 +194,8 @@ QByteArray veventText(const Jahrestermin& t, qint64 zeitstempel)
 
 Kalenderobjekt kalenderobjekt(const Jahrestermin& t)
 {
-    const QByteArray hersteller
-        = QStringLiteral("-//%1//gedenkbuch-daten %2//DE").arg(core::programmname, core::versionstext).toUtf8();
     Komponente kalender(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                                            icalproperty_new_prodid(hersteller.constData()), termin(t).release(),
+                                            icalproperty_new_prodid(hersteller().constData()), termin(t).release(),
                                             static_cast<void*>(nullptr)));
     Kalenderobjekt objekt;
     objekt.kern = kernVon(kalender.get());

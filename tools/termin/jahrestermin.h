@@ -42,8 +42,12 @@ struct Jahrestermin {
 Jahrestermin jahrestermin(const core::Eintrag& eintrag, const QString& uid, QDate beginn, const QString& beschreibung,
                           std::optional<int> vorlauf = std::nullopt);
 
-// The VEVENT of an iCalendar file, stamped with `zeitstempel` (seconds since 1970, UTC).
+// An iCalendar file written event by event: its opening lines, the VEVENT of each entry stamped
+// with `zeitstempel` (seconds since 1970, UTC), and its closing line. Writing each event on its
+// own keeps no more than one alive, however large the book.
+QByteArray dateianfang();
 QByteArray veventText(const Jahrestermin& termin, qint64 zeitstempel);
+QByteArray dateiende();
 
 // The calendar object of one CalDAV resource: a VCALENDAR holding the one VEVENT, stamped now, and
 // its `kern` as X-GEDENKBUCH-INHALT.
