@@ -73,9 +73,10 @@ caldav::Vorhanden vorhanden(const QString& beschreibung)
         if (was.startsWith(u'-'))
             inhalt.replace("X-GEDENKBUCH-INHALT", "X-ANDERES");
         if (was.startsWith(u'+'))
-            inhalt.replace("END:VCALENDAR", "BEGIN:VEVENT\r\nUID:" + s.kennung.uid().toUtf8()
-                                                + "\r\nRECURRENCE-ID;VALUE=DATE:20270301\r\nDTSTART;VALUE=DATE:"
-                                                  "20270302\r\nSUMMARY:Feier\r\nEND:VEVENT\r\nEND:VCALENDAR");
+            inhalt.replace("END:VCALENDAR",
+                           "BEGIN:VEVENT\r\nUID:" + s.kennung.uid().toUtf8()
+                               + "\r\nRECURRENCE-ID;VALUE=DATE:20270301\r\nDTSTART;VALUE=DATE:"
+                                 "20270302\r\nSUMMARY:Feier\r\nEND:VEVENT\r\nEND:VCALENDAR");
     }
     const auto gelesen = termin::lesen(inhalt);
     return {sammlung.resolved(QUrl(name)), QByteArray("\"" + name.toLatin1() + "\""), gelesen->uid, gelesen->kern,
