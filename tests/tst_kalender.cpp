@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QMap>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -93,6 +95,47 @@ struct Umleitung : QTcpServer {
         });
     }
 };
+
+// Every event of the calendar, read by plain HTTP: "title: RECURRENCE-ID title, …" of its
+// occurrences shown otherwise, each of which must keep the alarm.
+QStringList ueberschreibungen(const QString& sammlung)
+{
+    QNetworkAccessManager netz;
+    const auto holen = [&](const QByteArray& verb, const QUrl& url) {
+        QNetworkRequest r(url);
+        r.setRawHeader("Authorization",
+                       "Basic " + QByteArray(QByteArray(Radicale::benutzer) + ':' + Radicale::kennwort).toBase64());
+        r.setRawHeader("Depth", "1");
+        QNetworkReply* antwort = netz.sendCustomRequest(r, verb);
+        QEventLoop warten;
+        QObject::connect(antwort, &QNetworkReply::finished, &warten, &QEventLoop::quit);
+        warten.exec();
+        antwort->deleteLater();
+        return antwort->readAll();
+    };
+    QStringList termine;
+    const QString liste = QString::fromUtf8(holen("PROPFIND", QUrl(sammlung)));
+    for (auto href = QRegularExpression("<[^>]*href>([^<]*\\.ics)</").globalMatch(liste); href.hasNext();) {
+        const QByteArray ics = holen("GET", QUrl(sammlung).resolved(QUrl(href.next().captured(1))));
+        icalcomponent* k = icalparser_parse_string(ics.constData());
+        QStringList anders;
+        QString titel;
+        for (icalcomponent* t = icalcomponent_get_first_component(k, ICAL_VEVENT_COMPONENT); t;
+             t = icalcomponent_get_next_component(k, ICAL_VEVENT_COMPONENT)) {
+            const bool alarm = icalcomponent_get_first_component(t, ICAL_VALARM_COMPONENT);
+            if (icalcomponent_get_first_property(t, ICAL_RECURRENCEID_PROPERTY))
+                anders << wert(t, ICAL_RECURRENCEID_PROPERTY) + u' ' + wert(t, ICAL_SUMMARY_PROPERTY)
+                        + (alarm ? "" : " ohne Alarm");
+            else
+                titel = wert(t, ICAL_SUMMARY_PROPERTY) + (alarm ? "" : " ohne Alarm");
+        }
+        icalcomponent_free(k);
+        anders.sort();
+        termine << (titel + ": " + anders.join(", ")).trimmed();
+    }
+    termine.sort();
+    return termine;
+}
 
 } // namespace
 
@@ -283,6 +326,27 @@ private slots:
         QCOMPARE(nachher.take("fremd.ics"), fremd);
         QVERIFY(!nachher.contains("gedenkbuch-eintrag-1.ics"));
         QCOMPARE(titel(nachher, true).size(), 1);
+    }
+
+    // With --alter the occurrences of this year and the next show the age reached, read back by
+    // plain HTTP as any calendar program reads them; every run moves them on, and each keeps its
+    // alarm.
+    void alter()
+    {
+        Testdatenbank db;
+        db.hinzufuegen({{"Anna", 15, 4, 1985}, {"Ohne Jahr", 1, 5}, {"Schaltkind", 29, 2, 2000}});
+        const QString url = server->adresse("anna/alter/").toString();
+        QCOMPARE(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2027-06-01"}).status, 0);
+        QCOMPARE(ueberschreibungen(url),
+                 QStringList({"Anna: 20270415 Anna (42), 20280415 Anna (43)",
+                              "Ohne Jahr:", "Schaltkind: 20280229 Schaltkind (28)"}));
+        QCOMPARE(zahlen(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2027-12-31"})),
+                 "0 neu, 0 geändert, 0 entfernt, 3 unverändert");
+        QCOMPARE(zahlen(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2028-01-01"})),
+                 "0 neu, 1 geändert, 0 entfernt, 2 unverändert");
+        QCOMPARE(ueberschreibungen(url).constFirst(), "Anna: 20280415 Anna (43), 20290415 Anna (44)");
+        QCOMPARE(zahlen(kalender(db, {url, "--vorlauf", "1"})), "0 neu, 2 geändert, 0 entfernt, 1 unverändert");
+        QCOMPARE(ueberschreibungen(url).constFirst(), "Anna:");
     }
 
     // Each failure: its German message, status 1, no request but a PROPFIND with Depth 0, and the

@@ -66,7 +66,7 @@ caldav::Vorhanden vorhanden(const QString& beschreibung)
     if (was.startsWith(u'#'))
         inhalt.replace("fremd@example.org", "eintrag-" + was.mid(1).toLatin1() + "@gedenkbuch");
     if (QString("=~+-").contains(was.front())) {
-        const caldav::Soll s = caldav::sollTermine(eintraege({was.mid(1)}), 3).constFirst();
+        const caldav::Soll s = caldav::sollTermine(eintraege({was.mid(1)}), {3, {}}).constFirst();
         inhalt = s.inhalt;
         if (was.startsWith(u'~'))
             inhalt.replace("SUMMARY:", "SUMMARY:Frau ");
@@ -314,7 +314,7 @@ private slots:
         QFETCH(QStringList, server);
         QFETCH(QStringList, erwartet);
         QFETCH(int, unveraendert);
-        const QList<caldav::Soll> soll = caldav::sollTermine(eintraege(buch), 3);
+        const QList<caldav::Soll> soll = caldav::sollTermine(eintraege(buch), {3, {}});
         QList<caldav::Vorhanden> da;
         for (const QString& s : server)
             da.append(vorhanden(s));

@@ -6,7 +6,6 @@
 #include "adresse.h"
 #include "sammlung.h"
 
-#include "core/steuerzeichen.h"
 #include "termin/jahrestermin.h"
 
 #include <variant>
@@ -185,16 +184,19 @@ Ergebnis Ausfuehrung::entfernen(const QUrl& url, std::optional<QByteArray> etag,
 
 } // namespace
 
-QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, std::optional<int> vorlauf)
+QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, const Terminform& form)
 {
     QList<Soll> soll;
     soll.reserve(eintraege.size());
     termin::Namenszaehler zaehler;
     for (const core::Eintrag& e : eintraege) {
         const termin::Kennung kennung(e.Bezeichnung, zaehler.zaehlen(e.Bezeichnung));
-        const termin::Kalenderobjekt objekt = termin::kalenderobjekt(termin::jahrestermin(
-            e, kennung.uid(), termin::beginnImKalender(e), termin::beschreibungImKalender(e), vorlauf));
-        soll.append({core::einzeilig(e.Bezeichnung), kennung, objekt.inhalt, objekt.kern});
+        termin::Jahrestermin t = termin::jahrestermin(e, kennung.uid(), termin::beginnImKalender(e),
+                                                      termin::beschreibungImKalender(e), form.vorlauf);
+        if (form.alterIm)
+            t.vorkommen = termin::mitAlter(e, t.titel, *form.alterIm);
+        const termin::Kalenderobjekt objekt = termin::kalenderobjekt(t);
+        soll.append({t.titel, kennung, objekt.inhalt, objekt.kern});
     }
     return soll;
 }
@@ -245,7 +247,7 @@ void ausfuehren(Verbindung& verbindung, const QUrl& sammlung, const Plan& plan, 
 }
 
 Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<core::Eintrag>& eintraege,
-                         std::optional<int> vorlauf)
+                         const Terminform& form)
 {
     Bericht bericht{alsSammlung(url)};
     const auto bereit = sammlungBereiten(verbindung, url);
@@ -265,7 +267,7 @@ Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<co
         bestand = std::move(std::get<Bestand>(gelesen));
     }
     bericht.uebergangen = bestand.uebergangen;
-    const QList<Soll> soll = sollTermine(eintraege, vorlauf);
+    const QList<Soll> soll = sollTermine(eintraege, form);
     ausfuehren(verbindung, sammlung.url, planen(sammlung.url, bestand.vorhanden, soll), soll, bericht);
     return bericht;
 }

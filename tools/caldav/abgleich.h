@@ -30,10 +30,16 @@ struct Bericht {
     bool vollstaendig() const { return fehlgeschlagen.isEmpty() && !abbruch; }
 };
 
+// What the events show besides the entry: an alarm `vorlauf` days before, and with `alterIm` the
+// age reached in that year and the next on those occurrences.
+struct Terminform {
+    std::optional<int> vorlauf;
+    std::optional<int> alterIm;
+};
+
 // The events the book asks for: one yearly all-day event per entry, in the entries' order (store
-// order, by which the second entry of a name gets its own UID), with an alarm `vorlauf` days
-// before where given.
-QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, std::optional<int> vorlauf);
+// order, by which the second entry of a name gets its own UID).
+QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, const Terminform& form);
 
 // Carries out a plan. A write is conditional: new events with If-None-Match: *, changes and
 // removals with If-Match and the ETag read. A 412 is read again and tried once more with the fresh
@@ -45,6 +51,6 @@ void ausfuehren(Verbindung& verbindung, const QUrl& sammlung, const Plan& plan, 
 // Publishes the entries to the calendar at `url`: makes it where nothing is, reads what it holds,
 // plans and carries out the plan.
 Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<core::Eintrag>& eintraege,
-                         std::optional<int> vorlauf);
+                         const Terminform& form);
 
 } // namespace caldav

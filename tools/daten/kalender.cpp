@@ -23,7 +23,7 @@ namespace {
 
 struct Auftrag {
     QUrl url;
-    std::optional<int> vorlauf;
+    caldav::Terminform form;
 };
 
 // The address as typed and the lead time; none after a German message when the address is refused.
@@ -34,9 +34,11 @@ std::optional<Auftrag> auftragLesen(const Aufruf& aufruf)
         aufruf.fehler << kalendertext(*fehler) << Qt::endl;
         return std::nullopt;
     }
-    Auftrag auftrag{QUrl(getippt, QUrl::StrictMode), std::nullopt};
+    Auftrag auftrag{QUrl(getippt, QUrl::StrictMode), {}};
     if (aufruf.gesetzt("vorlauf"))
-        auftrag.vorlauf = aufruf.zahl("vorlauf", 0);
+        auftrag.form.vorlauf = aufruf.zahl("vorlauf", 0);
+    if (aufruf.gesetzt("alter"))
+        auftrag.form.alterIm = aufruf.datum().year();
     return auftrag;
 }
 
@@ -85,7 +87,7 @@ int kalender(const Aufruf& aufruf)
     }
     caldav::Netztransport netz;
     caldav::Verbindung verbindung(netz, auftrag->url, std::get<std::optional<caldav::Zugang>>(netrc));
-    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->vorlauf);
+    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->form);
     const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
         || !bericht.fehlgeschlagen.isEmpty();
     if (!bericht.abbruch || begonnen) {

@@ -3,6 +3,7 @@
 
 #include "jahrestermin.h"
 
+#include "core/anzeigezeile.h"
 #include "core/jahr.h"
 #include "core/programm.h"
 #include "core/steuerzeichen.h"
@@ -57,16 +58,17 @@ icalproperty* ausloeser(int vorlauf)
 }
 
 // The event without its stamp: what a VEVENT of a file and of a calendar share.
-Komponente termin(const Jahrestermin& t)
+Komponente termin(const Jahrestermin& t, bool jaehrlich)
 {
-    icalrecurrencetype jaehrlich;
-    icalrecurrencetype_clear(&jaehrlich);
-    jaehrlich.freq = ICAL_YEARLY_RECURRENCE;
+    icalrecurrencetype regel;
+    icalrecurrencetype_clear(&regel);
+    regel.freq = ICAL_YEARLY_RECURRENCE;
     Komponente k(icalcomponent_new_vevent());
     icalcomponent_add_property(k.get(), icalproperty_new_uid(t.uid.toUtf8().constData()));
     icalcomponent_add_property(k.get(), icalproperty_new_dtstart(tag(t.beginn)));
     icalcomponent_add_property(k.get(), icalproperty_new_dtend(tag(t.beginn.addDays(1))));
-    icalcomponent_add_property(k.get(), icalproperty_new_rrule(jaehrlich));
+    if (jaehrlich)
+        icalcomponent_add_property(k.get(), icalproperty_new_rrule(regel));
     icalcomponent_add_property(k.get(), icalproperty_new_summary(t.titel.toUtf8().constData()));
     if (!t.beschreibung.isEmpty())
         icalcomponent_add_property(k.get(), icalproperty_new_description(t.beschreibung.toUtf8().constData()));
@@ -91,6 +93,19 @@ icalproperty* stempel(qint64 sekunden)
 {
     return icalproperty_new_dtstamp(
         icaltime_from_timet_with_zone(time_t(sekunden), 0, icaltimezone_get_utc_timezone()));
+}
+
+// An occurrence shown otherwise: the whole event on that one day, with its own title.
+icalcomponent* vorkommen(const Jahrestermin& t, const Vorkommen& v, qint64 jetzt)
+{
+    Jahrestermin einmal = t;
+    einmal.beginn = v.tag;
+    einmal.titel = v.titel;
+    einmal.vorkommen.clear();
+    icalcomponent* k = termin(einmal, false).release();
+    icalcomponent_add_property(k, icalproperty_new_recurrenceid(tag(v.tag)));
+    icalcomponent_add_property(k, stempel(jetzt));
+    return k;
 }
 
 // What a user sees of an event's property: its value, and the parameters that change its meaning.
@@ -166,6 +181,17 @@ QString beschreibungImKalender(const core::Eintrag& e)
     return bemerkungen.isEmpty() ? jahr : jahr + QStringLiteral("\n\n") + bemerkungen;
 }
 
+QList<Vorkommen> mitAlter(const core::Eintrag& e, const QString& titel, int diesesJahr)
+{
+    QList<Vorkommen> vorkommen;
+    for (const int jahr : {diesesJahr, diesesJahr + 1}) {
+        const std::optional<int> alter = core::alter(e.jahr, jahr);
+        if (alter && QDate::isValid(jahr, e.monat, e.tag))
+            vorkommen.append({QDate(jahr, e.monat, e.tag), QStringLiteral("%1 (%2)").arg(titel).arg(*alter)});
+    }
+    return vorkommen;
+}
+
 Jahrestermin jahrestermin(const core::Eintrag& e, const QString& uid, QDate beginn, const QString& beschreibung,
                           std::optional<int> vorlauf)
 {
@@ -187,7 +213,7 @@ QByteArray dateiende()
 
 QByteArray veventText(const Jahrestermin& t, qint64 zeitstempel)
 {
-    const Komponente k = termin(t);
+    const Komponente k = termin(t, true);
     icalcomponent_add_property(k.get(), stempel(zeitstempel));
     return text(k.get());
 }
@@ -195,15 +221,18 @@ QByteArray veventText(const Jahrestermin& t, qint64 zeitstempel)
 Kalenderobjekt kalenderobjekt(const Jahrestermin& t)
 {
     Komponente kalender(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                                            icalproperty_new_prodid(hersteller().constData()), termin(t).release(),
-                                            static_cast<void*>(nullptr)));
+                                            icalproperty_new_prodid(hersteller().constData()),
+                                            termin(t, true).release(), static_cast<void*>(nullptr)));
+    const qint64 jetzt = QDateTime::currentSecsSinceEpoch();
+    for (const Vorkommen& v : t.vorkommen)
+        icalcomponent_add_component(kalender.get(), vorkommen(t, v, jetzt));
     Kalenderobjekt objekt;
     objekt.kern = kernVon(kalender.get());
     icalcomponent* k = icalcomponent_get_first_component(kalender.get(), ICAL_VEVENT_COMPONENT);
     icalproperty* abdruck = icalproperty_new_x(objekt.kern.constData());
     icalproperty_set_x_name(abdruck, inhaltsfeld);
     icalcomponent_add_property(k, abdruck);
-    icalcomponent_add_property(k, stempel(QDateTime::currentSecsSinceEpoch()));
+    icalcomponent_add_property(k, stempel(jetzt));
     objekt.inhalt = text(kalender.get());
     return objekt;
 }

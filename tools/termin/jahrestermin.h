@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -28,19 +29,33 @@ QDate beginnImKalender(const core::Eintrag& eintrag);
 QString beschreibungImExport(const core::Eintrag& eintrag);
 QString beschreibungImKalender(const core::Eintrag& eintrag);
 
+// One occurrence of a yearly event shown otherwise than the rest: its day and its title.
+struct Vorkommen {
+    QDate tag;
+    QString titel;
+};
+
 // One yearly all-day event as typed values: from `beginn` on every year on that day, all day, the
-// day kept free. 29 February recurs in leap years only, as in the day lists.
+// day kept free. 29 February recurs in leap years only, as in the day lists. Occurrences in
+// `vorkommen` carry their own title (RFC 5545 overrides with a RECURRENCE-ID), with the same
+// description and alarm as every other.
 struct Jahrestermin {
     QString uid;
     QDate beginn;
     QString titel;              // SUMMARY, one line
     QString beschreibung;       // DESCRIPTION; none when empty
     std::optional<int> vorlauf; // an alarm at 09:00 local time that many days before the day
+    QList<Vorkommen> vorkommen = {};
 };
 
 // An entry's event with its name as the title, text cleaned as on every way out.
 Jahrestermin jahrestermin(const core::Eintrag& eintrag, const QString& uid, QDate beginn, const QString& beschreibung,
                           std::optional<int> vorlauf = std::nullopt);
+
+// The occurrences of the year `diesesJahr` and the next one, each with the age the entry reaches
+// in it, "Anna Berg (41)", as the day lists count it: for an entry with a year, on the days it has
+// in those years (29 February in a leap year only).
+QList<Vorkommen> mitAlter(const core::Eintrag& eintrag, const QString& titel, int diesesJahr);
 
 // An iCalendar file written event by event: its opening lines, the VEVENT of each entry stamped
 // with `zeitstempel` (seconds since 1970, UTC), and its closing line. Writing each event on its
