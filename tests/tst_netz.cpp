@@ -20,9 +20,10 @@ using Art = Fehler::Art;
 
 namespace {
 
-// How the body follows the head: as written, one byte a second, or in large pieces as fast as
-// the client takes them, `laenge` bytes or chunked without end.
-enum class Spiel { Fertig, Tropfen, Strom };
+// How the body follows the head: as written, as written with the connection closed after it, one
+// byte a second, or in large pieces as fast as the client takes them, `laenge` bytes or chunked
+// without end.
+enum class Spiel { Fertig, Schluss, Tropfen, Strom };
 
 // Answers every request, and what starts like TLS, with `kopf`, and keeps the heads it received.
 // It plays in a thread of its own, so that a client that reads too slowly meets a server that
@@ -45,6 +46,8 @@ public:
                     QMutexLocker sperre(&sperre_);
                     anfragen_ += puffer->left(ende + 2);
                     s->write(kopf);
+                    if (spiel == Spiel::Schluss)
+                        s->disconnectFromHost();
                     if (spiel == Spiel::Tropfen) {
                         auto* uhr = new QTimer(s);
                         QObject::connect(uhr, &QTimer::timeout, s, [s] { s->write("x"); });
@@ -126,6 +129,10 @@ private slots:
         // clang-format off
         QTest::newRow("207 mit Inhalt") << QByteArray("HTTP/1.1 207 Multi-Status\r\nETag: \"e1\"\r\nContent-Length: 5\r\n\r\nhallo")
             << Spiel::Fertig << http << Kopfzeilen() << mib << 1 << -1 << 207 << QByteArray("hallo") << 1;
+        QTest::newRow("400 mit Inhalt") << QByteArray("HTTP/1.1 400 Bad Request\r\nContent-Length: 6\r\n\r\nkaputt")
+            << Spiel::Fertig << http << Kopfzeilen() << mib << 0 << -1 << 400 << QByteArray("kaputt") << 1;
+        QTest::newRow("abgerissen") << QByteArray(ok + "Content-Length: 10\r\n\r\nhal") << Spiel::Schluss << http
+            << Kopfzeilen() << mib << 0 << int(Art::Abgebrochen) << 200 << QByteArray() << 1;
         QTest::newRow("ein Byte je Sekunde") << QByteArray(ok + "Content-Length: 5\r\n\r\n") << Spiel::Tropfen << anna
             << Kopfzeilen() << mib << 0 << int(Art::Zeitueberschreitung) << 200 << QByteArray() << 1;
         QTest::newRow("endlos, gesammelt") << endlos << Spiel::Strom << http << Kopfzeilen() << mib << 0
@@ -229,6 +236,9 @@ private slots:
     // 200 MB handed on piece by piece: none of it is held, by the transport or by Qt.
     void grosserStromImEmpfang()
     {
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("AddressSanitizer hält freigegebenen Speicher zurück; die Spitze misst der Lauf ohne ihn.");
+#endif
         const qint64 laenge = 200'000'000;
         Drehbuch server("HTTP/1.1 200 OK\r\nContent-Length: 200000000\r\n\r\n", Spiel::Strom, laenge);
         qint64 empfangen = 0;

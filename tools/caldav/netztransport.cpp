@@ -56,12 +56,13 @@ Fehler::Art zertifikatsart(const QList<QSslError>& fehler)
     return Fehler::Art::ZertifikatUnbekannt;
 }
 
-// Qt reports an HTTP status it does not like as an error too; those answers are whole.
-bool ganzeAntwort(QNetworkReply::NetworkError fehler)
+// Qt turns a status it does not like into an error too, in any of its ranges (400 is a protocol
+// error, 407 a proxy's): an answer with a status is whole unless the connection broke under it.
+bool ganzeAntwort(int status, QNetworkReply::NetworkError fehler)
 {
-    return fehler == QNetworkReply::NoError
-        || (fehler >= QNetworkReply::ContentAccessDenied && fehler <= QNetworkReply::UnknownContentError)
-        || (fehler >= QNetworkReply::InternalServerError && fehler <= QNetworkReply::UnknownServerError);
+    return status != 0
+        && (fehler < QNetworkReply::ConnectionRefusedError || fehler > QNetworkReply::UnknownNetworkError)
+        && fehler != QNetworkReply::ProtocolFailure;
 }
 
 Fehler::Art verbindungsart(QNetworkReply::NetworkError fehler, const QList<QSslError>& zertifikat)
@@ -167,7 +168,7 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
         return fehlschlag(*grund, anfrage.grenze);
     if (antwort.abgebrochen)
         return antwort;
-    if (antwort.status == 0 || !ganzeAntwort(n->error()))
+    if (!ganzeAntwort(antwort.status, n->error()))
         return fehlschlag(verbindungsart(n->error(), zertifikat));
     antwort.etag = n->rawHeader("ETag");
     antwort.ziel = n->rawHeader("Location");
