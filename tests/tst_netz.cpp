@@ -170,9 +170,9 @@ private slots:
         QFETCH(Spiel, spiel);
         QFETCH(QString, adresse);
         QFETCH(Kopfzeilen, zusatz);
-        const qint64 grenze = 1 << 20;
         QFETCH(int, empfang);
         QFETCH(int, erwartet);
+        const qint64 grenze = 1 << 20;
         Drehbuch server(kopf, spiel);
         quint16 port = server.port();
         if (adresse.isEmpty()) {
