@@ -23,13 +23,14 @@ void zweistelligAnfuegen(QString& text, int zahl)
 
 void alterAnfuegen(QString& text, std::optional<qint16> jahr, int bezugsjahr)
 {
-    if (!jahr || *jahr <= 0 || bezugsjahr - *jahr <= 0)
+    const std::optional<int> jahre = alter(jahr, bezugsjahr);
+    if (!jahre)
         return;
     // Digits written one by one: a list of a hundred thousand lines spares as many small strings.
     char ziffern[12];
     int stellen = 0;
-    for (int alter = bezugsjahr - *jahr; alter > 0; alter /= 10)
-        ziffern[stellen++] = char('0' + alter % 10);
+    for (int rest = *jahre; rest > 0; rest /= 10)
+        ziffern[stellen++] = char('0' + rest % 10);
     text += QLatin1String(" (");
     while (stellen > 0)
         text += QLatin1Char(ziffern[--stellen]);
@@ -74,6 +75,13 @@ QString anzeigename(const QString& name)
     if (name[ende - 1].isHighSurrogate())
         --ende;
     return einzeilig(QStringView(name).first(ende)) + u'…';
+}
+
+std::optional<int> alter(std::optional<qint16> jahr, int bezugsjahr)
+{
+    if (!jahr || *jahr <= 0 || bezugsjahr - *jahr <= 0)
+        return std::nullopt;
+    return bezugsjahr - *jahr;
 }
 
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr)

@@ -21,6 +21,9 @@ int zweistelligerWert(int zahl);
 // would freeze every list that shows it.
 QString anzeigename(const QString& name);
 
+// The age reached in `bezugsjahr`: none unless a year is known and the age is at least 1.
+std::optional<int> alter(std::optional<qint16> jahr, int bezugsjahr);
+
 // " (N.)" when a year is known and the age reached in `bezugsjahr` is at least 1, else empty.
 QString altersZusatz(std::optional<qint16> jahr, int bezugsjahr);
 

@@ -19,11 +19,6 @@ qsizetype zeichenzahl(QStringView text)
     return zeichen;
 }
 
-QString kalenderUid(qint64 id)
-{
-    return QStringLiteral("eintrag-%1@gedenkbuch").arg(id);
-}
-
 std::optional<Eintrag> eintragLesen(const store::Datensatz& satz)
 {
     const QVariant& name = satz.feld(Feld::Bezeichnung);

@@ -41,10 +41,6 @@ struct Eintrag {
 // never hides the entries behind it.
 std::optional<Eintrag> eintragLesen(const store::Datensatz& satz);
 
-// The UID of an entry's yearly event, the same in the iCalendar export and in a CalDAV calendar,
-// so that a calendar that holds both knows them as one.
-QString kalenderUid(qint64 id);
-
 // A save: the fields it writes, each typed. A field left out keeps what is stored (in a new
 // record: null); a year or remarks set to none are removed.
 struct Aenderung {

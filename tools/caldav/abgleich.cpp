@@ -4,129 +4,271 @@
 #include "abgleich.h"
 
 #include "adresse.h"
-#include "fehler.h"
 #include "sammlung.h"
-#include "termin.h"
 
-#include <QHash>
+#include "termin/jahrestermin.h"
+
+#include <variant>
 
 namespace caldav {
 
 namespace {
 
-enum class Art { Neu, Aendern, Entfernen, Nichts };
+enum class Ausgang { Neu, Geaendert, Entfernt, Unveraendert };
+using Ergebnis = std::variant<Ausgang, Fehler>;
 
-struct Vorhaben {
-    Art art;
-    QUrl url;
-    QByteArray etag;
-    Termin termin; // empty for Entfernen
-};
+const QByteArray kalendertext = QByteArrayLiteral("text/calendar; charset=utf-8");
 
-Anfrage anfrage(const Vorhaben& v)
+bool wieGeschrieben(const termin::Gelesen& gelesen, const Soll& soll)
 {
-    const QByteArray etag = v.etag.isEmpty() ? QByteArrayLiteral("*") : v.etag;
-    if (v.art == Art::Entfernen)
-        return {"DELETE", v.url, {}, {{"If-Match", etag}}};
-    const QPair<QByteArray, QByteArray> bedingung = v.art == Art::Neu
-        ? qMakePair(QByteArrayLiteral("If-None-Match"), QByteArrayLiteral("*"))
-        : qMakePair(QByteArrayLiteral("If-Match"), etag);
-    return {"PUT", v.url, v.termin.inhalt, {bedingung, {"Content-Type", "text/calendar; charset=utf-8"}}};
+    return gelesen.kern == soll.kern && gelesen.unberuehrt;
 }
 
-// Carries out one write. A 412 means someone else changed the resource since it was read: it is
-// read again, and the write tried once more on what is there now, unless that is no event of ours
-// or already what we would write.
-Art ausfuehren(Verbindung& verbindung, Vorhaben v)
+// One step and the conversation it takes.
+class Ausfuehrung {
+public:
+    Ausfuehrung(Verbindung& verbindung, const QUrl& sammlung, const QList<Soll>& soll, Bericht& bericht)
+        : verbindung_(verbindung), sammlung_(sammlung), soll_(soll), bericht_(bericht)
+    {
+    }
+
+    Ergebnis anlegen(QUrl url, qsizetype i, int ausweichen);
+    Ergebnis ersetzen(const QUrl& url, std::optional<QByteArray> etag, qsizetype i);
+    Ergebnis entfernen(const QUrl& url, std::optional<QByteArray> etag, const QString& uid);
+
+private:
+    struct Stand {
+        int status = 0;
+        std::optional<QByteArray> etag;
+        std::optional<termin::Gelesen> termin;
+    };
+    // The resource as it is now; a failure when it cannot be read.
+    std::variant<Stand, Fehler> nachsehen(const QUrl& url);
+    Antwort schreiben(const QByteArray& verb, const QUrl& url, const QByteArray& inhalt,
+                      const QPair<QByteArray, QByteArray>& bedingung);
+    // Done, or why not: 2xx (and a 207 without a failure inside), or the status as a failure.
+    std::optional<Fehler> gelungen(const QByteArray& verb, const Antwort& antwort);
+
+    Verbindung& verbindung_;
+    QUrl sammlung_;
+    const QList<Soll>& soll_;
+    Bericht& bericht_;
+};
+
+Antwort Ausfuehrung::schreiben(const QByteArray& verb, const QUrl& url, const QByteArray& inhalt,
+                               const QPair<QByteArray, QByteArray>& bedingung)
+{
+    Anfrage frage{verb, url, inhalt, {bedingung}};
+    if (!inhalt.isEmpty())
+        frage.kopf.append({"Content-Type", kalendertext});
+    return verbindung_.senden(frage, sammlung_);
+}
+
+std::optional<Fehler> Ausfuehrung::gelungen(const QByteArray& verb, const Antwort& antwort)
+{
+    if (antwort.status / 100 != 2)
+        return statusfehler(verbindung_, verb, antwort);
+    return mehrfachstatusPruefen(verb, antwort);
+}
+
+std::variant<Ausfuehrung::Stand, Fehler> Ausfuehrung::nachsehen(const QUrl& url)
+{
+    const Antwort jetzt = verbindung_.senden({"GET", url, {}, {}, einTermin}, sammlung_);
+    if (jetzt.fehler)
+        return *jetzt.fehler;
+    if (jetzt.status == 404)
+        return Stand{404, std::nullopt, std::nullopt};
+    if (jetzt.status != 200)
+        return statusfehler(verbindung_, "GET", jetzt);
+    return Stand{200, gueltigesEtag(jetzt.etag), termin::lesen(jetzt.inhalt)};
+}
+
+Ergebnis Ausfuehrung::anlegen(QUrl url, qsizetype i, int ausweichen)
+{
+    const Soll& s = soll_[i];
+    // A few names at most: each 412 here is a resource someone put there since the listing.
+    for (int versuch = 0; versuch < 4; ++versuch) {
+        const Antwort antwort = schreiben("PUT", url, s.inhalt, {"If-None-Match", "*"});
+        if (antwort.fehler)
+            return *antwort.fehler;
+        if (antwort.status != 412) {
+            if (const auto fehler = gelungen("PUT", antwort))
+                return *fehler;
+            if (ausweichen > 0)
+                bericht_.ausgewichen.append({s.eintrag, url.path(QUrl::FullyDecoded).section(u'/', -1)});
+            return Ausgang::Neu;
+        }
+        const auto jetzt = nachsehen(url);
+        if (const Fehler* f = std::get_if<Fehler>(&jetzt))
+            return *f;
+        const Stand& stand = std::get<Stand>(jetzt);
+        if (stand.status == 404)
+            continue;
+        if (stand.termin && stand.termin->uid == s.kennung.uid()) {
+            // Another run made this very event meanwhile.
+            if (wieGeschrieben(*stand.termin, s))
+                return Ausgang::Unveraendert;
+            return ersetzen(url, stand.etag, i);
+        }
+        url = url.resolved(QUrl(s.kennung.ressource(++ausweichen)));
+    }
+    return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "PUT", 412, {}};
+}
+
+Ergebnis Ausfuehrung::ersetzen(const QUrl& url, std::optional<QByteArray> etag, qsizetype i)
+{
+    const Soll& s = soll_[i];
+    for (int versuch = 0;; ++versuch) {
+        if (!etag) {
+            // No ETag fit for a header: the resource is read again for one.
+            const auto jetzt = nachsehen(url);
+            if (const Fehler* f = std::get_if<Fehler>(&jetzt))
+                return *f;
+            const Stand& stand = std::get<Stand>(jetzt);
+            if (stand.status == 404)
+                return anlegen(url, i, 0);
+            etag = stand.etag.value_or(QByteArrayLiteral("*"));
+        }
+        const Antwort antwort = schreiben("PUT", url, s.inhalt, {"If-Match", *etag});
+        if (antwort.fehler)
+            return *antwort.fehler;
+        if (antwort.status != 412) {
+            if (const auto fehler = gelungen("PUT", antwort))
+                return *fehler;
+            return Ausgang::Geaendert;
+        }
+        if (versuch > 0)
+            return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "PUT", 412, {}};
+        const auto jetzt = nachsehen(url);
+        if (const Fehler* f = std::get_if<Fehler>(&jetzt))
+            return *f;
+        const Stand& stand = std::get<Stand>(jetzt);
+        if (stand.status == 404)
+            return anlegen(url, i, 0);
+        if (!stand.termin || stand.termin->uid != s.kennung.uid())
+            return Fehler{Fehler::Art::FremderTermin, url.host(), anzeige(url), "PUT", 412, {}};
+        if (wieGeschrieben(*stand.termin, s))
+            return Ausgang::Unveraendert;
+        etag = stand.etag.value_or(QByteArrayLiteral("*"));
+    }
+}
+
+Ergebnis Ausfuehrung::entfernen(const QUrl& url, std::optional<QByteArray> etag, const QString& uid)
 {
     for (int versuch = 0;; ++versuch) {
-        const Anfrage frage = anfrage(v);
-        const Antwort antwort = verbindung.senden(frage);
-        if (antwort.status / 100 == 2 || (v.art == Art::Entfernen && antwort.status == 404))
-            return v.art;
-        if (antwort.status != 412)
-            statusfehler(verbindung, frage, antwort);
-        if (versuch > 0)
-            throw Fehler(QStringLiteral("Den Termin %1 ändert gerade ein anderes Programm; er bleibt, wie er ist. "
-                                        "Ein neuer Lauf gleicht ihn ab.")
-                             .arg(anzeige(v.url)));
-        const Anfrage nachsehen{"GET", v.url, {}, {}};
-        const Antwort jetzt = verbindung.senden(nachsehen);
-        if (jetzt.status == 404 && v.art == Art::Entfernen)
-            return v.art;
-        if (jetzt.status == 404) {
-            v.art = Art::Neu;
-            continue;
+        if (etag) {
+            const Antwort antwort = schreiben("DELETE", url, {}, {"If-Match", *etag});
+            if (antwort.fehler)
+                return *antwort.fehler;
+            if (antwort.status == 404)
+                return Ausgang::Entfernt;
+            if (antwort.status != 412) {
+                if (const auto fehler = gelungen("DELETE", antwort))
+                    return *fehler;
+                return Ausgang::Entfernt;
+            }
+            if (versuch > 0)
+                return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "DELETE", 412, {}};
         }
-        if (jetzt.status != 200)
-            statusfehler(verbindung, nachsehen, jetzt);
-        const auto unser = eigenerTermin(jetzt.inhalt);
-        if (!unser)
-            throw Fehler(QStringLiteral("Unter %1 liegt ein Termin, den nicht Gedenkbuch geschrieben hat; er bleibt "
-                                        "unberührt.")
-                             .arg(anzeige(v.url)));
-        if (v.art != Art::Entfernen && unser->fingerabdruck == v.termin.fingerabdruck)
-            return Art::Nichts;
-        v.art = v.art == Art::Entfernen ? Art::Entfernen : Art::Aendern;
-        v.etag = jetzt.etag;
+        const auto jetzt = nachsehen(url);
+        if (const Fehler* f = std::get_if<Fehler>(&jetzt))
+            return *f;
+        const Stand& stand = std::get<Stand>(jetzt);
+        if (stand.status == 404)
+            return Ausgang::Entfernt;
+        if (!stand.termin || stand.termin->uid != uid)
+            return Fehler{Fehler::Art::FremderTermin, url.host(), anzeige(url), "DELETE", 412, {}};
+        etag = stand.etag.value_or(QByteArrayLiteral("*"));
     }
 }
 
 } // namespace
 
-Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<core::Eintrag>& eintraege,
-                         std::optional<int> vorlauf)
+QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, const Terminform& form)
 {
-    const Sammlung sammlung = sammlungBereiten(verbindung, url);
-    const auto kanonisch = [&](qint64 id) { return sammlung.url.resolved(QUrl(ressourcenname(id))); };
+    QList<Soll> soll;
+    soll.reserve(eintraege.size());
+    termin::Namenszaehler zaehler;
+    for (const core::Eintrag& e : eintraege) {
+        const termin::Kennung kennung(e.Bezeichnung, zaehler.zaehlen(e.Bezeichnung));
+        termin::Jahrestermin t = termin::jahrestermin(e, kennung.uid(), termin::beginnImKalender(e),
+                                                      termin::beschreibungImKalender(e), form.vorlauf);
+        if (form.alterIm)
+            t.vorkommen = termin::mitAlter(e, t.titel, *form.alterIm);
+        const termin::Kalenderobjekt objekt = termin::kalenderobjekt(t);
+        soll.append({t.titel, kennung, objekt.inhalt, objekt.kern});
+    }
+    return soll;
+}
 
-    // One event per entry stays; should a server hold two of ours for one entry, the one under our
-    // own name is kept and the other removed.
-    QList<Vorhaben> plan;
-    QHash<qint64, Vorhanden> unsere;
-    for (const Vorhanden& v : sammlung.neu ? QList<Vorhanden>() : eigeneTermine(verbindung, sammlung.url)) {
-        auto frueher = unsere.find(v.termin.id);
-        if (frueher == unsere.end()) {
-            unsere.insert(v.termin.id, v);
+void ausfuehren(Verbindung& verbindung, const QUrl& sammlung, const Plan& plan, const QList<Soll>& soll,
+                Bericht& bericht)
+{
+    Ausfuehrung a(verbindung, sammlung, soll, bericht);
+    bericht.unveraendert += int(plan.unveraendert);
+    for (const Schritt& s : plan.schritte) {
+        Ergebnis ergebnis = Ausgang::Unveraendert;
+        switch (s.art) {
+        case Schritt::Art::Anlegen:
+            ergebnis = a.anlegen(s.url, s.soll, s.ausweichen);
+            break;
+        case Schritt::Art::Ersetzen:
+            ergebnis = a.ersetzen(s.url, s.etag, s.soll);
+            break;
+        case Schritt::Art::Entfernen:
+            ergebnis = a.entfernen(s.url, s.etag, s.uid);
+            break;
+        }
+        if (const Fehler* f = std::get_if<Fehler>(&ergebnis)) {
+            if (f->beendetLauf()) {
+                bericht.abbruch = *f;
+                return;
+            }
+            bericht.fehlgeschlagen.append({s.soll >= 0 ? soll[s.soll].eintrag : anzeige(s.url), *f});
             continue;
         }
-        const bool dieserBleibt = v.url.path() == kanonisch(v.termin.id).path();
-        plan.append({Art::Entfernen, dieserBleibt ? frueher->url : v.url, dieserBleibt ? frueher->etag : v.etag, {}});
-        if (dieserBleibt)
-            *frueher = v;
-    }
-
-    Bericht bericht{sammlung.url};
-    for (const core::Eintrag& e : eintraege) {
-        Termin termin = terminSchreiben(e, vorlauf);
-        const auto da = unsere.constFind(e.id);
-        if (da == unsere.cend())
-            plan.append({Art::Neu, kanonisch(e.id), {}, std::move(termin)});
-        else if (da->termin.fingerabdruck != termin.fingerabdruck)
-            plan.append({Art::Aendern, da->url, da->etag, std::move(termin)});
-        else
-            ++bericht.unveraendert;
-        unsere.remove(e.id);
-    }
-    for (const Vorhanden& v : std::as_const(unsere))
-        plan.append({Art::Entfernen, v.url, v.etag, {}});
-
-    for (const Vorhaben& v : std::as_const(plan)) {
-        switch (ausfuehren(verbindung, v)) {
-        case Art::Neu:
+        switch (std::get<Ausgang>(ergebnis)) {
+        case Ausgang::Neu:
             ++bericht.neu;
             break;
-        case Art::Aendern:
+        case Ausgang::Geaendert:
             ++bericht.geaendert;
+            if (s.anderswoGeaendert)
+                bericht.wiederhergestellt.append(soll[s.soll].eintrag);
             break;
-        case Art::Entfernen:
+        case Ausgang::Entfernt:
             ++bericht.entfernt;
             break;
-        case Art::Nichts:
+        case Ausgang::Unveraendert:
             ++bericht.unveraendert;
             break;
         }
     }
+}
+
+Bericht veroeffentlichen(Verbindung& verbindung, const QUrl& url, const QList<core::Eintrag>& eintraege,
+                         const Terminform& form)
+{
+    Bericht bericht{alsSammlung(url)};
+    const auto bereit = sammlungBereiten(verbindung, url);
+    if (const Fehler* f = std::get_if<Fehler>(&bereit)) {
+        bericht.abbruch = *f;
+        return bericht;
+    }
+    const Sammlung sammlung = std::get<Sammlung>(bereit);
+    bericht.sammlung = sammlung.url;
+    Bestand bestand;
+    if (!sammlung.neu) {
+        auto gelesen = bestandLesen(verbindung, sammlung.url);
+        if (const Fehler* f = std::get_if<Fehler>(&gelesen)) {
+            bericht.abbruch = *f;
+            return bericht;
+        }
+        bestand = std::move(std::get<Bestand>(gelesen));
+    }
+    bericht.uebergangen = bestand.uebergangen;
+    const QList<Soll> soll = sollTermine(eintraege, form);
+    ausfuehren(verbindung, sammlung.url, planen(sammlung.url, bestand.vorhanden, soll), soll, bericht);
     return bericht;
 }
 

@@ -3,20 +3,59 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <stdexcept>
 
 namespace caldav {
 
-// A failure of the publication, with a German text that is shown to the user as it is. It never
-// holds a password.
-class Fehler : public std::runtime_error {
-public:
-    explicit Fehler(const QString& meldung) : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
-    const QString& meldung() const { return meldung_; }
+// Why a request or a step of a publication failed: its kind and what names it. The text the user
+// reads is made from it by the tool, in one place; none of it ever holds a password.
+struct Fehler {
+    enum class Art {
+        // The address, before anything is sent. `ort`: as typed.
+        KeineAdresse,      // not http or https, no host, not an address at all
+        KennwortInAdresse, // user:password@ in the address
+        Unverschluesselt,  // http to a server that is not this computer
+        // ~/.netrc. `ort`: its path; `zahl`: its mode for NetrcOffen.
+        NetrcOffen,
+        NetrcUnlesbar, // no regular file, or it cannot be read
+        // The connection. `server`: the host.
+        Abgewiesen,
+        UnbekannterName,
+        Abgebrochen,
+        Zeitueberschreitung, // `zahl`: seconds
+        ZertifikatSelbstAusgestellt,
+        ZertifikatAbgelaufen,
+        ZertifikatFuerAnderenNamen,
+        ZertifikatUnbekannt,
+        Handshake,            // no TLS came back: a plain http server behind https, or no common protocol
+        ZuGross,              // `zahl`: the bytes an answer may have; `verb`, `ort`
+        UmleitungAnderswohin, // `ort`: where it leads
+        ZuVieleUmleitungen,   // `zahl`: the hops followed
+        KopfUngueltig,        // a header value held a control character; nothing was sent
+        // The server's answer. `server`, `verb`, `ort`; `zahl`: the status.
+        AnmeldungAbgelehnt, // `detail`: the login
+        KeinZugang,         // a login is asked, and ~/.netrc names none for the server
+        Verboten,
+        Status,
+        Unverstaendlich,       // no multistatus where one was due
+        StatusIn207,           // a write answered by a 207 holding a failure: `zahl`
+        KeinKalender,          // `ort`: something else is there
+        KeineTermine,          // `ort`: a calendar that takes no events
+        ElternFehlt,           // `ort`: MKCALENDAR found no parent folder
+        GleichzeitigGeaendert, // `ort`: a write met 412 again after reading it anew
+        FremderTermin,         // `ort`: another program's event took its place meanwhile
+    };
+    Art art;
+    QString server = {};
+    QString ort = {};
+    QByteArray verb = {};
+    qint64 zahl = 0;
+    QString detail = {};
 
-private:
-    QString meldung_;
+    // Whether the run cannot go on: the server is out of reach or refuses this user. Any other
+    // failure belongs to one event, and the run goes on with the rest.
+    bool beendetLauf() const;
 };
 
 } // namespace caldav

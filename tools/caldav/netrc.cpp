@@ -3,15 +3,13 @@
 
 #include "netrc.h"
 
-#include "fehler.h"
-
-#include "core/datenordner.h"
-
-#include <QDir>
 #include <QFile>
 #include <QStringList>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace caldav {
 
@@ -50,6 +48,15 @@ QStringList zerlegen(const QByteArray& text)
     return woerter;
 }
 
+struct Deskriptor {
+    int fd;
+    ~Deskriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
 } // namespace
 
 std::optional<Zugang> netrcSuchen(const QByteArray& text, const QString& host, const QString& login)
@@ -80,21 +87,33 @@ std::optional<Zugang> netrcSuchen(const QByteArray& text, const QString& host, c
     return standard;
 }
 
-std::optional<Zugang> zugangLesen(const QString& host, const QString& login)
+Netrc zugangLesen(const QString& heim, const QString& host, const QString& login)
 {
-    const QString pfad = QDir(core::heimordner()).filePath(QStringLiteral(".netrc"));
+    const QString pfad = heim + QStringLiteral("/.netrc");
+    const auto unlesbar = [&] { return Fehler{Fehler::Art::NetrcUnlesbar, {}, pfad, {}, 0, {}}; };
+    // Without O_NONBLOCK a pipe in its place would block the open until someone writes into it.
+    const Deskriptor datei{::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    const int fd = datei.fd;
+    if (fd < 0)
+        return errno == ENOENT ? Netrc(std::nullopt) : Netrc(unlesbar());
     struct stat angaben {};
-    if (::stat(QFile::encodeName(pfad).constData(), &angaben) != 0)
-        return std::nullopt;
+    if (::fstat(fd, &angaben) != 0 || !S_ISREG(angaben.st_mode) || angaben.st_size > (1 << 20))
+        return unlesbar();
     if (angaben.st_mode & 077)
-        throw Fehler(QStringLiteral("Die Datei %1 dürfen auch andere Benutzer lesen oder ändern (Rechte %2), darum "
-                                    "wird sie nicht verwendet. Abhilfe: chmod 600 %1")
-                         .arg(pfad)
-                         .arg(angaben.st_mode & 0777, 3, 8, QLatin1Char('0')));
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        throw Fehler(QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad));
-    return netrcSuchen(datei.readAll(), host, login);
+        return Fehler{Fehler::Art::NetrcOffen, {}, pfad, {}, qint64(angaben.st_mode & 0777), {}};
+    QByteArray text(qsizetype(angaben.st_size), Qt::Uninitialized);
+    qsizetype gelesen = 0;
+    while (gelesen < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + gelesen, size_t(text.size() - gelesen));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        gelesen += n;
+    }
+    if (gelesen != text.size())
+        return unlesbar();
+    return netrcSuchen(text, host, login);
 }
 
 } // namespace caldav

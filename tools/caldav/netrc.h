@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "fehler.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <variant>
 
 namespace caldav {
 
@@ -19,9 +22,11 @@ struct Zugang {
 // may be quoted ("two words", \" inside); a `macdef` runs to the next empty line and is skipped.
 std::optional<Zugang> netrcSuchen(const QByteArray& text, const QString& host, const QString& login = {});
 
-// The entry for `host` in $HOME/.netrc; none when there is no such file or entry. Throws Fehler
-// when group or others may access the file (as other programs that read it, it is then not used)
-// or when it cannot be read.
-std::optional<Zugang> zugangLesen(const QString& host, const QString& login = {});
+// The entry for `host` in the .netrc of the folder `heim`: none when there is no such file or
+// entry. A failure when the file may be accessed by group or others (as other programs that read
+// it, this one then does not use it), or when it is no regular file or cannot be read; it is
+// opened so that a pipe or device in its place never makes the run wait.
+using Netrc = std::variant<std::optional<Zugang>, Fehler>;
+Netrc zugangLesen(const QString& heim, const QString& host, const QString& login = {});
 
 } // namespace caldav

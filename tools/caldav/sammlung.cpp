@@ -4,8 +4,9 @@
 #include "sammlung.h"
 
 #include "adresse.h"
-#include "fehler.h"
 #include "multistatus.h"
+
+#include "termin/jahrestermin.h"
 
 namespace caldav {
 
@@ -32,106 +33,111 @@ const QByteArray termine = QByteArrayLiteral(
     R"(<C:filter><C:comp-filter name="VCALENDAR"><C:comp-filter name="VEVENT"/></C:comp-filter></C:filter>)"
     R"(</C:calendar-query>)");
 
-QUrl mitSchraegstrich(QUrl url)
+Fehler unverstaendlich(const QByteArray& verb, const Antwort& antwort)
 {
-    if (!url.path().endsWith(u'/'))
-        url.setPath(url.path() + u'/');
-    return url;
+    return {Fehler::Art::Unverstaendlich, antwort.url.host(), anzeige(antwort.url), verb, antwort.status, {}};
 }
 
-bool dieselbe(const QUrl& a, const QUrl& b)
+// The collection's own properties: whether a calendar for events is there. None when nothing is.
+std::optional<std::variant<Sammlung, Fehler>> nachsehen(Verbindung& verbindung, const QUrl& url)
 {
-    return mitSchraegstrich(a).path(QUrl::FullyDecoded) == mitSchraegstrich(b).path(QUrl::FullyDecoded);
-}
-
-Fehler keinKalender(const QString& ort)
-{
-    return Fehler(QStringLiteral("Unter %1 liegt kein Kalender; dort wird nichts verändert.").arg(ort));
-}
-
-QList<Ressource> lesen(const Anfrage& anfrage, const Antwort& antwort)
-{
-    const auto ressourcen = multistatusLesen(antwort.inhalt, antwort.url);
-    if (!ressourcen)
-        throw Fehler(QStringLiteral("Der Server %1 hat auf %2 unverständlich geantwortet.")
-                         .arg(antwort.url.host(), QString::fromLatin1(anfrage.verb)));
-    return *ressourcen;
+    const Anfrage frage{"PROPFIND", alsSammlung(url), eigenschaften, {{"Depth", "0"}, {"Content-Type", xml}}};
+    const Antwort antwort = verbindung.senden(frage);
+    if (antwort.fehler)
+        return *antwort.fehler;
+    if (antwort.status == 404)
+        return std::nullopt;
+    if (antwort.status != 207)
+        return statusfehler(verbindung, frage.verb, antwort);
+    const Sammlung sammlung{alsSammlung(antwort.url), false};
+    const QString ort = anzeige(sammlung.url);
+    QList<Ressource> ressourcen;
+    Multistatusleser leser([&](Ressource&& r) { ressourcen.append(std::move(r)); });
+    if (!leser.hinzufuegen(antwort.inhalt) || !leser.vollstaendig())
+        return unverstaendlich(frage.verb, antwort);
+    for (const Ressource& r : std::as_const(ressourcen)) {
+        const QUrl href = sammlung.url.resolved(QUrl(r.href));
+        if (r.status != 200 || (ressourcen.size() > 1 && !istSammlung(sammlung.url, href)))
+            continue;
+        if (!r.sammlung || !r.kalender)
+            break;
+        if (!r.komponenten.isEmpty() && !r.komponenten.contains(QLatin1String("VEVENT")))
+            return Fehler{Fehler::Art::KeineTermine, sammlung.url.host(), ort};
+        return sammlung;
+    }
+    return Fehler{Fehler::Art::KeinKalender, sammlung.url.host(), ort};
 }
 
 } // namespace
 
-void statusfehler(const Verbindung& verbindung, const Anfrage& anfrage, const Antwort& antwort)
+std::variant<Sammlung, Fehler> sammlungBereiten(Verbindung& verbindung, const QUrl& url)
 {
-    const QString server = antwort.url.host();
-    if (antwort.status == 401 && !gleicherServer(antwort.url, verbindung.server()))
-        throw Fehler(QStringLiteral("Der Server leitet auf %1 um, einen anderen als den der Adresse; dorthin geht das "
-                                    "Kennwort aus ~/.netrc nicht.")
-                         .arg(anzeige(antwort.url)));
-    if (antwort.status == 401 && verbindung.zugang())
-        throw Fehler(QStringLiteral("Der Server %1 hat die Anmeldung als „%2“ abgelehnt. Prüfen Sie Name und Kennwort "
-                                    "in ~/.netrc.")
-                         .arg(server, verbindung.zugang()->login));
-    if (antwort.status == 401)
-        throw Fehler(QStringLiteral("Der Server %1 verlangt eine Anmeldung, doch ~/.netrc nennt keinen Zugang dafür "
-                                    "(machine %1 login NAME password KENNWORT).")
-                         .arg(server));
-    if (antwort.status == 403)
-        throw Fehler(QStringLiteral("Der Server %1 verweigert den Zugriff auf %2.").arg(server, anzeige(antwort.url)));
-    throw Fehler(QStringLiteral("Der Server %1 hat %2 %3 mit dem Status %4 beantwortet.")
-                     .arg(server, QString::fromLatin1(anfrage.verb), anzeige(antwort.url))
-                     .arg(antwort.status));
-}
-
-Sammlung sammlungBereiten(Verbindung& verbindung, const QUrl& url)
-{
-    const Anfrage frage{"PROPFIND", mitSchraegstrich(url), eigenschaften, {{"Depth", "0"}, {"Content-Type", xml}}};
-    const Antwort antwort = verbindung.senden(frage);
-    const Sammlung sammlung{mitSchraegstrich(antwort.url), antwort.status == 404};
-    const QString ort = anzeige(sammlung.url);
-    if (antwort.status == 207) {
-        const QList<Ressource> ressourcen = lesen(frage, antwort);
-        for (const Ressource& r : ressourcen) {
-            if (r.status != 200 || (ressourcen.size() > 1 && !dieselbe(r.url, sammlung.url)))
-                continue;
-            if (!r.sammlung || !r.kalender)
-                break;
-            if (!r.komponenten.isEmpty() && !r.komponenten.contains(QLatin1String("VEVENT")))
-                throw Fehler(
-                    QStringLiteral("Der Kalender %1 nimmt keine Termine auf; dort wird nichts verändert.").arg(ort));
-            return sammlung;
-        }
-        throw keinKalender(ort);
-    }
-    if (antwort.status != 404)
-        statusfehler(verbindung, frage, antwort);
-
-    const Anfrage machen{"MKCALENDAR", sammlung.url, anlegen, {{"Content-Type", xml}}};
+    if (auto da = nachsehen(verbindung, url))
+        return *da;
+    const Anfrage machen{"MKCALENDAR", alsSammlung(url), anlegen, {{"Content-Type", xml}}};
     const Antwort gemacht = verbindung.senden(machen);
-    if (gemacht.status == 409)
-        throw Fehler(QStringLiteral("Der Kalender %1 kann nicht angelegt werden: Den übergeordneten Ordner gibt es "
-                                    "nicht.")
-                         .arg(ort));
-    if (gemacht.status == 405)
-        throw keinKalender(ort);
-    if (gemacht.status / 100 != 2)
-        statusfehler(verbindung, machen, gemacht);
-    return sammlung;
+    if (gemacht.fehler)
+        return *gemacht.fehler;
+    if (gemacht.status / 100 == 2)
+        return Sammlung{alsSammlung(gemacht.url), true};
+    // 405 or 409 where another run made the calendar at this very moment: it is there now.
+    if (gemacht.status == 405 || gemacht.status == 409) {
+        if (auto da = nachsehen(verbindung, url))
+            return *da;
+        if (gemacht.status == 409)
+            return Fehler{Fehler::Art::ElternFehlt, gemacht.url.host(), anzeige(alsSammlung(gemacht.url))};
+        return Fehler{Fehler::Art::KeinKalender, gemacht.url.host(), anzeige(alsSammlung(gemacht.url))};
+    }
+    return statusfehler(verbindung, machen.verb, gemacht);
 }
 
-QList<Vorhanden> eigeneTermine(Verbindung& verbindung, const QUrl& sammlung)
+std::variant<Bestand, Fehler> bestandLesen(Verbindung& verbindung, const QUrl& sammlung)
 {
-    const Anfrage frage{"REPORT", sammlung, termine, {{"Depth", "1"}, {"Content-Type", xml}}};
-    const Antwort antwort = verbindung.senden(frage);
+    Bestand bestand;
+    Multistatusleser leser([&](Ressource&& r) {
+        const std::optional<QUrl> url = innerhalb(sammlung, r.href);
+        if (!url) {
+            if (!istSammlung(sammlung, sammlung.resolved(QUrl(r.href))))
+                bestand.uebergangen.append(r.href);
+            return;
+        }
+        if (r.status != 200)
+            return;
+        Vorhanden v{*url, gueltigesEtag(r.etag), {}, {}, false};
+        if (const auto gelesen = r.zuGross ? std::nullopt : termin::lesen(r.kalenderdaten)) {
+            v.uid = gelesen->uid;
+            v.kern = gelesen->kern;
+            v.unberuehrt = gelesen->unberuehrt;
+        }
+        bestand.vorhanden.append(std::move(v));
+    });
+    Anfrage frage{"REPORT", sammlung, termine, {{"Depth", "1"}, {"Content-Type", xml}}, ganzeListe};
+    bool gelesen = true;
+    frage.empfang = [&](QByteArrayView stueck) { return gelesen = leser.hinzufuegen(stueck); };
+    const Antwort antwort = verbindung.senden(frage, sammlung);
+    if (antwort.fehler)
+        return *antwort.fehler;
     if (antwort.status != 207)
-        statusfehler(verbindung, frage, antwort);
-    QList<Vorhanden> unsere;
-    for (const Ressource& r : lesen(frage, antwort)) {
-        if (r.status != 200 || dieselbe(r.url, sammlung))
-            continue;
-        if (const auto termin = eigenerTermin(r.kalenderdaten))
-            unsere.append({r.url, r.etag, *termin});
-    }
-    return unsere;
+        return statusfehler(verbindung, frage.verb, antwort);
+    if (!gelesen || antwort.abgebrochen || !leser.vollstaendig())
+        return unverstaendlich(frage.verb, antwort);
+    return bestand;
+}
+
+std::optional<Fehler> mehrfachstatusPruefen(const QByteArray& verb, const Antwort& antwort)
+{
+    if (antwort.status != 207)
+        return std::nullopt;
+    int schlecht = 0;
+    Multistatusleser leser([&](Ressource&& r) {
+        if (schlecht == 0)
+            schlecht = r.fehlstatus;
+    });
+    if (!leser.hinzufuegen(antwort.inhalt) || !leser.vollstaendig())
+        return unverstaendlich(verb, antwort);
+    if (schlecht == 0)
+        return std::nullopt;
+    return Fehler{Fehler::Art::StatusIn207, antwort.url.host(), anzeige(antwort.url), verb, schlecht, {}};
 }
 
 } // namespace caldav

@@ -3,11 +3,13 @@
 
 #pragma once
 
-#include "termin.h"
+#include "plan.h"
 #include "verbindung.h"
 
 #include <QList>
+#include <QStringList>
 #include <QUrl>
+#include <variant>
 
 namespace caldav {
 
@@ -17,23 +19,22 @@ struct Sammlung {
 };
 
 // Makes sure that a calendar for events is at `url`: PROPFIND with Depth 0, and MKCALENDAR
-// (display name "Gedenkbuch", component VEVENT) when nothing is there. Throws Fehler when
-// something else is there, the parent is missing, or the server refuses.
-Sammlung sammlungBereiten(Verbindung& verbindung, const QUrl& url);
+// (display name "Gedenkbuch", component VEVENT) when nothing is there. When another run makes it
+// at the same moment, it is taken as made. A failure when something else is there, the parent is
+// missing, or the server refuses.
+std::variant<Sammlung, Fehler> sammlungBereiten(Verbindung& verbindung, const QUrl& url);
 
-// An event of ours in the collection, where it is and in which version.
-struct Vorhanden {
-    QUrl url;
-    QByteArray etag;
-    EigenerTermin termin;
+// What the calendar holds, from one calendar-query REPORT read as it arrives. The resources are
+// those directly inside the collection; `uebergangen` names every other href of the answer, to
+// which nothing is ever sent.
+struct Bestand {
+    QList<Vorhanden> vorhanden;
+    QStringList uebergangen;
 };
+std::variant<Bestand, Fehler> bestandLesen(Verbindung& verbindung, const QUrl& sammlung);
 
-// Our events in the calendar, read with one calendar-query REPORT. Every other resource is
-// someone else's and left out.
-QList<Vorhanden> eigeneTermine(Verbindung& verbindung, const QUrl& sammlung);
-
-// The German message for an answer that did not do what `anfrage` asked: refused credentials,
-// forbidden, or the status.
-[[noreturn]] void statusfehler(const Verbindung& verbindung, const Anfrage& anfrage, const Antwort& antwort);
+// Whether a write answered by a 207 did what it asked: any status inside that is not 2xx is a
+// failure, and so is an answer that is no multistatus.
+std::optional<Fehler> mehrfachstatusPruefen(const QByteArray& verb, const Antwort& antwort);
 
 } // namespace caldav

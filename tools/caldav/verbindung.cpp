@@ -4,54 +4,12 @@
 #include "verbindung.h"
 
 #include "adresse.h"
-#include "fehler.h"
-
-#include <QEventLoop>
-#include <QNetworkReply>
-#include <QSslError>
-
-#include <memory>
 
 namespace caldav {
 
 namespace {
 
-constexpr int wartezeit = 30000; // ms
 constexpr int umleitungen = 5;
-
-QString zertifikatsgrund(const QList<QSslError>& fehler)
-{
-    for (const QSslError& f : fehler) {
-        switch (f.error()) {
-        case QSslError::SelfSignedCertificate:
-        case QSslError::SelfSignedCertificateInChain:
-            return QStringLiteral("Es ist selbst ausgestellt und von keiner bekannten Stelle beglaubigt");
-        case QSslError::CertificateExpired:
-        case QSslError::CertificateNotYetValid:
-            return QStringLiteral("Es ist abgelaufen oder noch nicht gültig");
-        case QSslError::HostNameMismatch:
-            return QStringLiteral("Es ist für einen anderen Namen ausgestellt");
-        default:
-            break;
-        }
-    }
-    return QStringLiteral("Es ist von keiner bekannten Stelle beglaubigt");
-}
-
-QString unerreichbar(QNetworkReply::NetworkError fehler)
-{
-    switch (fehler) {
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("Verbindung abgewiesen");
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("unbekannter Name");
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("keine Antwort in %1 Sekunden").arg(wartezeit / 1000);
-    default:
-        return QStringLiteral("Verbindung abgebrochen");
-    }
-}
 
 bool istUmleitung(int status)
 {
@@ -60,51 +18,65 @@ bool istUmleitung(int status)
 
 } // namespace
 
-Verbindung::Verbindung(const QUrl& server, std::optional<Zugang> zugang) : server_(server), zugang_(std::move(zugang))
+Verbindung::Verbindung(Transport& transport, const QUrl& server, std::optional<Zugang> zugang)
+    : transport_(transport), server_(server), zugang_(std::move(zugang))
 {
-    netz_.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
-Antwort Verbindung::senden(const Anfrage& anfrage)
+Antwort Verbindung::senden(Anfrage anfrage, const std::optional<QUrl>& sammlung)
 {
-    QUrl url = anfrage.url;
-    for (int sprung = 0;; ++sprung) {
-        if (const QString fehler = adressfehler(url); !fehler.isEmpty())
-            throw Fehler(fehler);
-        QNetworkRequest r(url);
-        r.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-        r.setTransferTimeout(wartezeit);
-        for (const auto& [name, wert] : anfrage.kopf)
-            r.setRawHeader(name, wert);
-        if (zugang_ && gleicherServer(url, server_))
-            r.setRawHeader("Authorization", "Basic " + (zugang_->login + u':' + zugang_->passwort).toUtf8().toBase64());
-
-        const std::unique_ptr<QNetworkReply> antwort(netz_.sendCustomRequest(r, anfrage.verb, anfrage.inhalt));
-        QList<QSslError> zertifikat;
-        QObject::connect(antwort.get(), &QNetworkReply::sslErrors,
-                         [&zertifikat](const QList<QSslError>& f) { zertifikat = f; });
-        QEventLoop warten;
-        QObject::connect(antwort.get(), &QNetworkReply::finished, &warten, &QEventLoop::quit);
-        if (!antwort->isFinished())
-            warten.exec();
-
-        const int status = antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (status == 0 && (!zertifikat.isEmpty() || antwort->error() == QNetworkReply::SslHandshakeFailedError))
-            throw Fehler(QStringLiteral("Das Zertifikat des Servers %1 wurde nicht anerkannt. %2; es wurde nichts "
-                                        "übertragen.")
-                             .arg(url.host(), zertifikatsgrund(zertifikat)));
-        if (status == 0)
-            throw Fehler(QStringLiteral("Der Server %1 ist nicht erreichbar (%2).")
-                             .arg(url.host(), unerreichbar(antwort->error())));
-        if (istUmleitung(status)) {
-            if (sprung >= umleitungen)
-                throw Fehler(
-                    QStringLiteral("Der Server %1 leitet mehr als %2-mal um.").arg(url.host()).arg(umleitungen));
-            url = url.resolved(QUrl::fromEncoded(antwort->rawHeader("Location")));
-            continue;
-        }
-        return {status, antwort->readAll(), antwort->rawHeader("ETag"), url};
+    if (zugang_) {
+        const QByteArray basic = (zugang_->login + u':' + zugang_->passwort).toUtf8().toBase64();
+        anfrage.kopf.append({"Authorization", "Basic " + basic});
     }
+    for (int sprung = 0;; ++sprung) {
+        Antwort antwort = transport_.senden(anfrage);
+        antwort.url = anfrage.url;
+        if (antwort.fehler || !istUmleitung(antwort.status))
+            return antwort;
+        const QUrl ziel = anfrage.url.resolved(QUrl::fromEncoded(antwort.ziel, QUrl::StrictMode));
+        const bool erlaubt = ziel.isValid() && gleicherServer(ziel, server_) && ziel.userInfo().isEmpty()
+            && (!sammlung || istSammlung(*sammlung, ziel)
+                || innerhalb(*sammlung, QString::fromUtf8(ziel.toEncoded())).has_value());
+        if (!erlaubt) {
+            // Named with its port: a redirect to another port of the same host is one to another server.
+            const QString von
+                = server_.port() < 0 ? server_.host() : QStringLiteral("%1:%2").arg(server_.host()).arg(server_.port());
+            antwort.fehler = Fehler{Fehler::Art::UmleitungAnderswohin, von,
+                                    ziel.isValid() ? anzeige(ziel) : QString::fromLatin1(antwort.ziel)};
+            return antwort;
+        }
+        if (sprung >= umleitungen) {
+            antwort.fehler
+                = Fehler{Fehler::Art::ZuVieleUmleitungen, server_.host(), anzeige(anfrage.url), {}, umleitungen, {}};
+            return antwort;
+        }
+        anfrage.url = ziel;
+    }
+}
+
+Fehler statusfehler(const Verbindung& verbindung, const QByteArray& verb, const Antwort& antwort)
+{
+    const QString server = antwort.url.host();
+    if (antwort.status == 401 && verbindung.zugang())
+        return {Fehler::Art::AnmeldungAbgelehnt, server, anzeige(antwort.url), verb, 401, verbindung.zugang()->login};
+    if (antwort.status == 401)
+        return {Fehler::Art::KeinZugang, server, anzeige(antwort.url), verb, 401, {}};
+    if (antwort.status == 403)
+        return {Fehler::Art::Verboten, server, anzeige(antwort.url), verb, 403, {}};
+    return {Fehler::Art::Status, server, anzeige(antwort.url), verb, antwort.status, {}};
+}
+
+std::optional<QByteArray> gueltigesEtag(QByteArrayView etag)
+{
+    const QByteArrayView wert = etag.trimmed();
+    if (wert.isEmpty() || wert.size() > 256)
+        return std::nullopt;
+    for (const char c : wert) {
+        if (c < 0x21 || c > 0x7e)
+            return std::nullopt;
+    }
+    return wert.toByteArray();
 }
 
 } // namespace caldav

@@ -4,48 +4,39 @@
 #pragma once
 
 #include "netrc.h"
+#include "transport.h"
 
-#include <QList>
-#include <QNetworkAccessManager>
-#include <QPair>
 #include <QUrl>
 #include <optional>
 
 namespace caldav {
 
-struct Anfrage {
-    QByteArray verb; // PROPFIND, REPORT, PUT, …
-    QUrl url;
-    QByteArray inhalt;
-    QList<QPair<QByteArray, QByteArray>> kopf; // Depth, If-Match, Content-Type, …
-};
-
-struct Antwort {
-    int status = 0;
-    QByteArray inhalt;
-    QByteArray etag;
-    QUrl url; // where the answer came from, after redirects
-};
-
-// The client: one request at a time, waiting at most 30 s for each. Redirects are followed here, a
-// few hops at most, with the same verb, body and headers (Qt's own would turn a PROPFIND into a
-// GET). Every address, also a redirect's, obeys adressfehler. Basic authentication goes only to
-// the server of the first address, and only the credentials of that server.
+// Requests to one server through a transport: Basic authentication with the credentials of that
+// server only, and redirects followed by hand, a few hops at most, with the same verb, body and
+// headers (Qt's own would turn a PROPFIND into a GET). A redirect goes only to the same scheme,
+// host and port; for a request inside a collection only to a resource directly inside it.
+// Anything else is refused, and nothing is sent there.
 class Verbindung {
 public:
-    Verbindung(const QUrl& server, std::optional<Zugang> zugang);
+    Verbindung(Transport& transport, const QUrl& server, std::optional<Zugang> zugang);
 
-    // The server's answer, whatever its HTTP status. Throws Fehler when there is none: the server
-    // is unreachable, its certificate was refused, or a redirect leads somewhere refused.
-    Antwort senden(const Anfrage& anfrage);
+    // The answer, whatever its HTTP status; its `fehler` is set when there is none.
+    Antwort senden(Anfrage anfrage, const std::optional<QUrl>& sammlung = std::nullopt);
 
-    const QUrl& server() const { return server_; }
     const std::optional<Zugang>& zugang() const { return zugang_; }
 
 private:
-    QNetworkAccessManager netz_;
+    Transport& transport_;
     QUrl server_;
     std::optional<Zugang> zugang_;
 };
+
+// Why an answer did not do what the request asked, by its status: a refused login, a login that
+// ~/.netrc does not give, forbidden, or any other status. `verb` and `ort` name the request.
+Fehler statusfehler(const Verbindung& verbindung, const QByteArray& verb, const Antwort& antwort);
+
+// An ETag as a server sent it, usable in a header: printable ASCII only, at most 256 bytes. Any
+// other counts as none, and the resource is read again.
+std::optional<QByteArray> gueltigesEtag(QByteArrayView etag);
 
 } // namespace caldav

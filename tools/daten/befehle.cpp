@@ -92,12 +92,17 @@ const QList<Unterbefehl>& unterbefehle()
          "sich unterscheidet; fremde Termine bleiben unberührt. --vorlauf TAGE (0 bis 365) erinnert\n"
          "um 9 Uhr TAGE Tage vorher. Name und Kennwort stehen in ~/.netrc (machine SERVER login NAME\n"
          "password KENNWORT), die nur Sie lesen dürfen (chmod 600 ~/.netrc). Nur https, unverschlüsselt\n"
-         "(http) nur zum eigenen Rechner.",
+         "(http) nur zum eigenen Rechner. --alter zeigt an den Tagen dieses und des nächsten Jahres das\n"
+         "Alter, das der Eintrag erreicht: „Anna Berg (41)“; ein täglicher Lauf hält es aktuell.\n"
+         "Der Kalender zeigt das Gedenkbuch: Änderungen an diesen Terminen anderswo nimmt der nächste\n"
+         "Lauf zurück; ändern Sie den Eintrag im Gedenkbuch.",
          {{"vorlauf",
            "TAGE",
            "erinnert um 9 Uhr TAGE Tage vorher (0 bis 365)",
            "die Zahl der Tage",
-           {Wertart::Zahl, 0, 365}}},
+           {Wertart::Zahl, 0, 365}},
+          {"alter", nullptr, "zeigt in diesem und im nächsten Jahr das erreichte Alter", nullptr},
+          datum},
          {{"URL"}},
          Buch::Vorhanden,
          kalender},

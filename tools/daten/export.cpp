@@ -6,7 +6,6 @@
 #include "befehl.h"
 
 #include "exchange/csv.h"
-#include "exchange/kalender.h"
 
 #include "core/anzeigezeile.h"
 #include "core/durchlauf.h"
@@ -16,8 +15,12 @@
 #include "store/neuedatei.h"
 #include "store/store.h"
 #include "store/systemfehler.h"
+#include "termin/jahrestermin.h"
+#include "termin/kennung.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QHash>
 
 #include <functional>
 
@@ -28,6 +31,7 @@ struct Bestand {
     QList<core::Zeile> zeilen;                // the lines of the full list, in calendar order
     qsizetype ohneRegel = 0;                  // records the walk rule skips
     qsizetype unmoeglich = 0;                 // entries on a day their month never has
+    QHash<qint64, int> nummern;               // the second and later entries of a name: which one
     std::optional<store::StoreError> schaden; // a damaged file: what could be read is there
 };
 
@@ -37,14 +41,18 @@ Bestand ordnen(store::Store& s, int diesesJahr)
 {
     store::Cursor cursor(s, store::Cursor::Umfang::OhneBemerkungen);
     Bestand b;
+    termin::Namenszaehler zaehler;
     const core::Durchlauf durchlauf = core::durchlaufen(cursor, [&](const store::Datensatz& satz) {
         const auto eintrag = core::eintragLesen(satz);
         if (!eintrag)
             ++b.ohneRegel;
         else if (!core::gibtEsDenTag(eintrag->tag, eintrag->monat))
             ++b.unmoeglich;
-        else
+        else {
             b.zeilen.append(core::listenzeile(*eintrag, diesesJahr));
+            if (const int nummer = zaehler.zaehlen(eintrag->Bezeichnung); nummer > 1)
+                b.nummern.insert(eintrag->id, nummer);
+        }
     });
     // A damaged file is exported as far as it can be read: that is how its entries are rescued.
     if (durchlauf.fehler && durchlauf.fehler->art() != store::StoreError::Art::Beschaedigt)
@@ -120,7 +128,13 @@ int exportieren(const Aufruf& aufruf)
             return false;
         }
     });
-    const exchange::Kalenderschreiber kalender;
+    const qint64 zeitstempel = QDateTime::currentSecsSinceEpoch();
+    const auto termin = [&](const core::Eintrag& e) {
+        const termin::Kennung kennung(e.Bezeichnung, bestand.nummern.value(e.id, 1));
+        return termin::veventText(termin::jahrestermin(e, kennung.uid(), termin::beginnImExport(e, diesesJahr),
+                                                       termin::beschreibungImExport(e)),
+                                  zeitstempel);
+    };
     const bool csv = format == QLatin1String("csv");
     qsizetype geschrieben = 0;
     try {
@@ -128,7 +142,7 @@ int exportieren(const Aufruf& aufruf)
             ziel.emplace(datei);
         else // standard output is data: the file read is named on standard error
             aufruf.fehler << aufruf.gelesenAus() << Qt::endl;
-        bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : kalender.anfang());
+        bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : termin::dateianfang());
         std::optional<store::Lesezug> zug;
         for (qsizetype i = 0; i < bestand.zeilen.size(); ++i) {
             const core::Zeile& z = bestand.zeilen[i];
@@ -151,11 +165,11 @@ int exportieren(const Aufruf& aufruf)
             }
             if (!ok || !e)
                 continue;
-            ok = ausgabe.anfuegen(csv ? exchange::csvZeile(*e) : kalender.termin(*e, diesesJahr));
+            ok = ausgabe.anfuegen(csv ? exchange::csvZeile(*e) : termin(*e));
             ++geschrieben;
         }
         zug.reset();
-        if (!ok || (!csv && !ausgabe.anfuegen(kalender.ende())) || !ausgabe.leeren()) {
+        if (!ok || (!csv && !ausgabe.anfuegen(termin::dateiende())) || !ausgabe.leeren()) {
             if (!schreibfehler)
                 return Fehlschlag;
             throw *schreibfehler;

@@ -5,11 +5,14 @@
 // yearly all-day event per entry, and changes on the server only what differs.
 #include "befehl.h"
 
+#include "kalendertexte.h"
+
 #include "caldav/abgleich.h"
 #include "caldav/adresse.h"
-#include "caldav/fehler.h"
 #include "caldav/netrc.h"
+#include "caldav/netztransport.h"
 
+#include "core/datenordner.h"
 #include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "store/cursor.h"
@@ -19,19 +22,22 @@ namespace {
 
 struct Auftrag {
     QUrl url;
-    std::optional<int> vorlauf;
+    caldav::Terminform form;
 };
 
-// The address and the lead time; none after a German message when the address is refused.
+// The address as typed and the lead time; none after a German message when the address is refused.
 std::optional<Auftrag> auftragLesen(const Aufruf& aufruf)
 {
-    Auftrag auftrag{QUrl(aufruf.wert("URL"), QUrl::StrictMode), std::nullopt};
-    if (const QString fehler = caldav::adressfehler(auftrag.url); !fehler.isEmpty()) {
-        aufruf.fehler << fehler << Qt::endl;
+    const QString getippt = aufruf.wert("URL");
+    if (const auto fehler = caldav::adressfehler(getippt)) {
+        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
         return std::nullopt;
     }
+    Auftrag auftrag{QUrl(getippt, QUrl::StrictMode), {}};
     if (aufruf.gesetzt("vorlauf"))
-        auftrag.vorlauf = aufruf.zahl("vorlauf", 0);
+        auftrag.form.vorlauf = aufruf.zahl("vorlauf", 0);
+    if (aufruf.gesetzt("alter"))
+        auftrag.form.alterIm = aufruf.datum().year();
     return auftrag;
 }
 
@@ -73,19 +79,23 @@ int kalender(const Aufruf& aufruf)
     const auto eintraege = eintraegeLesen(aufruf);
     if (!eintraege)
         return Fehlschlag;
-    try {
-        caldav::Verbindung verbindung(auftrag->url, caldav::zugangLesen(auftrag->url.host(), auftrag->url.userName()));
-        const caldav::Bericht b = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->vorlauf);
-        aufruf.aus << QStringLiteral("Kalender %1 aus %2: %3 neu, %4 geändert, %5 entfernt, %6 unverändert.")
-                          .arg(caldav::anzeige(b.sammlung), aufruf.datenbank())
-                          .arg(b.neu)
-                          .arg(b.geaendert)
-                          .arg(b.entfernt)
-                          .arg(b.unveraendert)
-                   << Qt::endl;
-    } catch (const caldav::Fehler& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl;
+    const caldav::Netrc netrc = caldav::zugangLesen(core::heimordner(), auftrag->url.host(), auftrag->url.userName());
+    if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
+        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
         return Fehlschlag;
     }
-    return Erfolg;
+    caldav::Netztransport netz;
+    caldav::Verbindung verbindung(netz, auftrag->url, std::get<std::optional<caldav::Zugang>>(netrc));
+    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->form);
+    const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
+        || !bericht.fehlgeschlagen.isEmpty();
+    if (!bericht.abbruch || begonnen) {
+        for (const QString& zeile : kalenderbericht(bericht, aufruf.wert("URL"), aufruf.datenbank()))
+            aufruf.aus << zeile << Qt::endl;
+    }
+    for (const auto& [was, fehler] : bericht.fehlgeschlagen)
+        aufruf.fehler << QStringLiteral("Nicht veröffentlicht: „%1“. %2").arg(was, kalendertext(fehler)) << Qt::endl;
+    if (bericht.abbruch)
+        aufruf.fehler << kalendertext(*bericht.abbruch) << Qt::endl;
+    return bericht.vollstaendig() ? Erfolg : Fehlschlag;
 }
