@@ -12,8 +12,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 class TestHauptfenster : public QObject {
     Q_OBJECT
@@ -138,6 +141,112 @@ private slots:
                  QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna Berg", "Liste: 02-02 Bert / 06-10 Anna Berg",
                               "Angaben: aus:||||", "Befehle: -"}));
         QCOMPARE(p.db.saetze(), QStringList({"Anna Berg|10|6|-|-", "Bert|2|2|-|-"}));
+    }
+
+    void andererEintragUnterDerNummer_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<QString>("sql"); // what another program commits while the dialog or the question is open
+        QTest::addColumn<QStringList>("bild");
+        const QString neueNummer = QStringLiteral("DELETE FROM Gedenkbuch WHERE rowid = 2; "
+                                                  "INSERT INTO Gedenkbuch VALUES ('Carla', 3, 3, NULL, 'fremd')");
+        const QStringList ruhe{"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna (36.)", "Liste: 03-03 Carla / 06-10 Anna (36.)",
+                               "Angaben: aus:||||", "Befehle: -"};
+        QTest::newRow("Ändern, Nummer neu vergeben") << "cmdAenderung" << neueNummer << ruhe;
+        QTest::newRow("Löschen, Nummer neu vergeben") << "cmdLoeschen" << neueNummer << ruhe;
+        QTest::newRow("Löschen, Bemerkungen geändert") << "cmdLoeschen" << "UPDATE Gedenkbuch SET Bemerkungen = 'anders' WHERE rowid = 2"
+            << QStringList{"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna (36.)", "Liste: [02-02 Bert] / 06-10 Anna (36.)",
+                           "Angaben: Bert|2|2||anders", "Befehle: Löschen Ändern"};
+        QTest::newRow("Ändern, Jahr jenseits von 16 Bit geändert") << "cmdAenderung" << "UPDATE Gedenkbuch SET jahr = 100001 WHERE rowid = 2"
+            << QStringList{"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna (36.)", "Liste: [02-02 Bert] / 06-10 Anna (36.)",
+                           "Angaben: Bert|2|2||Kuchen", "Befehle: Löschen Ändern"};
+        // clang-format on
+    }
+
+    // The number of the shown record given to another entry, or the record changed, while the
+    // change dialog or the question before a delete is open: nothing is written, the other
+    // program's record stays as it is, the user is told and keeps the input, and the window shows
+    // what is stored; the shown entry stays shown only under its name.
+    void andererEintragUnterDerNummer()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QString, sql);
+        QFETCH(QStringList, bild);
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 10, 6, 1990}, {"Bert", 2, 2, 100000, "Kuchen"}});
+        p.voll().waehlen(0);
+        p.mausInDieListe();
+        QStringList danach;
+        const auto anderesProgramm = [&] {
+            QCOMPARE(Fremdzugriff(p.db.pfad()).sql(sql), QString());
+            danach = p.db.saetze();
+        };
+        const QString anderswo = QStringLiteral("\n\nEin anderes Programm hat den Eintrag geändert, gelöscht oder "
+                                                "durch einen anderen ersetzt, seit er hier angezeigt wurde.\n\n");
+        QStringList meldungen;
+        if (befehl == QLatin1String("cmdLoeschen")) {
+            p.t.meldungen.antworten(true, anderesProgramm);
+            p.klicken("cmdLoeschen");
+            meldungen << "?Sicherheitsfrage: Soll der Eintrag wirklich gelöscht werden?"
+                      << "Fehler beim Löschen: Der Eintrag wurde nicht gelöscht." + anderswo
+                    + "Das Fenster zeigt jetzt, was gespeichert ist.";
+        } else {
+            QString eingabe;
+            p.mitEintragsdialog("cmdAenderung", [&](const Eintragsprobe& d) {
+                anderesProgramm();
+                d.bemerkungen()->setPlainText(QStringLiteral("von hier"));
+                d.speichern();
+                eingabe = d.d.isVisible() ? d.bemerkungen()->toPlainText() : QString();
+                d.abbrechen();
+            });
+            QCOMPARE(eingabe, QStringLiteral("von hier"));
+            meldungen << "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert." + anderswo
+                    + "Ihre Eingaben stehen noch im Dialog. Übernehmen Sie, was Sie brauchen, und brechen Sie ihn "
+                      "dann ab: Das Fenster zeigt danach, was jetzt gespeichert ist.";
+        }
+        QCOMPARE(p.db.saetze(), danach);
+        QCOMPARE(p.t.meldungen.gezeigt, meldungen);
+        QCOMPARE(p.bild(), bild);
+    }
+
+    void andereDatei_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("weg");     // how another file takes daten.mdb's place
+        QTest::addColumn<QString>("meldung"); // none when the window shows the new file
+        QTest::newRow("darüber verschoben") << "mv" << "";
+        QTest::newRow("gelöscht und neu angelegt") << "rm neu" << "";
+        QTest::newRow("gelöscht") << "rm" << "Ladefehler: An die Stelle der Datei daten.mdb ist eine andere getreten, oder sie "
+            "wurde gelöscht. Was jetzt unter diesem Namen liegt, lässt sich nicht öffnen; das Programm wird beendet.\n\n"
+            "Die Datei daten.mdb konnte nicht gefunden werden. Sie muss sich im Programmordner befinden.";
+        // clang-format on
+    }
+
+    // Another file in the open one's place is opened as the start opens it, and shown as a start
+    // shows it; one that cannot be opened is told, and the window gives up the old book.
+    void andereDatei()
+    {
+        QFETCH(QString, weg);
+        QFETCH(QString, meldung);
+        Fensterprobe p(QDate(2026, 6, 10), {{"Alt", 10, 6}});
+        p.voll().waehlen(0);
+        p.mausInDieListe();
+        QSignalSpy verloren(&p.fenster(), &frmGedenkbuch::buchVerloren);
+        const QString neu = weg == QLatin1String("mv") ? QStringLiteral("neu.mdb") : p.db.pfad();
+        QVERIFY(weg == QLatin1String("mv") || QFile::remove(p.db.pfad()));
+        if (weg != QLatin1String("rm")) {
+            store::Store::create(neu);
+            QCOMPARE(Fremdzugriff(neu).sql(QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Neu', 11, 6, 1990, NULL)")),
+                     QString());
+        }
+        QVERIFY(weg != QLatin1String("mv") || ::rename("neu.mdb", "daten.mdb") == 0);
+        p.fenster().dateiAnsehen();
+        QCOMPARE(p.t.meldungen.gezeigt.join(u'\n'), meldung);
+        QCOMPARE(verloren.size(), meldung.isEmpty() ? 0 : 1);
+        if (meldung.isEmpty()) {
+            Testdienste t(QDate(2026, 6, 10));
+            QCOMPARE(p.bild(), bild(frmGedenkbuch(t.dienste, p.db.oeffnen())));
+        }
     }
 
     void nachholen_data()

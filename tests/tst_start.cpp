@@ -105,12 +105,14 @@ private slots:
     {
         QTest::addColumn<QString>("laufzeit"); // XDG_RUNTIME_DIR: "700", "755" its mode, "fremd" another's, "-" unset
         QTest::addColumn<bool>("ersatzFremd"); // the cache folder made first by another
+        QTest::addColumn<bool>("langerHeim");  // XDG_CACHE_HOME unset, HOME too long for a socket's address in it
         QTest::addColumn<QString>("ergebnis"); // files there (two programs: lock, socket each) and the second start
-        QTest::newRow("eigener Laufzeitordner") << "700" << false << "4 0 zeigt den ersten";
-        QTest::newRow("ungesetzt") << "-" << false << "0 4 zeigt den ersten";
-        QTest::newRow("fremder Besitzer") << "fremd" << false << "0 4 zeigt den ersten";
-        QTest::newRow("offen für alle") << "755" << false << "0 4 zeigt den ersten";
-        QTest::newRow("kein eigener Ordner") << "fremd" << true << "0 0 1 Start nicht möglich";
+        QTest::newRow("eigener Laufzeitordner") << "700" << false << false << "4 0 zeigt den ersten";
+        QTest::newRow("ungesetzt") << "-" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("ungesetzt, langer Heimordner") << "-" << false << true << "0 4 zeigt den ersten";
+        QTest::newRow("fremder Besitzer") << "fremd" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("offen für alle") << "755" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("kein eigener Ordner") << "fremd" << true << false << "0 0 1 Start nicht möglich";
     }
 
     // A second start in a folder asks the first to show its window and ends with 0, even without
@@ -120,9 +122,12 @@ private slots:
     {
         QFETCH(QString, laufzeit);
         QFETCH(bool, ersatzFremd);
+        QFETCH(bool, langerHeim);
         QFETCH(QString, ergebnis);
         QTemporaryDir t, a, b;
-        const QString lauf = t.filePath(QStringLiteral("lauf")), ersatz = t.filePath(QStringLiteral("c/gedenkbuch"));
+        const QString heim = t.filePath(QString(90, u'h'));
+        const QString lauf = t.filePath(QStringLiteral("lauf")),
+                      ersatz = langerHeim ? heim + QStringLiteral("/.cache/gedenkbuch") : t.filePath("c/gedenkbuch");
         // Given away: to nobody where the test runs as root, else open to all.
         const auto fremd = [](const QString& ordner) {
             const QByteArray pfad = QFile::encodeName(ordner);
@@ -132,7 +137,8 @@ private slots:
         QVERIFY(QDir().mkdir(lauf) && ::chmod(QFile::encodeName(lauf).constData(), modus) == 0);
         QVERIFY((laufzeit != "fremd" || fremd(lauf)) && (!ersatzFremd || (QDir().mkpath(ersatz) && fremd(ersatz))));
         laufzeit == "-" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lauf));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(t.filePath(QStringLiteral("c"))));
+        qputenv("HOME", QFile::encodeName(heim));
+        langerHeim ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", QFile::encodeName(t.filePath("c")));
 
         int gezeigtA = 0, gezeigtB = 0;
         Einzelstart erster(a.path(), [&] { ++gezeigtA; }), nebenan(b.path(), [&] { ++gezeigtB; });
@@ -147,6 +153,28 @@ private slots:
         }
         const auto dateien = [](const QString& o) { return QDir(o).entryList(QDir::System | QDir::Files).size(); };
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(dateien(lauf)).arg(dateien(ersatz)).arg(zweiter), ergebnis);
+    }
+
+    void ohneAnzeige_data()
+    {
+        QTest::addColumn<QStringList>("umgebung");
+        QTest::newRow("keine") << QStringList{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+        QTest::newRow("X11 verlangt, nur Wayland da")
+            << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY", "WAYLAND_DISPLAY=wayland-0"};
+    }
+
+    // Without a display the program says in German what it needs, and ends with status 1.
+    void ohneAnzeige()
+    {
+        QFETCH(QStringList, umgebung);
+        QTemporaryDir ordner;
+        const Lauf lauf = starten(QStringLiteral(GEDENKBUCH_PROGRAMM), {}, ordner.path(), umgebung, 20);
+        QCOMPARE(lauf.status, 1);
+        QCOMPARE(lauf.fehler,
+                 QStringLiteral("Das Programm braucht eine grafische Sitzung, findet aber keine Anzeige (DISPLAY für "
+                                "X11, WAYLAND_DISPLAY für Wayland). Starten Sie es in Ihrer Arbeitsumgebung, etwa aus "
+                                "dem Menü; im Terminal zeigt „gedenkbuch-daten heute“ die Einträge der nächsten "
+                                "Tage.\n"));
     }
 
     // A program killed with SIGKILL leaves its lock file and socket behind, and blocks nothing.

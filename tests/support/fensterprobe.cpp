@@ -18,7 +18,12 @@
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;
-    return !antworten_.isEmpty() && antworten_.takeFirst();
+    if (antworten_.isEmpty())
+        return false;
+    const auto [ja, waehrend] = antworten_.takeFirst();
+    if (waehrend)
+        waehrend();
+    return ja;
 }
 
 void Dialogregie::modalZeigen(QDialog& dialog)

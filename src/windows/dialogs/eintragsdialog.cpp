@@ -22,8 +22,8 @@
 #include <QRadioButton>
 
 Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                               std::optional<qint64> eintrag, const Eintragsstart& start)
-    : QDialog(parent), art_(art), buch_(buch), meldungen_(meldungen), eintrag_(eintrag)
+                               std::optional<store::Datensatz> eintrag, const Eintragsstart& start)
+    : QDialog(parent), art_(art), buch_(buch), meldungen_(meldungen), eintrag_(std::move(eintrag))
 {
     steuerelementeAnlegen();
     connect(tage_, &QButtonGroup::idToggled, this, [this](int index, bool an) {

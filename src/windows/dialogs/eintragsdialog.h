@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "store/schema.h"
+
 #include <QDialog>
 #include <QList>
 #include <array>
@@ -44,9 +46,9 @@ class Eintragsdialog : public QDialog {
 public:
     enum class Art { Neu, Aendern };
 
-    // For Art::Aendern, `eintrag` is the record the main window shows.
+    // For Art::Aendern, `eintrag` is the record the main window shows, as it was read.
     Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                   std::optional<qint64> eintrag = {}, const Eintragsstart& start = {});
+                   std::optional<store::Datensatz> eintrag = {}, const Eintragsstart& start = {});
 
     // The record a successful save stored; none when the dialog was cancelled.
     std::optional<qint64> gespeichert() const { return gespeichert_; }
@@ -70,7 +72,7 @@ private:
     Art art_;
     core::Eintragsbuch& buch_;
     ui::Meldungen& meldungen_;
-    std::optional<qint64> eintrag_;
+    std::optional<store::Datensatz> eintrag_;
     std::optional<qint64> gespeichert_;
     int gewaehlterTag_ = 0;    // 1 to 31 once a day is chosen
     int gewaehlterMonat_ = 0;  // 1 to 12 once a month is chosen

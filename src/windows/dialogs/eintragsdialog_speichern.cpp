@@ -96,8 +96,12 @@ std::optional<qint64> Eintragsdialog::speichern()
     try {
         return buch_.speichern(eintrag_, aenderung);
     } catch (const store::StoreError& fehler) {
-        meldungen_.hinweis(QStringLiteral("Der Eintrag wurde nicht gespeichert.\n\n%1").arg(core::fehlertext(fehler)),
-                           QStringLiteral("Fehler beim Speichern"));
+        QString text = QStringLiteral("Der Eintrag wurde nicht gespeichert.\n\n%1").arg(core::fehlertext(fehler));
+        // Saved again, the input would be refused again: the way on is the window's new state.
+        if (fehler.art() == store::StoreError::Art::Veraendert)
+            text += QStringLiteral("\n\nIhre Eingaben stehen noch im Dialog. Übernehmen Sie, was Sie brauchen, und "
+                                   "brechen Sie ihn dann ab: Das Fenster zeigt danach, was jetzt gespeichert ist.");
+        meldungen_.hinweis(text, QStringLiteral("Fehler beim Speichern"));
         return std::nullopt;
     }
 }

@@ -92,8 +92,9 @@ void Detailfelder::ruhezustand()
     angezeigt_.reset();
 }
 
-void Detailfelder::zeigen(const core::Eintrag& eintrag)
+void Detailfelder::zeigen(const core::Eintragsbuch::Gelesen& gelesen)
 {
+    const core::Eintrag& eintrag = gelesen.eintrag;
     txtBezeichnung->setEnabled(true);
     txtTag->setEnabled(true);
     txtMonat->setEnabled(true);
@@ -109,7 +110,7 @@ void Detailfelder::zeigen(const core::Eintrag& eintrag)
     txtMonat->setText(QString::number(eintrag.monat));
     txtJahr->setText(eintrag.jahr ? QString::number(*eintrag.jahr) : QString());
     txtBemerkungen->setzen(eintrag.Bemerkungen);
-    angezeigt_ = eintrag.id;
+    angezeigt_ = gelesen.satz;
     gezeigt_ = texte();
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/eintragsbuch.h"
 #include "windows/dialogs/eintragsdialog.h"
 
 #include <QGroupBox>
@@ -11,9 +12,6 @@
 class QLineEdit;
 namespace ui {
 class Bemerkungsfeld;
-}
-namespace core {
-struct Eintrag;
 }
 
 // The detail panel: the frame Frame10, "Angaben", with the five fields of the shown entry. The
@@ -27,9 +25,9 @@ public:
     // Rest state: the five fields emptied, then disabled.
     void ruhezustand();
     // Shown state: the fields enabled and filled with an entry, nothing of the one before kept.
-    void zeigen(const core::Eintrag& eintrag);
-    // The record the panel shows, if any; the commands act on it and on nothing else.
-    std::optional<qint64> angezeigt() const { return angezeigt_; }
+    void zeigen(const core::Eintragsbuch::Gelesen& gelesen);
+    // The record the panel shows, as read, if any; the commands act on it and on nothing else.
+    const std::optional<store::Datensatz>& angezeigt() const { return angezeigt_; }
     // What a change of the shown entry starts from: the fields' texts, and which of them the user
     // typed over since the entry was shown.
     Eintragsstart startwerte() const;
@@ -48,7 +46,7 @@ protected:
 private:
     QStringList texte() const;
 
-    std::optional<qint64> angezeigt_;
+    std::optional<store::Datensatz> angezeigt_;
     QStringList gezeigt_; // the texts as the entry was shown, by store::Feld
     QLineEdit* txtBezeichnung;
     QLineEdit* txtTag;

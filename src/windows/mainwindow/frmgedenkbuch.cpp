@@ -10,19 +10,24 @@
 #include <QPainter>
 #include <QTimer>
 
-frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
-    : QWidget(parent), dienste_(dienste), store_(std::move(store)),
+frmGedenkbuch::Offen::Offen(std::unique_ptr<store::Store> datei)
+    : store(std::move(datei)),
       // The lists need no remarks; the panel reads them with its entry.
-      datGedenkbuch_(*store_, store::Cursor::Umfang::OhneBemerkungen), buch_(*store_, datGedenkbuch_)
+      datGedenkbuch(*store, store::Cursor::Umfang::OhneBemerkungen), buch(*store, datGedenkbuch)
+{
+}
+
+frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
+    : QWidget(parent), dienste_(dienste), offen_(std::make_unique<Offen>(std::move(store)))
 {
     steuerelementeAnlegen();
     ereignisseVerbinden();
     connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
     // A look every second costs a read of the file's header; what another program wrote, or a new
     // day that came while a message box was open, shows within about two seconds.
-    auto* takt = new QTimer(this);
-    connect(takt, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
-    takt->start(1000);
+    takt_ = new QTimer(this);
+    connect(takt_, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
+    takt_->start(1000);
     Form_Load();
 }
 

@@ -14,6 +14,7 @@
 class Detailfelder;
 class QDialog;
 class QLabel;
+class QTimer;
 class Tagesfenster;
 namespace ui {
 class Bildschaltflaeche;
@@ -22,7 +23,8 @@ class Listenfeld;
 
 // The main window: the day window on the left, the full list, the detail panel and the commands
 // on the right. It owns the open store and the one cursor over it, datGedenkbuch, and follows the
-// day and the file: what another program writes to daten.mdb shows within a second or two.
+// day and the file: what another program writes to daten.mdb shows within a second or two, and
+// another file moved over daten.mdb is opened in its place.
 class frmGedenkbuch : public QWidget {
     Q_OBJECT
 public:
@@ -32,9 +34,14 @@ public:
 
     // Rebuilds the full list and the day window from one walk over the store.
     void auffrischen();
-    // Catches up when another program changed the file since the last refresh; the window looks
-    // every second, and when one of its dialogs closes.
+    // Catches up when another program changed the file since the last refresh, or opens the file
+    // that took its place; the window looks every second, and when one of its dialogs closes.
     void dateiAnsehen();
+
+signals:
+    // The file that took the open one's place could not be opened; the user was told why. The
+    // window shows the old book no longer as current and looks at the file no more.
+    void buchVerloren();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +75,9 @@ private:
     // catches up once none is.
     void datumGeaendert();
     void nachholenWennFrei();
+    // Opens the file that now lies under the open one's name, as the start opens it, and shows it
+    // as a start would.
+    void neueDateiOeffnen();
     // Runs a modal dialog of the window; the window catches up when it closes.
     void dialogZeigen(QDialog& dialog);
 
@@ -81,13 +91,22 @@ private:
     // After a dialog stored an entry: refresh, show the entry and make the commands available.
     void gespeichert(qint64 id);
 
+    // The open file with the one cursor over it and the entries read through it, all replaced
+    // when another file takes the open one's place.
+    struct Offen {
+        explicit Offen(std::unique_ptr<store::Store> datei);
+        std::unique_ptr<store::Store> store;
+        store::Cursor datGedenkbuch;
+        core::Eintragsbuch buch;
+    };
+
     ui::Dienste& dienste_;
     bool nachholen_ = false;      // a change waits for the modal dialog or message box to close
+    bool neueDatei_ = false;      // so does another file that took the open one's place
     QDate tag_;                   // the day the window shows
     std::optional<qint64> stand_; // the file's data version the lists show
-    std::unique_ptr<store::Store> store_;
-    store::Cursor datGedenkbuch_;
-    core::Eintragsbuch buch_;
+    std::unique_ptr<Offen> offen_;
+    QTimer* takt_ = nullptr;
 
     Tagesfenster* tagesfenster_ = nullptr;
     QLabel* Label3 = nullptr;

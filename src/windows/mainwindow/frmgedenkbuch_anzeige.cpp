@@ -20,11 +20,11 @@ void frmGedenkbuch::auffrischen()
     const QDate heute = dienste_.uhr.heute();
     tag_ = heute;
     // Taken before the walk: a change made during it is caught up with afterwards.
-    if (const std::optional<qint64> stand = store_->datenstand())
+    if (const std::optional<qint64> stand = offen_->store->datenstand())
         stand_ = stand;
     // The old lines go first, so that the lists are never held twice.
     lstGedenkbuch->leeren();
-    core::Eintragsbuch::Fenster fenster = buch_.fenster(heute);
+    core::Eintragsbuch::Fenster fenster = offen_->buch.fenster(heute);
     if (fenster.durchlauf.fehler)
         dienste_.meldungen.hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur "
                                                   "die gelesenen.\n\n%1")
@@ -63,7 +63,7 @@ void frmGedenkbuch::befehleFreigeben(bool frei)
 bool frmGedenkbuch::eintragLesenUndZeigen(qint64 id)
 {
     try {
-        detail_->zeigen(buch_.lesen(id));
+        detail_->zeigen(offen_->buch.lesen(id));
         return true;
     } catch (const store::StoreError& fehler) {
         eintragNichtLesbar(fehler);

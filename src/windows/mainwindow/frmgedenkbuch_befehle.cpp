@@ -48,7 +48,7 @@ void frmGedenkbuch::gespeichert(qint64 id)
 
 void frmGedenkbuch::cmdEintragNeu_Click()
 {
-    Eintragsdialog dialog(Eintragsdialog::Art::Neu, buch_, dienste_.meldungen, this);
+    Eintragsdialog dialog(Eintragsdialog::Art::Neu, offen_->buch, dienste_.meldungen, this);
     dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
@@ -56,7 +56,7 @@ void frmGedenkbuch::cmdEintragNeu_Click()
 
 void frmGedenkbuch::cmdSuchen_Click()
 {
-    frmSuche dialog(buch_, dienste_.uhr, dienste_.meldungen, this);
+    frmSuche dialog(offen_->buch, dienste_.uhr, dienste_.meldungen, this);
     dialogZeigen(dialog);
     if (dialog.result() == QDialog::Accepted)
         eintragZeigen(dialog.auswahl());
@@ -78,7 +78,7 @@ void frmGedenkbuch::cmdAenderung_Click()
                                    QStringLiteral("Ändern nicht möglich"));
         return;
     }
-    Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
+    Eintragsdialog dialog(Eintragsdialog::Art::Aendern, offen_->buch, dienste_.meldungen, this, eintrag, start);
     dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
@@ -94,14 +94,19 @@ void frmGedenkbuch::cmdLoeschen_Click()
         return;
 
     try {
-        buch_.loeschen(*eintrag);
+        offen_->buch.loeschen(*eintrag);
     } catch (const store::StoreError& fehler) {
+        const bool veraendert = fehler.art() == store::StoreError::Art::Veraendert;
         dienste_.meldungen.hinweis(
-            QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
+            QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler))
+                + (veraendert ? QStringLiteral("\n\nDas Fenster zeigt jetzt, was gespeichert ist.") : QString()),
             QStringLiteral("Fehler beim Löschen"));
-        // Removed by another program, the entry is gone all the same; otherwise all stays.
-        if (fehler.art() != store::StoreError::Art::KeinAktuellerDatensatz)
-            return;
+        // What another program did shows at once, the entry at rest when it is gone.
+        if (veraendert) {
+            nachholen_ = true;
+            nachholenWennFrei();
+        }
+        return;
     }
     detail_->ruhezustand();
     auffrischen();
