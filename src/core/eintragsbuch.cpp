@@ -15,6 +15,7 @@ using store::Feld;
 Eintragsbuch::Fenster Eintragsbuch::fenster(QDate heute)
 {
     Fenster f;
+    f.heute = heute;
     // A list that grows by doubling leaves its earlier, freed arrays in the heap and lifts the
     // peak of every later refresh by half the list; one allocation of the expected size does not.
     f.voll.reserve(letzteAnzahl_ + letzteAnzahl_ / 16);

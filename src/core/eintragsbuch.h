@@ -28,6 +28,7 @@ public:
     // The main window's lists from one walk: a line per entry for the full list (in store order;
     // the list sorts them) and the lines of the nine days from today.
     struct Fenster {
+        QDate heute;
         QList<Zeile> voll;
         Tageslisten tage;
         Durchlauf durchlauf;

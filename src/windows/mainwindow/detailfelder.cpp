@@ -89,12 +89,10 @@ void Detailfelder::ruhezustand()
     txtBemerkungen->setEnabled(false);
     txtJahr->setEnabled(false);
     txtMonat->setEnabled(false);
-    angezeigt_.reset();
 }
 
-void Detailfelder::zeigen(const core::Eintragsbuch::Gelesen& gelesen)
+void Detailfelder::zeigen(const core::Eintrag& eintrag)
 {
-    const core::Eintrag& eintrag = gelesen.eintrag;
     txtBezeichnung->setEnabled(true);
     txtTag->setEnabled(true);
     txtMonat->setEnabled(true);
@@ -110,7 +108,6 @@ void Detailfelder::zeigen(const core::Eintragsbuch::Gelesen& gelesen)
     txtMonat->setText(QString::number(eintrag.monat));
     txtJahr->setText(eintrag.jahr ? QString::number(*eintrag.jahr) : QString());
     txtBemerkungen->setzen(eintrag.Bemerkungen);
-    angezeigt_ = gelesen.satz;
     gezeigt_ = texte();
 }
 

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "core/eintragsbuch.h"
 #include "windows/dialogs/eintragsdialog.h"
 
 #include <QGroupBox>
@@ -12,6 +11,9 @@
 class QLineEdit;
 namespace ui {
 class Bemerkungsfeld;
+}
+namespace core {
+struct Eintrag;
 }
 
 // The detail panel: the frame Frame10, "Angaben", with the five fields of the shown entry. The
@@ -25,9 +27,7 @@ public:
     // Rest state: the five fields emptied, then disabled.
     void ruhezustand();
     // Shown state: the fields enabled and filled with an entry, nothing of the one before kept.
-    void zeigen(const core::Eintragsbuch::Gelesen& gelesen);
-    // The record the panel shows, as read, if any; the commands act on it and on nothing else.
-    const std::optional<store::Datensatz>& angezeigt() const { return angezeigt_; }
+    void zeigen(const core::Eintrag& eintrag);
     // What a change of the shown entry starts from: the fields' texts, and which of them the user
     // typed over since the entry was shown.
     Eintragsstart startwerte() const;
@@ -46,7 +46,6 @@ protected:
 private:
     QStringList texte() const;
 
-    std::optional<store::Datensatz> angezeigt_;
     QStringList gezeigt_; // the texts as the entry was shown, by store::Feld
     QLineEdit* txtBezeichnung;
     QLineEdit* txtTag;

@@ -3,31 +3,20 @@
 
 #include "frmgedenkbuch.h"
 
-#include "core/uhr.h"
+#include "core/buchmodell.h"
+#include "store/store.h"
 #include "windows/common/bilder.h"
 #include "windows/common/einpassen.h"
 
 #include <QPainter>
-#include <QTimer>
-
-frmGedenkbuch::Offen::Offen(std::unique_ptr<store::Store> datei)
-    : store(std::move(datei)),
-      // The lists need no remarks; the panel reads them with its entry.
-      datGedenkbuch(*store, store::Cursor::Umfang::OhneBemerkungen), buch(*store, datGedenkbuch)
-{
-}
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
-    : QWidget(parent), dienste_(dienste), offen_(std::make_unique<Offen>(std::move(store)))
+    : QWidget(parent), dienste_(dienste), modell_(new core::Buchmodell(std::move(store), dienste.uhr, this))
 {
     steuerelementeAnlegen();
     ereignisseVerbinden();
-    connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
-    // A look every second costs a read of the file's header; what another program wrote, or a new
-    // day that came while a message box was open, shows within about two seconds.
-    takt_ = new QTimer(this);
-    connect(takt_, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
-    takt_->start(1000);
+    connect(modell_, &core::Buchmodell::veraltet, this, &frmGedenkbuch::nachholen);
+    connect(modell_, &core::Buchmodell::ersetzt, this, &frmGedenkbuch::neueDatei);
     Form_Load();
 }
 

@@ -4,27 +4,31 @@
 #pragma once
 
 #include "core/eintragsbuch.h"
-#include "store/cursor.h"
 #include "windows/common/dienste.h"
 
-#include <QDate>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class Detailfelder;
 class QDialog;
 class QLabel;
-class QTimer;
 class Tagesfenster;
+namespace core {
+class Buchmodell;
+}
+namespace store {
+class Store;
+}
 namespace ui {
 class Bildschaltflaeche;
 class Listenfeld;
 } // namespace ui
 
 // The main window: the day window on the left, the full list, the detail panel and the commands
-// on the right. It owns the open store and the one cursor over it, datGedenkbuch, and follows the
-// day and the file: what another program writes to daten.mdb shows within a second or two, and
-// another file moved over daten.mdb is opened in its place.
+// on the right. It shows the book of a core::Buchmodell and follows what that tells: a new day,
+// what another program writes to daten.mdb, and another file moved over daten.mdb, within a second
+// or two; while a modal dialog or message box is open, it catches up once none is.
 class frmGedenkbuch : public QWidget {
     Q_OBJECT
 public:
@@ -34,13 +38,13 @@ public:
 
     // Rebuilds the full list and the day window from one walk over the store.
     void auffrischen();
-    // Catches up when another program changed the file since the last refresh, or opens the file
-    // that took its place; the window looks every second, and when one of its dialogs closes.
+    // Looks at the file and the day at once, as the book does every second and the window when
+    // one of its dialogs closes.
     void dateiAnsehen();
 
 signals:
     // The file that took the open one's place could not be opened; the user was told why. The
-    // window shows the old book no longer as current and looks at the file no more.
+    // book is looked at no more, and the program ends.
     void buchVerloren();
 
 protected:
@@ -65,19 +69,19 @@ private:
     void auswahlAufheben();
     // Whether "Löschen" and "Ändern" are available.
     void befehleFreigeben(bool frei);
+    // The panel at rest, no entry shown.
+    void panelInRuhe();
     // The entry of a chosen line could not be read: nothing stays shown or selected, the user is
     // told why, and the lists are refreshed when the entry is gone.
     void eintragNichtLesbar(const store::StoreError& fehler);
 
     // Catching up (frmgedenkbuch_nachholen.cpp). A new day, or another program's change, shows
     // what a start would show; an entry shown stays shown with its line selected and the commands
-    // as they were, unless it is gone. While a modal dialog or message box is open, the window
-    // catches up once none is.
-    void datumGeaendert();
-    void nachholenWennFrei();
-    // Opens the file that now lies under the open one's name, as the start opens it, and shows it
-    // as a start would.
-    void neueDateiOeffnen();
+    // as they were, unless it is gone or its number names an entry of another name now.
+    void nachholen();
+    // Another file took the open one's place: opened as the start opens it, and shown as a start
+    // shows it.
+    void neueDatei();
     // Runs a modal dialog of the window; the window catches up when it closes.
     void dialogZeigen(QDialog& dialog);
 
@@ -91,22 +95,10 @@ private:
     // After a dialog stored an entry: refresh, show the entry and make the commands available.
     void gespeichert(qint64 id);
 
-    // The open file with the one cursor over it and the entries read through it, all replaced
-    // when another file takes the open one's place.
-    struct Offen {
-        explicit Offen(std::unique_ptr<store::Store> datei);
-        std::unique_ptr<store::Store> store;
-        store::Cursor datGedenkbuch;
-        core::Eintragsbuch buch;
-    };
-
     ui::Dienste& dienste_;
-    bool nachholen_ = false;      // a change waits for the modal dialog or message box to close
-    bool neueDatei_ = false;      // so does another file that took the open one's place
-    QDate tag_;                   // the day the window shows
-    std::optional<qint64> stand_; // the file's data version the lists show
-    std::unique_ptr<Offen> offen_;
-    QTimer* takt_ = nullptr;
+    core::Buchmodell* modell_;
+    // The entry the panel shows, as it was read; the commands act on it and on nothing else.
+    std::optional<core::Eintragsbuch::Gelesen> angezeigt_;
 
     Tagesfenster* tagesfenster_ = nullptr;
     QLabel* Label3 = nullptr;
