@@ -100,10 +100,7 @@ int gedenkbuchAusfuehren(ui::Dienste& dienste)
         // The main window is shown before the start-up window goes, so that the program never
         // stands without a window and ends by mistake.
         hauptfenster->show();
-        QObject::connect(hauptfenster.get(), &frmGedenkbuch::buchVerloren, hauptfenster.get(), [&hauptfenster] {
-            hauptfenster->hide();
-            QApplication::exit(1);
-        });
+        QObject::connect(hauptfenster.get(), &frmGedenkbuch::buchVerloren, [] { QApplication::exit(1); });
         start.close();
     });
     // The file's structure is checked while the start-up window stands anyway; the main window
