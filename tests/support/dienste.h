@@ -43,7 +43,7 @@ private:
 };
 
 // Runs modal dialogs without a person: each opening takes the next prepared action, which drives
-// the dialog's widgets while it is modal; a dialog still open afterwards is closed and counted.
+// the dialog's widgets while it is modal; a dialog still open afterwards is cancelled.
 class Dialogregie final : public ui::Fensterdienst {
 public:
     using Handlung = std::function<void(QDialog&)>;
@@ -51,7 +51,6 @@ public:
     void dann(Handlung handlung) { handlungen_.append(std::move(handlung)); }
 
     int geoeffnet = 0;
-    int nichtGeschlossen = 0;
 
 private:
     QList<Handlung> handlungen_;
