@@ -62,9 +62,10 @@ void frmGedenkbuch::cmdEintragNeu_Click()
 
 void frmGedenkbuch::cmdSuchen_Click()
 {
-    const int bezugsjahr = dienste_.uhr.heute().year();
-    frmSuche dialog([this, bezugsjahr](const QString& begriff) { return modell_->buch().suchen(begriff, bezugsjahr); },
-                    dienste_.meldungen, this);
+    // Ages as of the day of each search, which may come after midnight.
+    frmSuche dialog(
+        [this](const QString& begriff) { return modell_->buch().suchen(begriff, dienste_.uhr.heute().year()); },
+        dienste_.meldungen, this);
     dialogZeigen(dialog);
     if (dialog.result() == QDialog::Accepted)
         eintragZeigen(dialog.auswahl());
