@@ -51,7 +51,9 @@ struct Buch {
 Figur suche(const QString& pfad, const QString& begriff)
 {
     auto buch = std::make_shared<Buch>(pfad);
-    auto dialog = std::make_shared<frmSuche>(buch->buch, dienste().uhr, dienste().meldungen, nullptr);
+    const int jahr = dienste().uhr.heute().year();
+    auto dialog = std::make_shared<frmSuche>([buch, jahr](const QString& b) { return buch->buch.suchen(b, jahr); },
+                                             dienste().meldungen, nullptr);
     auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("txtSuche"));
     auto* start = dialog->findChild<QPushButton*>(QStringLiteral("cmdSuchStart"));
     return {[=] { text->setText(begriff); }, [buch, dialog, start] { start->click(); }};

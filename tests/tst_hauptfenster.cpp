@@ -7,13 +7,13 @@
 #include "app/programm.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 class TestHauptfenster : public QObject {
     Q_OBJECT
@@ -24,17 +24,22 @@ private slots:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("fehlt") << "fehlt" << 1 << "Ladefehler: Die Datei daten.mdb konnte nicht gefunden werden. "
-                                                  "Sie muss sich im Programmordner befinden.";
+        const QString fehlt = QStringLiteral("Die Datei daten.mdb konnte nicht gefunden werden. Sie muss sich im Programmordner befinden.");
         QTest::newRow("beschädigt") << "beschädigt" << 1 << "Ladefehler: Die Datei daten.mdb ist beschädigt. Prüfen lässt sie "
             "sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei "
             "mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt).";
-        QTest::newRow("heil") << "heil" << 0 << "";
+        QTest::newRow("heil") << "heil" << 0 << "Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
+            "abgebrochen und nichts gespeichert.\n\nTestfehler.";
+        QTest::newRow("gelöscht, während das Fenster steht") << "gelöscht" << 1 << "Ladefehler: An die Stelle der Datei "
+            "daten.mdb ist eine andere getreten, oder sie wurde gelöscht. Was jetzt unter diesem Namen liegt, lässt sich "
+            "nicht öffnen; das Programm wird beendet.\n\n" + fehlt;
         // clang-format on
     }
 
-    // The start tells the true reason under "Ladefehler", ends with status 1 and creates nothing.
-    // A sound start shows the main window, which the test closes.
+    // The start tells the true reason under "Ladefehler", ends with status 1 and creates nothing;
+    // so does a file that goes while the main window stands. A sound start shows the main window;
+    // an exception no handler caught meanwhile is told, and the program goes on until the test
+    // closes the window. A file damaged after the start is read as far as it can be.
     void start()
     {
         QFETCH(QString, datei);
@@ -42,39 +47,44 @@ private slots:
         QFETCH(QString, meldung);
         Testdatenbank db;
         db.fuellen(600);
-        QVERIFY(datei != QLatin1String("fehlt") || QFile::remove(db.pfad()));
         QVERIFY(datei != QStringLiteral("beschädigt") || beschaedigen(db.pfad()));
-        const QStringList dateien = QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-        QTimer schliessen; // closes the main window once it stands
-        connect(&schliessen, &QTimer::timeout, [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QLatin1String("frmGedenkbuch") && w->isVisible())
-                    w->close();
-        });
-        schliessen.start(100);
-        Testdienste t;
-        const int ist = gedenkbuchAusfuehren(t.dienste);
-        QCOMPARE(ist, status);
-        QCOMPARE(t.meldungen.gezeigt.join(u'\n'), meldung);
-        QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), dateien);
-    }
-
-    // An exception no handler caught is told to the user, and the program goes on.
-    void letzteRettung()
-    {
+        QStringList dateien = QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        if (datei == QStringLiteral("gelöscht"))
+            dateien.removeOne(store::dateiname);
         struct Werfer : QObject {
             bool event(QEvent*) override
             {
                 throw store::StoreError(store::StoreError::Art::Sonstiges, QStringLiteral("Testfehler."));
             }
         } werfer;
-        Antwortbuch meldungen;
-        static_cast<Anwendung*>(QCoreApplication::instance())->meldungenSetzen(meldungen);
-        QCoreApplication::postEvent(&werfer, new QEvent(QEvent::User));
-        QCoreApplication::processEvents();
-        QCOMPARE(meldungen.gezeigt,
-                 QStringList({"Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
-                              "abgebrochen und nichts gespeichert.\n\nTestfehler."}));
+        QTimer schliessen; // once the main window stands: its file taken away, or an exception and the window closed
+        connect(&schliessen, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != QLatin1String("frmGedenkbuch") || !w->isVisible())
+                    continue;
+                QEvent ereignis(QEvent::User);
+                datei == QStringLiteral("gelöscht")
+                    ? void(QFile::remove(store::dateiname))
+                    : void(QCoreApplication::sendEvent(&werfer, &ereignis) || w->close());
+            }
+        });
+        schliessen.start(100);
+        Testdienste t;
+        static_cast<Anwendung*>(QCoreApplication::instance())->meldungenSetzen(t.meldungen);
+        const int ist = gedenkbuchAusfuehren(t.dienste);
+        QCOMPARE(ist, status);
+        QCOMPARE(t.meldungen.gezeigt.join(u'\n'), meldung);
+        QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries), dateien);
+        if (datei != QStringLiteral("beschädigt"))
+            return;
+        // Damaged after the start: the window lists what it could read and says so.
+        frmGedenkbuch fenster(t.dienste, store::Store::open(store::dateiname));
+        const int gelesen = fenster.findChild<ui::Listenfeld*>(QStringLiteral("lstGedenkbuch"))->anzahl();
+        QVERIFY2(gelesen > 500 && gelesen < 600, qPrintable(QString::number(gelesen)));
+        QCOMPARE(t.meldungen.gezeigt.constLast(),
+                 "Einträge unvollständig: Nicht alle Einträge konnten gelesen werden; "
+                 "die Listen zeigen nur die gelesenen.\n\n"
+                     + meldung.section(QStringLiteral(": "), 1));
     }
 
     void jedeZeileZeigtIhrenEintrag_data()
@@ -83,18 +93,11 @@ private slots:
         QTest::addColumn<QString>("liste");
         QTest::addColumn<Eintraege>("eintraege");
         QTest::addColumn<QStringList>("angaben"); // after a click on each line of the list
-        QTest::newRow("Namen als Anfang anderer") << "lstGedenkbuch"
-            << Eintraege{{"Anna", 10, 6, 1980, "eins"}, {"Anna Maria", 10, 6, 1985, "zwei"}, {"Ann", 10, 6, std::nullopt, "drei"}}
-            << QStringList{"Ann|10|6||drei", "Anna|10|6|1980|eins", "Anna Maria|10|6|1985|zwei"};
-        QTest::newRow("gleiche Namen, andere Tage") << "lstGedenkbuch"
-            << Eintraege{{"Anna", 3, 4, 1990, "zwei"}, {"Anna", 1, 2}} << QStringList{"Anna|1|2||", "Anna|3|4|1990|zwei"};
         QTest::newRow("gleiche Zeilen") << "lstGedenkbuch"
             << Eintraege{{"Anna", 5, 5, std::nullopt, "eins"}, {"Anna", 5, 5, std::nullopt, "zwei"}}
             << QStringList{"Anna|5|5||eins", "Anna|5|5||zwei"};
-        QTest::newRow("Tagesliste, kürzerer Name zuerst") << "List2"
+        QTest::newRow("Tagesliste") << "List2"
             << Eintraege{{"Anna", 10, 6, 1996, "Kuchen"}, {"Anna Berg", 10, 6}} << QStringList{"Anna|10|6|1996|Kuchen", "Anna Berg|10|6||"};
-        QTest::newRow("Tagesliste, längerer Name zuerst") << "List2"
-            << Eintraege{{"Anna Berg", 10, 6, 1996, "Kuchen"}, {"Anna", 10, 6}} << QStringList{"Anna Berg|10|6|1996|Kuchen", "Anna|10|6||"};
         // clang-format on
     }
 
@@ -114,54 +117,103 @@ private slots:
             zeileAnklicken(gewaehlt, row);
             gezeigt << p.bild().filter(QStringLiteral("Angaben: ")).constFirst().mid(9);
             QCOMPARE(p.voll().id(p.voll().gewaehlt()), id);
-            QCOMPARE(p.tagesliste(2).gewaehlt(), -1);
+            QCOMPARE(p.finden<ui::Listenfeld>(QStringLiteral("List2"))->gewaehlt(), -1);
         }
         QCOMPARE(gezeigt, angaben);
         QCOMPARE(p.bild().constLast(), QStringLiteral("Befehle: Löschen Ändern"));
     }
 
-    // "Nein" changes nothing; "Ja" removes exactly the shown entry everywhere.
-    void loeschen()
+    void gezeigterEintrag_data()
     {
-        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 10, 6, 1990}, {"Anna Berg", 10, 6}, {"Bert", 2, 2}});
-        QVERIFY(p.zeigen());
-        zeileAnklicken(p.voll(), 1);
-        const QStringList vorher = p.bild();
-        p.klicken("cmdLoeschen");
-        QCOMPARE(p.t.meldungen.gezeigt, QStringList({"?Sicherheitsfrage: Soll der Eintrag wirklich gelöscht werden?"}));
-        QCOMPARE(p.bild(), vorher);
-        QCOMPARE(vorher.at(3), QStringLiteral("Angaben: Anna|10|6|1990|"));
+        // clang-format off
+        QTest::addColumn<QString>("befehl");     // Ändern; Löschen; Nein: the question before deleting answered so
+        QTest::addColumn<QString>("umstand");    // SQL of another program while dialog or question is open; schreibgeschützt
+        QTest::addColumn<QStringList>("saetze"); // the records, the full list and the panel afterwards
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QString>("angaben");
+        QTest::addColumn<QString>("grund");      // why the store refused, or nothing
+        const QString neueNummer = "DELETE FROM Gedenkbuch WHERE rowid = 2; INSERT INTO Gedenkbuch VALUES ('Carla', 3, 3, NULL, 'fremd')";
+        const QString anderswo = "Ein anderes Programm hat den Eintrag geändert, gelöscht oder durch einen anderen ersetzt, seit er hier angezeigt wurde.";
+        const QString nurLesen = "Die Datei daten.mdb ist schreibgeschützt. Die Änderung wurde nicht gespeichert.";
+        const QStringList beide{"Anna|10|6|1990|-", "Bert|2|2|100000|Kuchen"}, mitCarla{"Anna|10|6|1990|-", "Carla|3|3|-|fremd"};
+        const QString bert = "[02-02 Bert] / 06-10 Anna (36.)", carla = "03-03 Carla / 06-10 Anna (36.)";
+        QTest::newRow("Ändern, Nummer neu vergeben") << "Ändern" << neueNummer << mitCarla << carla << "aus:||||" << anderswo;
+        QTest::newRow("Löschen, Nummer neu vergeben") << "Löschen" << neueNummer << mitCarla << carla << "aus:||||" << anderswo;
+        QTest::newRow("Ändern, Jahr jenseits von 16 Bit geändert") << "Ändern" << "UPDATE Gedenkbuch SET jahr = 100001 WHERE rowid = 2"
+            << QStringList{"Anna|10|6|1990|-", "Bert|2|2|100001|Kuchen"} << bert << "Bert|2|2||Kuchen" << anderswo;
+        QTest::newRow("Löschen, schreibgeschützt") << "Löschen" << "schreibgeschützt" << beide << bert << "Bert|2|2||Kuchen" << nurLesen;
+        QTest::newRow("Nein") << "Nein" << "" << beide << bert << "Bert|2|2||Kuchen" << "";
+        QTest::newRow("Löschen") << "Löschen" << "" << QStringList{"Anna|10|6|1990|-"} << "06-10 Anna (36.)" << "aus:||||" << "";
+        // clang-format on
+    }
 
-        p.t.meldungen.antworten(true);
-        p.klicken("cmdLoeschen");
-        QCOMPARE(p.bild(),
-                 QStringList({"Tage: 0 0 1 0 0 0 0 0 0", "Heute: Anna Berg", "Liste: 02-02 Bert / 06-10 Anna Berg",
-                              "Angaben: aus:||||", "Befehle: -"}));
-        QCOMPARE(p.db.saetze(), QStringList({"Anna Berg|10|6|-|-", "Bert|2|2|-|-"}));
+    // "Nein" leaves the shown entry, "Ja" removes it everywhere. A write the store refuses changes
+    // nothing, says why and keeps what was typed; so does one to a record another program changed
+    // or gave to another entry meanwhile, which stays as it is: the window shows what is stored.
+    void gezeigterEintrag()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QString, umstand);
+        QFETCH(QStringList, saetze);
+        QFETCH(QString, liste);
+        QFETCH(QString, angaben);
+        QFETCH(QString, grund);
+        const bool nurLesen = umstand == QStringLiteral("schreibgeschützt"), fremd = !nurLesen && !umstand.isEmpty();
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 10, 6, 1990}, {"Bert", 2, 2, 100000, "Kuchen"}},
+                       nurLesen ? store::Store::Zugriff::NurLesen : store::Store::Zugriff::Schreiben);
+        p.voll().waehlen(0);
+        p.mausInDieListe();
+        const auto anderesProgramm = [&] { QVERIFY(!fremd || Fremdzugriff(p.db.pfad()).sql(umstand).isEmpty()); };
+        QStringList meldungen;
+        if (befehl == QStringLiteral("Ändern")) {
+            QString eingabe;
+            p.mitEintragsdialog("cmdAenderung", [&](const Eintragsprobe& d) {
+                anderesProgramm();
+                d.bemerkungen()->setPlainText(QStringLiteral("von hier"));
+                d.speichern();
+                eingabe = d.d.isVisible() ? d.bemerkungen()->toPlainText() : QString();
+                d.abbrechen();
+            });
+            QCOMPARE(eingabe, QStringLiteral("von hier"));
+            meldungen << "Fehler beim Speichern: Der Eintrag wurde nicht gespeichert.\n\n" + grund
+                    + "\n\nIhre Eingaben stehen noch im Dialog. Übernehmen Sie, was Sie brauchen, und brechen Sie "
+                      "ihn dann ab: Das Fenster zeigt danach, was jetzt gespeichert ist.";
+        } else {
+            p.t.meldungen.antworten(befehl == QStringLiteral("Löschen"), anderesProgramm);
+            p.klicken("cmdLoeschen");
+            meldungen << "?Sicherheitsfrage: Soll der Eintrag wirklich gelöscht werden?";
+            if (!grund.isEmpty())
+                meldungen << "Fehler beim Löschen: Der Eintrag wurde nicht gelöscht.\n\n" + grund
+                        + (fremd ? "\n\nDas Fenster zeigt jetzt, was gespeichert ist." : "");
+        }
+        QCOMPARE(p.t.meldungen.gezeigt, meldungen);
+        QCOMPARE(p.db.saetze(), saetze);
+        QCOMPARE(p.bild().mid(1),
+                 QStringList({"Heute: Anna (36.)", "Liste: " + liste, "Angaben: " + angaben,
+                              angaben.startsWith(u'a') ? "Befehle: -" : "Befehle: Löschen Ändern"}));
     }
 
     void nachholen_data()
     {
         QTest::addColumn<QDate>("tag");    // the clock's day afterwards
-        QTest::addColumn<QString>("sql");  // what another program commits meanwhile
+        QTest::addColumn<QString>("sql");  // what another program commits meanwhile; mv, rm: a new daten.mdb
         QTest::addColumn<int>("gezeigt");  // the full-list line shown before, -1 for none
-        QTest::addColumn<QString>("wann"); // "Dialog": while one is open; "gespeichert": after a save of the window's
-                                           // own; "Tasten": the entry shown by keys, without the commands
+        QTest::addColumn<QString>("wann"); // "Dialog": while one is open; "Tasten": the entry shown by keys, without
+                                           // the commands
         const QDate heute(2026, 12, 30);
         const QString neu = QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Neu', 31, 12, NULL, NULL)");
-        QTest::newRow("Mitternacht") << QDate(2026, 12, 31) << "" << -1 << "";
         QTest::newRow("Tage später aus dem Standby") << QDate(2027, 1, 5) << "" << 0 << "Tasten";
         QTest::newRow("anderswo hinzugefügt") << heute << neu << 1 << "";
-        QTest::newRow("gezeigter anderswo gelöscht") << heute << "DELETE FROM Gedenkbuch WHERE tag = 1" << 0 << "";
         QTest::newRow("Neujahr und Neues hinter dem Dialog") << QDate(2027, 1, 1) << neu << 1 << "Dialog";
         QTest::newRow("Uhr ohne neuen Tag") << heute << "" << 1 << "";
-        QTest::newRow("eigene Speicherung") << heute << "" << 1 << "gespeichert";
+        QTest::newRow("andere Datei darübergeschoben") << heute << "mv" << -1 << "";
+        QTest::newRow("gelöscht und neu angelegt hinter dem Dialog") << heute << "rm" << -1 << "Dialog";
     }
 
-    // A new day, or another program's change to the file, shows what a start then shows:
-    // captions, counts, lists and ages. An entry shown stays shown, its line selected, the
-    // commands as they were; one deleted elsewhere leaves the panel at rest. An open dialog is not
-    // disturbed; the window catches up when it closes. Nothing else refreshes the window.
+    // A new day, or another program's change to the file, or another file in its place, shows what
+    // a start then shows: captions, counts, lists and ages. An entry shown stays shown, its line
+    // selected, the commands as they were. An open dialog is not disturbed; the window catches up
+    // when it closes. Nothing else refreshes the window.
     void nachholen()
     {
         QFETCH(QDate, tag);
@@ -176,19 +228,22 @@ private slots:
             p.voll().waehlen(gezeigt);
             if (wann != QLatin1String("Tasten"))
                 p.mausInDieListe();
-            if (wann == QLatin1String("gespeichert"))
-                p.mitEintragsdialog("cmdAenderung", [](const Eintragsprobe& d) {
-                    d.jahr()->setText(QStringLiteral("1985"));
-                    d.speichern();
-                });
             p.finden<QLineEdit>(QStringLiteral("txtJahr"))->setText(QStringLiteral("1999")); // undone by a refresh
         }
         const QStringList vorher = p.bild();
         QStringList imDialog = vorher;
         const auto aendern = [&] {
             p.t.uhr.stellen(tag);
-            if (!sql.isEmpty())
-                QCOMPARE(Fremdzugriff(p.db.pfad()).sql(sql), QString());
+            const QString datei = sql == QLatin1String("mv") ? QStringLiteral("neu.mdb") : p.db.pfad();
+            if (sql == QLatin1String("mv") || (sql == QLatin1String("rm") && QFile::remove(datei))) {
+                store::Store::create(datei);
+                QCOMPARE(Fremdzugriff(datei).sql(
+                             QStringLiteral("INSERT INTO Gedenkbuch VALUES ('Neu', 31, 12, NULL, NULL)")),
+                         QString());
+                QVERIFY(sql == QLatin1String("rm") || ::rename("neu.mdb", "daten.mdb") == 0);
+            } else if (!sql.isEmpty()) {
+                QCOMPARE(Fremdzugriff(datei).sql(sql), QString());
+            }
         };
         if (wann == QLatin1String("Dialog")) {
             p.mitEintragsdialog("cmdEintragNeu", [&](const Eintragsprobe& d) {
@@ -201,7 +256,6 @@ private slots:
             aendern();
         }
         QCOMPARE(imDialog, vorher);
-        QCOMPARE(p.t.dialoge.nichtGeschlossen, 0); // saved or cancelled, the dialog closed
         if (tag == QDate(2026, 12, 30) && sql.isEmpty()) {
             p.fenster().dateiAnsehen();
             QCOMPARE(p.bild(), vorher);
@@ -219,20 +273,20 @@ private slots:
             }
         }
         QTRY_COMPARE(p.bild(), bild(frisch));
-        for (int k = 0; k < 9; ++k)
-            QCOMPARE(p.titel(k), frisch.findChild<QGroupBox*>(QStringLiteral("Frame%1").arg(k + 1))->title());
-        QCOMPARE(p.t.meldungen.gezeigt, QStringList());
+        const auto titel
+            = [](const QWidget& w, int k) { return w.findChild<QGroupBox*>(QString("Frame%1").arg(k))->title(); };
+        for (int k = 1; k <= 9; ++k)
+            QCOMPARE(titel(p.fenster(), k), titel(frisch, k));
     }
 
     // No counts for an empty store; a refresh never appends a second count; it leaves no line
     // selected and the panel at rest, with the next anniversary after the window at the top. It
     // leaves the commands alone, which any mouse button in the list made available: without a shown
-    // entry they do nothing. The credit line names the version.
+    // entry "Löschen" does nothing.
     void auffrischen()
     {
         Fensterprobe p(QDate(2026, 6, 10));
         QCOMPARE(p.bild().constFirst(), QStringLiteral("Tage: -"));
-        QVERIFY(p.finden<QLabel>(QStringLiteral("lblCopyrights"))->text().endsWith(QStringLiteral(" - Version: 3.1")));
         Eintraege viele{{"Heute", 10, 6}};
         for (int monat = 1; monat <= 12; ++monat)
             viele.append({{QStringLiteral("Erster"), 1, monat},
@@ -242,15 +296,13 @@ private slots:
         QVERIFY(p.zeigen());
         zeileAnklicken(p.voll(), 0, Qt::RightButton);
         p.fenster().auffrischen();
-        p.fenster().auffrischen();
         const QStringList bild = p.bild(); // 28 June is the next anniversary after the window
         QCOMPARE(bild.mid(0, 3), QStringList({"Tage: 0 0 1 0 0 0 0 1 0", "Heute: Heute", "Montag: Mitte"}));
         QVERIFY2(bild[3].contains(" / 06-15 Mitte / ^06-28 Ende / 07-01 Erster / ") && !bild[3].contains(u'['),
                  qPrintable(bild[3]));
         QCOMPARE(bild.mid(4), QStringList({"Angaben: aus:||||", "Befehle: Löschen Ändern"}));
         p.klicken("cmdLoeschen");
-        p.klicken("cmdAenderung");
-        QCOMPARE(p.t.meldungen.gezeigt.size() + p.t.dialoge.geoeffnet + p.db.saetze().size(), 37);
+        QCOMPARE(p.t.meldungen.gezeigt, QStringList());
     }
 };
 

@@ -41,29 +41,13 @@ bool anlegen(const QString& pfad, bool ordner)
         && ::chmod(QFile::encodeName(pfad).constData(), ordner ? 0755 : 0644) == 0;
 }
 
-// Starts the program in a folder, this test's event loop running meanwhile; true when it ended
-// by itself with status 0.
-bool startEndetMitNull(const QString& ordner)
-{
-    return starten(QStringLiteral(GEDENKBUCH_PROGRAMM), {}, ordner, {}, 20).status == 0;
-}
-
 } // namespace
 
 // The menu starter's data folder, on a real temporary XDG_DATA_HOME, and one program per data
 // folder, with real programs where it is about processes.
 class TestStart : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> laufzeit_;
-
 private slots:
-    // Lock files and sockets go to a fresh runtime folder, which started programs inherit.
-    void init()
-    {
-        laufzeit_ = std::make_unique<QTemporaryDir>();
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit_->path()));
-    }
-
     void datenordner_data()
     {
         // clang-format off
@@ -71,7 +55,6 @@ private slots:
         QTest::addColumn<QString>("vorher");    // "Ordner" 755 with daten.mdb 644, "Datei" 644, or nothing
         QTest::addColumn<QString>("ordner");
         QTest::addColumn<QString>("danach");    // "Meldung: " when the user is told
-        QTest::newRow("tief, nichts da") << QByteArray("$T/a/b") << "" << "$T/a/b/gedenkbuch" << "Ordner 700: 600 leer";
         QTest::newRow("ohne XDG_DATA_HOME") << QByteArray("-") << "" << "$T/heim/.local/share/gedenkbuch" << "Ordner 700: 600 leer";
         QTest::newRow("relativ") << QByteArray("daten") << "" << "$T/heim/.local/share/gedenkbuch" << "Ordner 700: 600 leer";
         QTest::newRow("vorhandene Datei") << QByteArray("$T") << "Ordner" << "$T/gedenkbuch" << "Ordner 755: 644 fremd";
@@ -105,24 +88,32 @@ private slots:
     {
         QTest::addColumn<QString>("laufzeit"); // XDG_RUNTIME_DIR: "700", "755" its mode, "fremd" another's, "-" unset
         QTest::addColumn<bool>("ersatzFremd"); // the cache folder made first by another
+        QTest::addColumn<bool>("verwaist");    // a program killed with SIGKILL left its lock file and socket behind
         QTest::addColumn<QString>("ergebnis"); // files there (two programs: lock, socket each) and the second start
-        QTest::newRow("eigener Laufzeitordner") << "700" << false << "4 0 zeigt den ersten";
-        QTest::newRow("ungesetzt") << "-" << false << "0 4 zeigt den ersten";
-        QTest::newRow("fremder Besitzer") << "fremd" << false << "0 4 zeigt den ersten";
-        QTest::newRow("offen für alle") << "755" << false << "0 4 zeigt den ersten";
-        QTest::newRow("kein eigener Ordner") << "fremd" << true << "0 0 1 Start nicht möglich";
+        QTest::newRow("eigener Laufzeitordner") << "700" << false << false << "4 0 zeigt den ersten";
+        QTest::newRow("nach SIGKILL") << "700" << false << true << "4 0 zeigt den ersten";
+        QTest::newRow("ungesetzt, langer Heimordner") << "-" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("fremder Besitzer") << "fremd" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("offen für alle") << "755" << false << false << "0 4 zeigt den ersten";
+        QTest::newRow("kein eigener Ordner") << "fremd" << true << false << "0 0 1 Start nicht möglich";
     }
 
     // A second start in a folder asks the first to show its window and ends with 0, even without
     // daten.mdb; the other folder's is not asked. Lock and socket live only in a folder of the
     // user's alone, never in the data folder; without one the program says so and does not run.
+    // What a killed program left there blocks nothing.
     void einProgrammJeOrdner()
     {
         QFETCH(QString, laufzeit);
         QFETCH(bool, ersatzFremd);
+        QFETCH(bool, verwaist);
         QFETCH(QString, ergebnis);
+        // Without a runtime folder, XDG_CACHE_HOME unset and a home too long for a socket's address.
+        const bool langerHeim = laufzeit == QLatin1String("-");
         QTemporaryDir t, a, b;
-        const QString lauf = t.filePath(QStringLiteral("lauf")), ersatz = t.filePath(QStringLiteral("c/gedenkbuch"));
+        const QString heim = t.filePath(QString(90, u'h'));
+        const QString lauf = t.filePath(QStringLiteral("lauf")),
+                      ersatz = langerHeim ? heim + QStringLiteral("/.cache/gedenkbuch") : t.filePath("c/gedenkbuch");
         // Given away: to nobody where the test runs as root, else open to all.
         const auto fremd = [](const QString& ordner) {
             const QByteArray pfad = QFile::encodeName(ordner);
@@ -132,13 +123,24 @@ private slots:
         QVERIFY(QDir().mkdir(lauf) && ::chmod(QFile::encodeName(lauf).constData(), modus) == 0);
         QVERIFY((laufzeit != "fremd" || fremd(lauf)) && (!ersatzFremd || (QDir().mkpath(ersatz) && fremd(ersatz))));
         laufzeit == "-" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(lauf));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(t.filePath(QStringLiteral("c"))));
+        qputenv("HOME", QFile::encodeName(heim));
+        langerHeim ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", QFile::encodeName(t.filePath("c")));
 
+        if (verwaist) {
+            QProcess getoetet;
+            getoetet.setWorkingDirectory(a.path());
+            getoetet.start(QStringLiteral(GEDENKBUCH_PROGRAMM));
+            QTRY_COMPARE_WITH_TIMEOUT(QDir(lauf).entryList(QDir::System | QDir::Files).size(), 2, 20000);
+            getoetet.kill();
+            QVERIFY(getoetet.waitForFinished(10000));
+        }
         int gezeigtA = 0, gezeigtB = 0;
         Einzelstart erster(a.path(), [&] { ++gezeigtA; }), nebenan(b.path(), [&] { ++gezeigtB; });
         QString zweiter;
         if (erster.anmelden() == Einzelstart::Lage::Erster && nebenan.anmelden() == Einzelstart::Lage::Erster) {
-            const bool gefragt = startEndetMitNull(a.path()) && gezeigtA == 1 && gezeigtB == 0;
+            // The program started, this test's event loop running meanwhile, ends by itself with 0.
+            const bool gefragt = starten(QStringLiteral(GEDENKBUCH_PROGRAMM), {}, a.path(), {}, 20).status == 0
+                && gezeigtA == 1 && gezeigtB == 0;
             zweiter = gefragt && QDir(a.path()).isEmpty() ? "zeigt den ersten" : "läuft daneben";
         } else {
             Testdienste dienste;
@@ -149,21 +151,24 @@ private slots:
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(dateien(lauf)).arg(dateien(ersatz)).arg(zweiter), ergebnis);
     }
 
-    // A program killed with SIGKILL leaves its lock file and socket behind, and blocks nothing.
-    void verwaistNachSigkill()
+    void ohneAnzeige_data()
     {
-        Testdatenbank db;
-        QProcess erster;
-        erster.setWorkingDirectory(db.ordner());
-        erster.start(QStringLiteral(GEDENKBUCH_PROGRAMM));
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(laufzeit_->path()).entryList(QDir::System | QDir::Files).size(), 2, 20000);
-        erster.kill();
-        QVERIFY(erster.waitForFinished(10000));
-        int gezeigt = 0;
-        Einzelstart danach(db.ordner(), [&] { ++gezeigt; });
-        QCOMPARE(danach.anmelden(), Einzelstart::Lage::Erster);
-        QVERIFY(startEndetMitNull(db.ordner()));
-        QCOMPARE(gezeigt, 1);
+        QTest::addColumn<QStringList>("umgebung");
+        QTest::newRow("keine") << QStringList{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+        QTest::newRow("X11 verlangt, nur Wayland da")
+            << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY", "WAYLAND_DISPLAY=wayland-0"};
+    }
+
+    // Without a display the program says in German what it needs, and ends with status 1.
+    void ohneAnzeige()
+    {
+        QFETCH(QStringList, umgebung);
+        const Lauf lauf = starten(QStringLiteral(GEDENKBUCH_PROGRAMM), {}, QDir::tempPath(), umgebung, 20);
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler,
+                 QStringLiteral("1 Das Programm braucht eine grafische Sitzung, findet aber keine Anzeige (DISPLAY für "
+                                "X11, WAYLAND_DISPLAY für Wayland). Starten Sie es in Ihrer Arbeitsumgebung, etwa aus "
+                                "dem Menü; im Terminal zeigt „gedenkbuch-daten heute“ die Einträge der nächsten "
+                                "Tage.\n"));
     }
 };
 

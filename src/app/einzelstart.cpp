@@ -24,20 +24,14 @@ const QByteArray anfrage = "zeigen\n";
 const QByteArray antwort = "ok\n";
 constexpr int wartezeitMs = 5000;
 
-QString sockelname(const QString& name)
-{
-    return name + QStringLiteral(".sockel");
-}
-
 // A folder for lock and socket: an absolute path to a directory itself, not a link, that belongs
-// to this user and is open to nobody else, and short enough for the socket's address.
-bool nurDesBenutzers(const QString& ordner, const QString& kennung)
+// to this user and is open to nobody else.
+bool nurDesBenutzers(const QString& ordner)
 {
     const QByteArray pfad = QFile::encodeName(ordner);
     struct stat st {};
     return QDir::isAbsolutePath(ordner) && ::lstat(pfad.constData(), &st) == 0 && S_ISDIR(st.st_mode)
-        && st.st_uid == ::getuid() && (st.st_mode & 07777) == 0700
-        && QFile::encodeName(sockelname(ordner + u'/' + kennung)).size() < qsizetype(sizeof(sockaddr_un::sun_path));
+        && st.st_uid == ::getuid() && (st.st_mode & 07777) == 0700;
 }
 
 } // namespace
@@ -58,6 +52,8 @@ Einzelstart::~Einzelstart()
     server_.close();
     if (sperre_ >= 0)
         ::close(sperre_);
+    if (ordner_ >= 0)
+        ::close(ordner_);
 }
 
 QString Einzelstart::ersatzordner()
@@ -70,33 +66,41 @@ Einzelstart::Lage Einzelstart::anmelden()
     // Never Qt's own runtime folder: where XDG_RUNTIME_DIR is unfit it falls back to a folder in
     // /tmp, which another user may have made first, and then to no folder at all.
     QString ordner = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!nurDesBenutzers(ordner, kennung_)) {
+    if (!nurDesBenutzers(ordner)) {
         ordner = ersatzordner();
         QDir().mkpath(QFileInfo(ordner).path());
         ::mkdir(QFile::encodeName(ordner).constData(), 0700); // an existing one is checked as it is
-        if (!nurDesBenutzers(ordner, kennung_))
+        if (!nurDesBenutzers(ordner))
             return Lage::KeinOrdner;
     }
-    name_ = ordner + u'/' + kennung_;
-
-    sperre_ = ::open(QFile::encodeName(name_ + QStringLiteral(".sperre")).constData(),
-                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    ordnerPfad_ = ordner;
+    ordner_ = ::open(QFile::encodeName(ordner).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (ordner_ < 0)
+        return Lage::KeinOrdner;
+    sperre_ = ::openat(ordner_, QFile::encodeName(kennung_ + QStringLiteral(".sperre")).constData(),
+                       O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     // The folder is the user's alone, so a lock file that cannot be had is a fault worth stopping
     // for, not a reason to run unguarded.
     if (sperre_ < 0)
         return Lage::KeinOrdner;
+    // A socket's address holds at most 107 bytes, less than a home folder's path may take. The
+    // folder kept open names it in a few: the same folder, reached through this process's own
+    // table of open files.
+    sockel_ = ordner + u'/' + kennung_ + QStringLiteral(".sockel");
+    if (QFile::encodeName(sockel_).size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
+        sockel_ = QStringLiteral("/proc/self/fd/%1/%2.sockel").arg(ordner_).arg(kennung_);
     if (::flock(sperre_, LOCK_EX | LOCK_NB) == 0) {
-        QLocalServer::removeServer(sockelname(name_)); // left behind by a killed program
+        QLocalServer::removeServer(sockel_); // left behind by a killed program
         server_.setSocketOptions(QLocalServer::UserAccessOption);
-        server_.listen(sockelname(name_));
-        return Lage::Erster;
+        // Without the socket a later start would wait in vain for an answer.
+        return server_.listen(sockel_) ? Lage::Erster : Lage::KeinEmpfang;
     }
 
     // The holder may still be on its way from the lock to listening.
     const QDeadlineTimer frist(wartezeitMs);
     do {
         QLocalSocket sockel;
-        sockel.connectToServer(sockelname(name_));
+        sockel.connectToServer(sockel_);
         if (sockel.waitForConnected(int(frist.remainingTime()))) {
             sockel.write(anfrage);
             while (sockel.bytesAvailable() < antwort.size() && sockel.waitForReadyRead(int(frist.remainingTime()))) {}

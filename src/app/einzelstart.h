@@ -20,6 +20,7 @@ public:
         SchonOffen,   // another program runs the folder and has been asked to show its window
         KeineAntwort, // another program holds the folder but did not answer
         KeinOrdner,   // no folder of the user's alone takes the lock; the program must not run unguarded
+        KeinEmpfang,  // the lock is held, but the socket for later starts cannot be set up
     };
 
     Einzelstart(const QString& ordner, std::function<void()> zeigen);
@@ -28,6 +29,8 @@ public:
     Einzelstart& operator=(const Einzelstart&) = delete;
 
     Lage anmelden();
+    // The folder anmelden() took for lock and socket.
+    const QString& ordner() const { return ordnerPfad_; }
 
     // Where lock and socket go without a fit runtime folder: $XDG_CACHE_HOME/gedenkbuch, by
     // default ~/.cache/gedenkbuch, made for its owner only.
@@ -37,8 +40,10 @@ private:
     void anfrageBeantworten();
 
     QString kennung_; // names lock file and socket after the data folder
-    QString name_;    // lock file and socket, without their endings
+    QString ordnerPfad_;
+    QString sockel_; // the socket's address
     std::function<void()> zeigen_;
+    int ordner_ = -1; // the folder of lock and socket, held open
     int sperre_ = -1;
     QLocalServer server_;
 };

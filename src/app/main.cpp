@@ -10,8 +10,20 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    if (!anzeigeErreichbar()) {
+        std::fputs(QStringLiteral("Das Programm braucht eine grafische Sitzung, findet aber keine Anzeige (DISPLAY "
+                                  "für X11, WAYLAND_DISPLAY für Wayland). Starten Sie es in Ihrer Arbeitsumgebung, "
+                                  "etwa aus dem Menü; im Terminal zeigt „gedenkbuch-daten heute“ die Einträge der "
+                                  "nächsten Tage.\n")
+                       .toUtf8()
+                       .constData(),
+                   stderr);
+        return 1;
+    }
     Anwendung app(argc, argv);
     // The name is the program's id, not its title: X11 takes it as the window class, which the
     // desktop entry names in StartupWMClass. Titles show core::programmname.

@@ -15,6 +15,7 @@ using store::Feld;
 Eintragsbuch::Fenster Eintragsbuch::fenster(QDate heute)
 {
     Fenster f;
+    f.heute = heute;
     // A list that grows by doubling leaves its earlier, freed arrays in the heap and lifts the
     // peak of every later refresh by half the list; one allocation of the expected size does not.
     f.voll.reserve(letzteAnzahl_ + letzteAnzahl_ / 16);
@@ -35,7 +36,17 @@ Eintragsbuch::Bestand Eintragsbuch::alle()
     return bestand;
 }
 
-Eintrag Eintragsbuch::lesen(qint64 id)
+namespace {
+
+void unveraendertPruefen(store::Store& store, const store::Datensatz& gelesen)
+{
+    if (!store.unveraendert(gelesen))
+        throw store::StoreError::eintragVeraendert();
+}
+
+} // namespace
+
+Eintragsbuch::Gelesen Eintragsbuch::lesen(qint64 id)
 {
     const std::optional<store::Datensatz> satz = store_.lesen(id);
     if (!satz)
@@ -45,7 +56,7 @@ Eintrag Eintragsbuch::lesen(qint64 id)
         throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,
                                 QStringLiteral("Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; "
                                                "ein anderes Programm hat ihn geändert."));
-    return *eintrag;
+    return {*eintrag, *satz};
 }
 
 bool Eintragsbuch::nameVergeben(const QString& name)
@@ -53,12 +64,15 @@ bool Eintragsbuch::nameVergeben(const QString& name)
     return store_.nameVergeben(name);
 }
 
-qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aenderung)
+qint64 Eintragsbuch::speichern(const std::optional<store::Datensatz>& gelesen, const Aenderung& aenderung)
 {
     const auto zahl = [](const std::optional<int>& wert) { return wert ? QVariant(qint64(*wert)) : QVariant(); };
+    std::optional<store::Transaktion> zug;
     try {
-        if (id) {
-            cursor_.SetBookmark(*id);
+        if (gelesen) {
+            zug.emplace(store_);
+            unveraendertPruefen(store_, *gelesen);
+            cursor_.SetBookmark(gelesen->id);
             cursor_.Edit();
         } else {
             cursor_.AddNew();
@@ -75,6 +89,8 @@ qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aender
             cursor_.SetField(Feld::Bemerkungen,
                              *aenderung.Bemerkungen ? QVariant(**aenderung.Bemerkungen) : QVariant());
         cursor_.Update();
+        if (zug)
+            zug->abschliessen();
     } catch (const store::StoreError&) {
         cursor_.CancelUpdate();
         throw;
@@ -82,10 +98,13 @@ qint64 Eintragsbuch::speichern(std::optional<qint64> id, const Aenderung& aender
     return *cursor_.LastModified();
 }
 
-void Eintragsbuch::loeschen(qint64 id)
+void Eintragsbuch::loeschen(const store::Datensatz& gelesen)
 {
-    cursor_.SetBookmark(id);
+    store::Transaktion zug(store_);
+    unveraendertPruefen(store_, gelesen);
+    cursor_.SetBookmark(gelesen.id);
     cursor_.Delete();
+    zug.abschliessen();
 }
 
 Eintragsbuch::Suchergebnis Eintragsbuch::suchen(const QString& begriff, int bezugsjahr)

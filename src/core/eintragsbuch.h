@@ -28,6 +28,7 @@ public:
     // The main window's lists from one walk: a line per entry for the full list (in store order;
     // the list sorts them) and the lines of the nine days from today.
     struct Fenster {
+        QDate heute;
         QList<Zeile> voll;
         Tageslisten tage;
         Durchlauf durchlauf;
@@ -41,16 +42,25 @@ public:
     // Every entry with its remarks; the cursor must read them.
     Bestand alle();
 
+    // An entry as the window reads it: to show, and its record exactly as stored, by which a
+    // change or a delete makes sure it acts on the record the user saw.
+    struct Gelesen {
+        Eintrag eintrag;
+        store::Datensatz satz;
+    };
     // The entry with this identity. Throws when it is gone, or no longer an entry the program shows.
-    Eintrag lesen(qint64 id);
+    Gelesen lesen(qint64 id);
 
     // Whether an entry has exactly this name, upper and lower case distinguished.
     bool nameVergeben(const QString& name);
 
-    // Adds a record (no id) or changes the one with the id; gives the stored record's identity.
-    // Nothing is stored when it throws.
-    qint64 speichern(std::optional<qint64> id, const Aenderung& aenderung);
-    void loeschen(qint64 id);
+    // Adds a record (none read), or changes the record read as `gelesen`; gives the stored record's
+    // identity. Nothing is stored when it throws. A record is changed or deleted only while it
+    // still holds what was read of it, checked in the write's own transaction: a number another
+    // program gave to a new entry since, after deleting the one read, never takes the change.
+    // Otherwise the error is StoreError::eintragVeraendert().
+    qint64 speichern(const std::optional<store::Datensatz>& gelesen, const Aenderung& aenderung);
+    void loeschen(const store::Datensatz& gelesen);
 
     struct Suchergebnis {
         QList<Zeile> treffer;

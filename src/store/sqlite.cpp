@@ -18,6 +18,13 @@ StoreError StoreError::eintragWeg()
             QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
 }
 
+StoreError StoreError::eintragVeraendert()
+{
+    return {Art::Veraendert,
+            QStringLiteral("Ein anderes Programm hat den Eintrag geändert, gelöscht oder durch einen anderen "
+                           "ersetzt, seit er hier angezeigt wurde.")};
+}
+
 StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during)
 {
     return sqliteError(verbindung.db, verbindung.pfad, code, during);

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -95,7 +96,10 @@ void tabellePruefen(const Verbindung& v)
 
 } // namespace
 
-Store::Store(std::unique_ptr<Verbindung> verbindung) : verbindung_(std::move(verbindung)) {}
+Store::Store(std::unique_ptr<Verbindung> verbindung, Kennung kennung)
+    : verbindung_(std::move(verbindung)), kennung_(kennung)
+{
+}
 
 Store::~Store() = default;
 
@@ -120,6 +124,9 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
         throw StoreError(StoreError::Art::KeineDatenbank,
                          QStringLiteral("Die Datei %1 ist leer und damit keine Datenbank dieses Programms.").arg(path));
 
+    // Taken before the open: a file moved over the name meanwhile then counts as another than the
+    // one open, and is opened afresh, instead of hiding behind the old one's identity.
+    const std::optional<Kennung> datei = kennung(path);
     // Opened for writing also to read: only such a connection can take back what a killed writer
     // left half done; a write-protected file is opened for reading by the engine itself. Only one
     // thread uses a connection, so it needs no mutexes of its own.
@@ -133,7 +140,20 @@ std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
         execute(*v, "PRAGMA query_only = 1");
     tabellePruefen(*v);
     execute(*v, seitenspeicher);
-    return std::unique_ptr<Store>(new Store(std::move(v)));
+    return std::unique_ptr<Store>(new Store(std::move(v), datei.value_or(Kennung{})));
+}
+
+std::optional<Store::Kennung> Store::kennung(const QString& pfad)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(pfad).constData(), &st) != 0)
+        return std::nullopt;
+    return Kennung{quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+bool Store::ersetzt() const
+{
+    return kennung(verbindung_->pfad) != kennung_;
 }
 
 void Store::create(const QString& path)
@@ -178,6 +198,19 @@ std::optional<Datensatz> Store::lesen(qint64 id)
         d.werte[i] = satz.column(int(i));
     satz.reset();
     return d;
+}
+
+bool Store::unveraendert(const Datensatz& gelesen)
+{
+    const std::optional<Datensatz> jetzt = lesen(gelesen.id);
+    if (!jetzt)
+        return false;
+    for (std::size_t i = 0; i < gelesen.werte.size(); ++i) {
+        const QVariant &vorher = gelesen.werte[i], &nun = jetzt->werte[i];
+        if (vorher.typeId() != nun.typeId() || vorher != nun)
+            return false;
+    }
+    return true;
 }
 
 bool Store::nameVergeben(const QString& name)

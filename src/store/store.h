@@ -38,6 +38,10 @@ public:
 
     // The record with this number; none when there is no such record.
     std::optional<Datensatz> lesen(qint64 id);
+    // Whether the record numbered `gelesen.id` still holds exactly the five values of `gelesen`,
+    // each of the same kind: an integer is no real, a text no blob. Inside a Transaktion nobody
+    // else can write, so the answer holds until it ends.
+    bool unveraendert(const Datensatz& gelesen);
     // Whether a record holds exactly this name, upper and lower case distinguished. A record that
     // could not be read throws, so a name is never taken as free by mistake.
     bool nameVergeben(const QString& name);
@@ -47,6 +51,9 @@ public:
     // last look, and never for this store's own writes. None when the file cannot be looked at
     // just now, as under another program's write lock: the look never waits.
     std::optional<qint64> datenstand();
+    // Whether the path now names another file than the one open, or none: another file was moved
+    // over it, or it was deleted, and perhaps made anew. Writes to the open file would be lost.
+    bool ersetzt() const;
 
     enum class Pruefung { Schnell, Gruendlich };
     // The engine's check of the file's structure: quick_check, or integrity_check, which also
@@ -68,11 +75,19 @@ private:
     friend class Cursor;
     friend class Lesezug;
     friend class Transaktion;
-    explicit Store(std::unique_ptr<Verbindung> verbindung);
+    struct Kennung {
+        quint64 geraet = 0;
+        quint64 knoten = 0;
+        bool operator==(const Kennung&) const = default;
+    };
+    Store(std::unique_ptr<Verbindung> verbindung, Kennung kennung);
+    // Device and inode of the file at `pfad`; none when there is none.
+    static std::optional<Kennung> kennung(const QString& pfad);
     // A connection keyed with the program's password on an empty file that exists already.
     static std::unique_ptr<Verbindung> leerVerschluesselt(const QString& pfad);
 
     std::unique_ptr<Verbindung> verbindung_;
+    Kennung kennung_;                  // of the file as it was opened
     std::unique_ptr<Statement> leser_; // prepared once: an export reads every record by its number
 };
 

@@ -19,6 +19,7 @@ public:
         TabelleFehlt,   // no table Gedenkbuch with the five fields
         FalscheForm,    // Gedenkbuch is a view, has no record numbers, or hides them
         KeinAktuellerDatensatz,
+        Veraendert,       // the record no longer holds what was read of it: changed, deleted or replaced since
         KeineZahl,        // a text written into a numeric field does not convert
         KeineBearbeitung, // a field written or Update called without AddNew or Edit
         Gesperrt,         // another program holds the file
@@ -41,6 +42,9 @@ public:
     static StoreError dateiBeschaedigt(const QString& pfad);
     // The record asked for is gone: another program deleted it.
     static StoreError eintragWeg();
+    // The record shown no longer holds what was read of it: another program changed or deleted it,
+    // or its number now names another entry.
+    static StoreError eintragVeraendert();
 
 private:
     Art art_;

@@ -28,21 +28,22 @@ private:
 };
 
 // Answers message boxes in place of a person and notes each as "Titel: Text" ("?" before a
-// question). A question for which the test prepared no answer is answered "Nein".
+// question). A question for which the test prepared no answer is answered "Nein"; `waehrend` runs
+// while it is asked, as another program might meanwhile.
 class Antwortbuch final : public ui::Meldungen {
 public:
     void hinweis(const QString& text, const QString& titel) override { gezeigt << titel + QStringLiteral(": ") + text; }
     bool frage(const QString& text, const QString& titel) override;
-    void antworten(bool ja) { antworten_.append(ja); }
+    void antworten(bool ja, std::function<void()> waehrend = {}) { antworten_.append({ja, std::move(waehrend)}); }
 
     QStringList gezeigt;
 
 private:
-    QList<bool> antworten_;
+    QList<std::pair<bool, std::function<void()>>> antworten_;
 };
 
 // Runs modal dialogs without a person: each opening takes the next prepared action, which drives
-// the dialog's widgets while it is modal; a dialog still open afterwards is closed and counted.
+// the dialog's widgets while it is modal; a dialog still open afterwards is cancelled.
 class Dialogregie final : public ui::Fensterdienst {
 public:
     using Handlung = std::function<void(QDialog&)>;
@@ -50,7 +51,6 @@ public:
     void dann(Handlung handlung) { handlungen_.append(std::move(handlung)); }
 
     int geoeffnet = 0;
-    int nichtGeschlossen = 0;
 
 private:
     QList<Handlung> handlungen_;

@@ -4,21 +4,19 @@
 #include "fensterprobe.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
 
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;
-    return !antworten_.isEmpty() && antworten_.takeFirst();
+    if (antworten_.isEmpty())
+        return false;
+    const auto [ja, waehrend] = antworten_.takeFirst();
+    if (waehrend)
+        waehrend();
+    return ja;
 }
 
 void Dialogregie::modalZeigen(QDialog& dialog)
@@ -29,10 +27,8 @@ void Dialogregie::modalZeigen(QDialog& dialog)
     QTimer::singleShot(0, &dialog, [&dialog, handlung, this] {
         if (handlung)
             handlung(dialog);
-        if (dialog.isVisible()) {
-            ++nichtGeschlossen;
+        if (dialog.isVisible())
             dialog.reject();
-        }
     });
     dialog.exec();
 }
@@ -45,11 +41,6 @@ Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store
 }
 
 Fensterprobe::~Fensterprobe() = default;
-
-QString Fensterprobe::titel(int slot) const
-{
-    return finden<QGroupBox>(QStringLiteral("Frame%1").arg(slot + 1))->title();
-}
 
 QStringList bild(const frmGedenkbuch& fenster)
 {

@@ -39,8 +39,6 @@ public:
     frmGedenkbuch& fenster() { return *fenster_; }
     template <typename T> T* finden(const QString& name) const { return fenster_->findChild<T*>(name); }
     ui::Listenfeld& voll() const { return *finden<ui::Listenfeld>(QStringLiteral("lstGedenkbuch")); }
-    ui::Listenfeld& tagesliste(int slot) const { return *finden<ui::Listenfeld>(QStringLiteral("List%1").arg(slot)); }
-    QString titel(int slot) const;
 
     void klicken(const char* taste);
     // A mouse press on the empty part of the full list, which makes the commands available.

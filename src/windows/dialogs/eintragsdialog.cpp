@@ -5,7 +5,6 @@
 
 #include "core/anzeigezeile.h"
 #include "core/eintrag.h"
-#include "core/eintragsbuch.h"
 #include "core/jahr.h"
 #include "core/zahlen.h"
 #include "windows/common/aussehen.h"
@@ -21,9 +20,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-Eintragsdialog::Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                               std::optional<qint64> eintrag, const Eintragsstart& start)
-    : QDialog(parent), art_(art), buch_(buch), meldungen_(meldungen), eintrag_(eintrag)
+Eintragsdialog::Eintragsdialog(Art art, Eintragsablage ablage, ui::Meldungen& meldungen, QWidget* parent,
+                               const Eintragsstart& start)
+    : QDialog(parent), art_(art), ablage_(std::move(ablage)), meldungen_(meldungen)
 {
     steuerelementeAnlegen();
     connect(tage_, &QButtonGroup::idToggled, this, [this](int index, bool an) {

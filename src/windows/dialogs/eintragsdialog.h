@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QButtonGroup;
@@ -13,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 namespace core {
-class Eintragsbuch;
+struct Aenderung;
 }
 namespace ui {
 class Bemerkungsfeld;
@@ -36,6 +37,14 @@ struct Eintragsstart {
     bool vollstaendig() const { return tag > 0 && monat > 0; }
 };
 
+// What an entry dialog may do with the book: tell whether an entry has a name, and store the input,
+// as a new entry or as the change of the entry the dialog was opened for; it gives the stored
+// record's identity. Both throw StoreError when the store fails.
+struct Eintragsablage {
+    std::function<bool(const QString&)> nameVergeben;
+    std::function<qint64(const core::Aenderung&)> speichern;
+};
+
 // The modal dialog that creates an entry (frmEintragNeu) or changes the shown one
 // (frmEintragAendern). Both modes share controls and date display; a successful save stores the
 // record, closes the dialog and tells which record it stored.
@@ -44,9 +53,9 @@ class Eintragsdialog : public QDialog {
 public:
     enum class Art { Neu, Aendern };
 
-    // For Art::Aendern, `eintrag` is the record the main window shows.
-    Eintragsdialog(Art art, core::Eintragsbuch& buch, ui::Meldungen& meldungen, QWidget* parent,
-                   std::optional<qint64> eintrag = {}, const Eintragsstart& start = {});
+    // For Art::Aendern, `start` holds what the main window shows.
+    Eintragsdialog(Art art, Eintragsablage ablage, ui::Meldungen& meldungen, QWidget* parent,
+                   const Eintragsstart& start = {});
 
     // The record a successful save stored; none when the dialog was cancelled.
     std::optional<qint64> gespeichert() const { return gespeichert_; }
@@ -68,9 +77,8 @@ private:
     bool eingabeGeprueft();
     std::optional<qint64> speichern();
     Art art_;
-    core::Eintragsbuch& buch_;
+    Eintragsablage ablage_;
     ui::Meldungen& meldungen_;
-    std::optional<qint64> eintrag_;
     std::optional<qint64> gespeichert_;
     int gewaehlterTag_ = 0;    // 1 to 31 once a day is chosen
     int gewaehlterMonat_ = 0;  // 1 to 12 once a month is chosen

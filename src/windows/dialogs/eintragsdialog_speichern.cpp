@@ -5,7 +5,7 @@
 #include "eintragsdialog.h"
 
 #include "core/durchlauf.h"
-#include "core/eintragsbuch.h"
+#include "core/eintrag.h"
 #include "core/jahr.h"
 #include "core/zahlen.h"
 #include "windows/common/bemerkungsfeld.h"
@@ -31,7 +31,7 @@ bool Eintragsdialog::eingabeGeprueft()
     if (art_ == Art::Neu && !name.isEmpty()) {
         bool vergeben = false;
         try {
-            vergeben = buch_.nameVergeben(name);
+            vergeben = ablage_.nameVergeben(name);
         } catch (const store::StoreError& fehler) {
             // Only a read of every entry tells that the name is free.
             meldungen_.hinweis(QStringLiteral("Der Eintrag wurde nicht gespeichert: Ob es die Bezeichnung schon gibt, "
@@ -94,10 +94,14 @@ std::optional<qint64> Eintragsdialog::speichern()
     }
 
     try {
-        return buch_.speichern(eintrag_, aenderung);
+        return ablage_.speichern(aenderung);
     } catch (const store::StoreError& fehler) {
-        meldungen_.hinweis(QStringLiteral("Der Eintrag wurde nicht gespeichert.\n\n%1").arg(core::fehlertext(fehler)),
-                           QStringLiteral("Fehler beim Speichern"));
+        QString text = QStringLiteral("Der Eintrag wurde nicht gespeichert.\n\n%1").arg(core::fehlertext(fehler));
+        // Saved again, the input would be refused again: the way on is the window's new state.
+        if (fehler.art() == store::StoreError::Art::Veraendert)
+            text += QStringLiteral("\n\nIhre Eingaben stehen noch im Dialog. Übernehmen Sie, was Sie brauchen, und "
+                                   "brechen Sie ihn dann ab: Das Fenster zeigt danach, was jetzt gespeichert ist.");
+        meldungen_.hinweis(text, QStringLiteral("Fehler beim Speichern"));
         return std::nullopt;
     }
 }

@@ -89,7 +89,6 @@ void Detailfelder::ruhezustand()
     txtBemerkungen->setEnabled(false);
     txtJahr->setEnabled(false);
     txtMonat->setEnabled(false);
-    angezeigt_.reset();
 }
 
 void Detailfelder::zeigen(const core::Eintrag& eintrag)
@@ -109,7 +108,6 @@ void Detailfelder::zeigen(const core::Eintrag& eintrag)
     txtMonat->setText(QString::number(eintrag.monat));
     txtJahr->setText(eintrag.jahr ? QString::number(*eintrag.jahr) : QString());
     txtBemerkungen->setzen(eintrag.Bemerkungen);
-    angezeigt_ = eintrag.id;
     gezeigt_ = texte();
 }
 

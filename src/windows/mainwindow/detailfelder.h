@@ -28,8 +28,6 @@ public:
     void ruhezustand();
     // Shown state: the fields enabled and filled with an entry, nothing of the one before kept.
     void zeigen(const core::Eintrag& eintrag);
-    // The record the panel shows, if any; the commands act on it and on nothing else.
-    std::optional<qint64> angezeigt() const { return angezeigt_; }
     // What a change of the shown entry starts from: the fields' texts, and which of them the user
     // typed over since the entry was shown.
     Eintragsstart startwerte() const;
@@ -48,7 +46,6 @@ protected:
 private:
     QStringList texte() const;
 
-    std::optional<qint64> angezeigt_;
     QStringList gezeigt_; // the texts as the entry was shown, by store::Feld
     QLineEdit* txtBezeichnung;
     QLineEdit* txtTag;

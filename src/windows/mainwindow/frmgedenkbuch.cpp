@@ -3,26 +3,20 @@
 
 #include "frmgedenkbuch.h"
 
-#include "core/uhr.h"
+#include "core/buchmodell.h"
+#include "store/store.h"
 #include "windows/common/bilder.h"
 #include "windows/common/einpassen.h"
 
 #include <QPainter>
-#include <QTimer>
 
 frmGedenkbuch::frmGedenkbuch(ui::Dienste& dienste, std::unique_ptr<store::Store> store, QWidget* parent)
-    : QWidget(parent), dienste_(dienste), store_(std::move(store)),
-      // The lists need no remarks; the panel reads them with its entry.
-      datGedenkbuch_(*store_, store::Cursor::Umfang::OhneBemerkungen), buch_(*store_, datGedenkbuch_)
+    : QWidget(parent), dienste_(dienste), modell_(new core::Buchmodell(std::move(store), dienste.uhr, this))
 {
     steuerelementeAnlegen();
     ereignisseVerbinden();
-    connect(&dienste_.uhr, &core::Uhr::datumGeaendert, this, &frmGedenkbuch::datumGeaendert);
-    // A look every second costs a read of the file's header; what another program wrote, or a new
-    // day that came while a message box was open, shows within about two seconds.
-    auto* takt = new QTimer(this);
-    connect(takt, &QTimer::timeout, this, &frmGedenkbuch::dateiAnsehen);
-    takt->start(1000);
+    connect(modell_, &core::Buchmodell::veraltet, this, &frmGedenkbuch::nachholen);
+    connect(modell_, &core::Buchmodell::ersetzt, this, &frmGedenkbuch::neueDatei);
     Form_Load();
 }
 

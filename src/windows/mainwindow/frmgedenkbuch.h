@@ -4,25 +4,31 @@
 #pragma once
 
 #include "core/eintragsbuch.h"
-#include "store/cursor.h"
 #include "windows/common/dienste.h"
 
-#include <QDate>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class Detailfelder;
 class QDialog;
 class QLabel;
 class Tagesfenster;
+namespace core {
+class Buchmodell;
+}
+namespace store {
+class Store;
+}
 namespace ui {
 class Bildschaltflaeche;
 class Listenfeld;
 } // namespace ui
 
 // The main window: the day window on the left, the full list, the detail panel and the commands
-// on the right. It owns the open store and the one cursor over it, datGedenkbuch, and follows the
-// day and the file: what another program writes to daten.mdb shows within a second or two.
+// on the right. It shows the book of a core::Buchmodell and follows what that tells: a new day,
+// what another program writes to daten.mdb, and another file moved over daten.mdb, within a second
+// or two; while a modal dialog or message box is open, it catches up once none is.
 class frmGedenkbuch : public QWidget {
     Q_OBJECT
 public:
@@ -32,9 +38,14 @@ public:
 
     // Rebuilds the full list and the day window from one walk over the store.
     void auffrischen();
-    // Catches up when another program changed the file since the last refresh; the window looks
-    // every second, and when one of its dialogs closes.
+    // Looks at the file and the day at once, as the book does every second and the window when
+    // one of its dialogs closes.
     void dateiAnsehen();
+
+signals:
+    // The file that took the open one's place could not be opened; the user was told why. The
+    // book is looked at no more, and the program ends.
+    void buchVerloren();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,16 +69,19 @@ private:
     void auswahlAufheben();
     // Whether "Löschen" and "Ändern" are available.
     void befehleFreigeben(bool frei);
+    // The panel at rest, no entry shown.
+    void panelInRuhe();
     // The entry of a chosen line could not be read: nothing stays shown or selected, the user is
     // told why, and the lists are refreshed when the entry is gone.
     void eintragNichtLesbar(const store::StoreError& fehler);
 
     // Catching up (frmgedenkbuch_nachholen.cpp). A new day, or another program's change, shows
     // what a start would show; an entry shown stays shown with its line selected and the commands
-    // as they were, unless it is gone. While a modal dialog or message box is open, the window
-    // catches up once none is.
-    void datumGeaendert();
-    void nachholenWennFrei();
+    // as they were, unless it is gone or its number names an entry of another name now.
+    void nachholen();
+    // Another file took the open one's place: opened as the start opens it, and shown as a start
+    // shows it.
+    void neueDatei();
     // Runs a modal dialog of the window; the window catches up when it closes.
     void dialogZeigen(QDialog& dialog);
 
@@ -82,12 +96,9 @@ private:
     void gespeichert(qint64 id);
 
     ui::Dienste& dienste_;
-    bool nachholen_ = false;      // a change waits for the modal dialog or message box to close
-    QDate tag_;                   // the day the window shows
-    std::optional<qint64> stand_; // the file's data version the lists show
-    std::unique_ptr<store::Store> store_;
-    store::Cursor datGedenkbuch_;
-    core::Eintragsbuch buch_;
+    core::Buchmodell* modell_;
+    // The entry the panel shows, as it was read; the commands act on it and on nothing else.
+    std::optional<core::Eintragsbuch::Gelesen> angezeigt_;
 
     Tagesfenster* tagesfenster_ = nullptr;
     QLabel* Label3 = nullptr;

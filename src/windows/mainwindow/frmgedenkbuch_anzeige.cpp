@@ -6,9 +6,9 @@
 #include "frmgedenkbuch.h"
 
 #include "core/anzeigezeile.h"
+#include "core/buchmodell.h"
 #include "core/durchlauf.h"
 #include "core/tage.h"
-#include "core/uhr.h"
 #include "detailfelder.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/listenfeld.h"
@@ -17,14 +17,10 @@
 
 void frmGedenkbuch::auffrischen()
 {
-    const QDate heute = dienste_.uhr.heute();
-    tag_ = heute;
-    // Taken before the walk: a change made during it is caught up with afterwards.
-    if (const std::optional<qint64> stand = store_->datenstand())
-        stand_ = stand;
     // The old lines go first, so that the lists are never held twice.
     lstGedenkbuch->leeren();
-    core::Eintragsbuch::Fenster fenster = buch_.fenster(heute);
+    core::Eintragsbuch::Fenster fenster = modell_->fenster();
+    const QDate heute = fenster.heute;
     if (fenster.durchlauf.fehler)
         dienste_.meldungen.hinweis(QStringLiteral("Nicht alle Einträge konnten gelesen werden; die Listen zeigen nur "
                                                   "die gelesenen.\n\n%1")
@@ -49,7 +45,7 @@ void frmGedenkbuch::auffrischen()
     const int treffer = core::naechsterJahrestag(lstGedenkbuch->zeilen(), heute);
     if (treffer >= 0) {
         lstGedenkbuch->nachObenRollen(treffer);
-        detail_->ruhezustand();
+        panelInRuhe();
     }
     lstGedenkbuch->waehlen(-1);
 }
@@ -60,10 +56,17 @@ void frmGedenkbuch::befehleFreigeben(bool frei)
     cmdAenderung->setEnabled(frei);
 }
 
+void frmGedenkbuch::panelInRuhe()
+{
+    angezeigt_.reset();
+    detail_->ruhezustand();
+}
+
 bool frmGedenkbuch::eintragLesenUndZeigen(qint64 id)
 {
     try {
-        detail_->zeigen(buch_.lesen(id));
+        angezeigt_ = modell_->buch().lesen(id);
+        detail_->zeigen(angezeigt_->eintrag);
         return true;
     } catch (const store::StoreError& fehler) {
         eintragNichtLesbar(fehler);
@@ -97,7 +100,7 @@ bool frmGedenkbuch::eintragAnzeigen(qint64 id)
 {
     // Selecting its line shows the entry. One that another program added since the last refresh
     // has no line yet and is shown directly.
-    return (eintragWaehlen(id) || eintragLesenUndZeigen(id)) && detail_->angezeigt();
+    return (eintragWaehlen(id) || eintragLesenUndZeigen(id)) && angezeigt_;
 }
 
 void frmGedenkbuch::eintragZeigen(qint64 id)
@@ -109,6 +112,6 @@ void frmGedenkbuch::eintragZeigen(qint64 id)
 void frmGedenkbuch::auswahlAufheben()
 {
     lstGedenkbuch->waehlen(-1);
-    detail_->ruhezustand();
+    panelInRuhe();
     befehleFreigeben(false);
 }

@@ -5,7 +5,9 @@
 // commands below the detail panel and what the dialogs they open give back.
 #include "frmgedenkbuch.h"
 
+#include "core/buchmodell.h"
 #include "core/durchlauf.h"
+#include "core/uhr.h"
 #include "detailfelder.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/listenfeld.h"
@@ -48,7 +50,11 @@ void frmGedenkbuch::gespeichert(qint64 id)
 
 void frmGedenkbuch::cmdEintragNeu_Click()
 {
-    Eintragsdialog dialog(Eintragsdialog::Art::Neu, buch_, dienste_.meldungen, this);
+    core::Eintragsbuch& buch = modell_->buch();
+    Eintragsdialog dialog(Eintragsdialog::Art::Neu,
+                          {[&buch](const QString& name) { return buch.nameVergeben(name); },
+                           [&buch](const core::Aenderung& werte) { return buch.speichern(std::nullopt, werte); }},
+                          dienste_.meldungen, this);
     dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
@@ -56,7 +62,10 @@ void frmGedenkbuch::cmdEintragNeu_Click()
 
 void frmGedenkbuch::cmdSuchen_Click()
 {
-    frmSuche dialog(buch_, dienste_.uhr, dienste_.meldungen, this);
+    // Ages as of the day of each search, which may come after midnight.
+    frmSuche dialog(
+        [this](const QString& begriff) { return modell_->buch().suchen(begriff, dienste_.uhr.heute().year()); },
+        dienste_.meldungen, this);
     dialogZeigen(dialog);
     if (dialog.result() == QDialog::Accepted)
         eintragZeigen(dialog.auswahl());
@@ -68,8 +77,7 @@ void frmGedenkbuch::cmdSuchen_Click()
 
 void frmGedenkbuch::cmdAenderung_Click()
 {
-    const auto eintrag = detail_->angezeigt();
-    if (!eintrag)
+    if (!angezeigt_)
         return; // no entry shown, nothing the user could mean
     const Eintragsstart start = detail_->startwerte();
     if (!start.vollstaendig()) {
@@ -78,7 +86,13 @@ void frmGedenkbuch::cmdAenderung_Click()
                                    QStringLiteral("Ändern nicht möglich"));
         return;
     }
-    Eintragsdialog dialog(Eintragsdialog::Art::Aendern, buch_, dienste_.meldungen, this, *eintrag, start);
+    // The dialog changes the record as it was read for the panel, or nothing.
+    core::Eintragsbuch& buch = modell_->buch();
+    Eintragsdialog dialog(
+        Eintragsdialog::Art::Aendern,
+        {[&buch](const QString& name) { return buch.nameVergeben(name); },
+         [&buch, gelesen = angezeigt_->satz](const core::Aenderung& werte) { return buch.speichern(gelesen, werte); }},
+        dienste_.meldungen, this, start);
     dialogZeigen(dialog);
     if (const auto id = dialog.gespeichert())
         gespeichert(*id);
@@ -86,24 +100,27 @@ void frmGedenkbuch::cmdAenderung_Click()
 
 void frmGedenkbuch::cmdLoeschen_Click()
 {
-    const auto eintrag = detail_->angezeigt();
-    if (!eintrag)
+    if (!angezeigt_)
         return; // no entry shown, nothing the user could mean
+    const store::Datensatz gelesen = angezeigt_->satz;
     if (!dienste_.meldungen.frage(QStringLiteral("Soll der Eintrag wirklich gelöscht werden?"),
                                   QStringLiteral("Sicherheitsfrage")))
         return;
 
     try {
-        buch_.loeschen(*eintrag);
+        modell_->buch().loeschen(gelesen);
     } catch (const store::StoreError& fehler) {
+        const bool veraendert = fehler.art() == store::StoreError::Art::Veraendert;
         dienste_.meldungen.hinweis(
-            QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler)),
+            QStringLiteral("Der Eintrag wurde nicht gelöscht.\n\n%1").arg(core::fehlertext(fehler))
+                + (veraendert ? QStringLiteral("\n\nDas Fenster zeigt jetzt, was gespeichert ist.") : QString()),
             QStringLiteral("Fehler beim Löschen"));
-        // Removed by another program, the entry is gone all the same; otherwise all stays.
-        if (fehler.art() != store::StoreError::Art::KeinAktuellerDatensatz)
-            return;
+        // What another program did shows at once, the entry at rest when it is gone.
+        if (veraendert)
+            nachholen();
+        return;
     }
-    detail_->ruhezustand();
+    panelInRuhe();
     auffrischen();
     befehleFreigeben(false);
 }

@@ -2,49 +2,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window follows the day and the file: a new date, or a change another program made to
-// daten.mdb, is shown as a start would show it, held back while a modal dialog or a message box
-// is open.
+// daten.mdb, is shown as a start would show it, and so is another file in daten.mdb's place. The
+// book tells of each at every look until the window caught up, which it does once no modal dialog
+// or message box is open.
 #include "frmgedenkbuch.h"
 
-#include "core/uhr.h"
+#include "core/buchmodell.h"
 #include "detailfelder.h"
-#include "windows/common/bildschaltflaeche.h"
+#include "store/store.h"
 #include "windows/common/fensterdienst.h"
+#include "windows/common/listenfeld.h"
+#include "windows/common/meldungen.h"
 
 #include <QApplication>
 
-void frmGedenkbuch::datumGeaendert()
-{
-    if (dienste_.uhr.heute() == tag_)
-        return;
-    nachholen_ = true;
-    nachholenWennFrei();
-}
-
 void frmGedenkbuch::dateiAnsehen()
 {
-    // The window's own saves leave the number as it is, so they cause no second refresh.
-    const std::optional<qint64> stand = store_->datenstand();
-    if (stand && stand != stand_)
-        nachholen_ = true;
-    nachholenWennFrei();
+    modell_->ansehen();
 }
 
-void frmGedenkbuch::nachholenWennFrei()
+void frmGedenkbuch::nachholen()
 {
-    if (!nachholen_ || QApplication::activeModalWidget())
+    if (QApplication::activeModalWidget())
         return;
-    nachholen_ = false;
-    const std::optional<qint64> gezeigt = detail_->angezeigt();
-    const bool frei = cmdLoeschen->isEnabled();
+    const std::optional<core::Eintragsbuch::Gelesen> gezeigt = angezeigt_;
     auffrischen();
     if (!gezeigt)
         return;
-    // An entry another program deleted has no line any more: the panel rests, as after a delete.
-    if (eintragWaehlen(*gezeigt) && detail_->angezeigt())
-        befehleFreigeben(frei);
-    else
+    // An entry another program deleted has no line any more: the panel rests, as after a delete. So
+    // it does when the number names an entry of another name now, which may be another person's.
+    const auto name = [](const core::Eintragsbuch::Gelesen& e) { return e.satz.feld(store::Feld::Bezeichnung); };
+    if (!eintragWaehlen(gezeigt->eintrag.id) || !angezeigt_ || name(*angezeigt_) != name(*gezeigt))
         auswahlAufheben();
+}
+
+void frmGedenkbuch::neueDatei()
+{
+    if (QApplication::activeModalWidget())
+        return;
+    if (const QString grund = modell_->neuOeffnen(); !grund.isEmpty()) {
+        dienste_.meldungen.hinweis(
+            QStringLiteral("An die Stelle der Datei %1 ist eine andere getreten, oder sie wurde gelöscht. "
+                           "Was jetzt unter diesem Namen liegt, lässt sich nicht öffnen; das Programm wird "
+                           "beendet.\n\n%2")
+                .arg(store::dateiname, grund),
+            QStringLiteral("Ladefehler"));
+        emit buchVerloren();
+        return;
+    }
+    // Another book: no entry of the old one stays shown.
+    auswahlAufheben();
+    auffrischen();
 }
 
 void frmGedenkbuch::dialogZeigen(QDialog& dialog)

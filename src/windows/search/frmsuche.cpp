@@ -4,9 +4,7 @@
 #include "frmsuche.h"
 
 #include "core/durchlauf.h"
-#include "core/eintragsbuch.h"
 #include "core/programm.h"
-#include "core/uhr.h"
 #include "windows/common/aussehen.h"
 #include "windows/common/bildschaltflaeche.h"
 #include "windows/common/einpassen.h"
@@ -19,8 +17,8 @@
 #include <QLineEdit>
 #include <QPainter>
 
-frmSuche::frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, ui::Meldungen& meldungen, QWidget* parent)
-    : QDialog(parent), buch_(buch), uhr_(uhr), meldungen_(meldungen)
+frmSuche::frmSuche(Suche suchen, ui::Meldungen& meldungen, QWidget* parent)
+    : QDialog(parent), suchen_(std::move(suchen)), meldungen_(meldungen)
 {
     steuerelementeAnlegen();
     connect(txtSuche, &QLineEdit::textChanged, this, &frmSuche::txtSuche_Change);
@@ -108,7 +106,7 @@ void frmSuche::cmdSuchStart_Click()
 {
     lstSuchergebnisse->setEnabled(true);
     lstSuchergebnisse->leeren();
-    core::Eintragsbuch::Suchergebnis ergebnis = buch_.suchen(txtSuche->text(), uhr_.heute().year());
+    core::Eintragsbuch::Suchergebnis ergebnis = suchen_(txtSuche->text());
     if (ergebnis.durchlauf.fehler) {
         // What was found stays listed, but an empty list is no answer: the rest was never read.
         meldungen_.hinweis(QStringLiteral("Die Suche konnte nicht alle Einträge lesen.\n\n%1")

@@ -3,13 +3,12 @@
 
 #pragma once
 
+#include "core/eintragsbuch.h"
+
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
-namespace core {
-class Eintragsbuch;
-class Uhr;
-} // namespace core
 namespace ui {
 class Bildschaltflaeche;
 class Listenfeld;
@@ -22,7 +21,9 @@ class Meldungen;
 class frmSuche : public QDialog {
     Q_OBJECT
 public:
-    frmSuche(core::Eintragsbuch& buch, const core::Uhr& uhr, ui::Meldungen& meldungen, QWidget* parent);
+    // `suchen` gives the lines for a term, with the ages of the year the search looks from.
+    using Suche = std::function<core::Eintragsbuch::Suchergebnis(const QString& begriff)>;
+    frmSuche(Suche suchen, ui::Meldungen& meldungen, QWidget* parent);
 
     // The entry of the chosen result line, once the dialog was accepted.
     qint64 auswahl() const { return auswahl_; }
@@ -37,8 +38,7 @@ private:
     void cmdSuchStart_Click();
     void lstSuchergebnisse_Click(int row);
 
-    core::Eintragsbuch& buch_;
-    const core::Uhr& uhr_;
+    Suche suchen_;
     ui::Meldungen& meldungen_;
     qint64 auswahl_ = -1;
     QLineEdit* txtSuche = nullptr;
