@@ -106,6 +106,25 @@ const QList<Unterbefehl>& unterbefehle()
          {{"URL"}},
          Buch::Vorhanden,
          kalender},
+        {"drucken",
+         "schreibt die Einträge als PDF zum Ausdrucken in die neue Datei DATEI, mit der Schrift DejaVu\n"
+         "Sans in der Datei. Ohne --ewig die Jahresübersicht auf einer A4-Seite quer: eine Spalte je Monat,\n"
+         "eine Zeile je Tag, Wochenenden grau, jeder Eintrag mit dem Alter, das er im Jahr JAHR erreicht\n"
+         "(1583 bis 9999, ohne Angabe das laufende Jahr). Mit --ewig einen immerwährenden\n"
+         "Geburtstagskalender: zwölf A4-Seiten, eine je Monat mit einer Zeile für jeden Tag, den er haben\n"
+         "kann, ohne Wochentage, jeder Eintrag mit seinem Geburtsjahr. Was in einem Feld keinen Platz hat,\n"
+         "zählt „+N“. Eine vorhandene Datei wird nicht überschrieben; aus einer Datei, die sich nicht ganz\n"
+         "lesen lässt, wird nichts gedruckt.",
+         {{"jahr",
+           "JAHR",
+           "das Jahr der Übersicht (1583 bis 9999, ohne Angabe das laufende)",
+           "das Jahr",
+           {Wertart::Zahl, 1583, 9999}},
+          {"ewig", nullptr, "immerwährender Kalender statt der Übersicht eines Jahres", nullptr},
+          {"datei", "DATEI", "die neue PDF-Datei", "der Name der Datei", {}, true}},
+         {},
+         Buch::Vorhanden,
+         drucken},
     };
     return alle;
 }
