@@ -7,6 +7,8 @@
 #include "werkzeug.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -114,7 +116,7 @@ private slots:
         QTest::addColumn<QString>("gemeinjahr"); // in 2027; null: the page has no such field
         QTest::addColumn<QString>("ewig");       // its line in the perpetual calendar
         const QString lang = 'L' + QString(299, 'a');
-        QTest::newRow("mit Jahr") << "Anna Bergmann" << 15 << 4 << 1985 << "Anna*(43.)" << "Anna*(42.)" << "Anna Bergmann (1985)";
+        QTest::newRow("mit Jahr") << "Anna Bergmann" << 15 << 4 << 1985 << "Anna Bergmann (43.)" << "Anna Bergmann (42.)" << "Anna Bergmann (1985)";
         QTest::newRow("ohne Jahr") << "Ohne Jahr" << 1 << 1 << 0 << "Ohne Jahr" << "Ohne Jahr" << "Ohne Jahr";
         QTest::newRow("29. Februar") << "Sepp" << 29 << 2 << 1988 << "Sepp (40.)" << QString() << "Sepp (1988)";
         QTest::newRow("Umlaute und Emoji") << "Jö 🎂 Äß" << 3 << 3 << 1990 << "Jö Äß (38.)" << "Jö Äß (37.)" << "Jö Äß (1990)";
@@ -203,6 +205,39 @@ private slots:
         const qsizetype genannt = gedruckt.count(QRegularExpression("\\((\\d+\\.|19\\d\\d)\\)"));
         QVERIFY2(rest.hasMatch() && genannt > 0 && genannt + rest.captured(1).toInt() == 40, qPrintable(gedruckt));
         QVERIFY2(seite.join(' ').contains(legende), qPrintable(seite.join('\n')));
+    }
+
+    void nichtGeschrieben_data()
+    {
+        QTest::addColumn<QString>("vorher"); // what lies under the name: nothing, a file, a dangling link
+        QTest::addColumn<qint64>("grenze");  // the largest file the system allows
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Datenträger voll")
+            << "" << qint64(8 * 1024)
+            << "Die Datei k.pdf konnte nicht geschrieben werden: Die Datei würde größer, als das System erlaubt.\n"
+               "Es wurde keine Datei angelegt.\n";
+        QTest::newRow("Datei vorhanden") << "Datei" << qint64(1 << 30)
+                                         << "Die Datei k.pdf existiert schon. Sie wird nicht überschrieben.\n";
+        QTest::newRow("Verknüpfung ins Leere")
+            << "Verknüpfung" << qint64(1 << 30)
+            << "Unter dem Namen k.pdf liegt schon eine Verknüpfung. Sie wird nicht überschrieben.\n";
+    }
+
+    // A print that cannot be written whole leaves the folder as it was, and says why.
+    void nichtGeschrieben()
+    {
+        QFETCH(QString, vorher);
+        QFETCH(qint64, grenze);
+        QFETCH(QString, meldung);
+        Testdatenbank db;
+        const QString pdf = db.ordner() + "/k.pdf";
+        QVERIFY(vorher != "Datei" || schreiben(pdf, "alt"));
+        QVERIFY(vorher != "Verknüpfung" || QFile::link("/nirgends", pdf));
+        const QStringList inhalt = QDir(db.ordner()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        const Lauf lauf = werkzeugMitGrenze(grenze, {"drucken", "--datei", "k.pdf"}, db.ordner());
+        QCOMPARE(QString::number(lauf.status) + u' ' + lauf.ausgabe + lauf.fehler, "1 " + meldung);
+        QCOMPARE(QDir(db.ordner()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), inhalt);
+        QVERIFY(vorher != "Datei" || dateiinhalt(pdf) == "alt");
     }
 };
 

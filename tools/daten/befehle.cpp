@@ -108,13 +108,13 @@ const QList<Unterbefehl>& unterbefehle()
          kalender},
         {"drucken",
          "schreibt die Einträge als PDF zum Ausdrucken in die neue Datei DATEI, mit der Schrift DejaVu\n"
-         "Sans in der Datei. Ohne --ewig die Jahresübersicht auf einer A4-Seite quer: eine Spalte je Monat,\n"
-         "eine Zeile je Tag, Wochenenden grau, jeder Eintrag mit dem Alter, das er im Jahr JAHR erreicht\n"
-         "(1583 bis 9999, ohne Angabe das laufende Jahr). Mit --ewig einen immerwährenden\n"
-         "Geburtstagskalender: zwölf A4-Seiten, eine je Monat mit einer Zeile für jeden Tag, den er haben\n"
-         "kann, ohne Wochentage, jeder Eintrag mit seinem Geburtsjahr. Was in einem Feld keinen Platz hat,\n"
-         "zählt „+N“. Eine vorhandene Datei wird nicht überschrieben; aus einer Datei, die sich nicht ganz\n"
-         "lesen lässt, wird nichts gedruckt.",
+         "Sans in der Datei. Ohne --ewig ist es die Jahresübersicht des Jahres JAHR (1583 bis 9999, ohne\n"
+         "Angabe das laufende) auf einer A4-Seite quer: eine Spalte je Monat, eine Zeile je Tag,\n"
+         "Samstage und Sonntage grau, jeder Eintrag mit dem Alter, das er in JAHR erreicht. Mit --ewig\n"
+         "ist es ein immerwährender Geburtstagskalender: zwölf A4-Seiten, je Monat eine mit einer Zeile\n"
+         "für jeden Tag, den der Monat haben kann, ohne Wochentage, jeder Eintrag mit seinem\n"
+         "Geburtsjahr. Was in einem Feld keinen Platz hat, zählt „+N“. Eine vorhandene Datei wird nicht\n"
+         "überschrieben; aus einer Datei, die sich nicht ganz lesen lässt, wird nichts gedruckt.",
          {{"jahr",
            "JAHR",
            "das Jahr der Übersicht (1583 bis 9999, ohne Angabe das laufende)",

@@ -78,16 +78,19 @@ Feld feld(const QFontMetricsF& metrik, const QList<qreal>& breiten, const QList<
 {
     const QString trenner = QStringLiteral(", ");
     const auto breite = [&](const QString& text) { return metrik.horizontalAdvance(text); };
-    // An entry in `platz`: its name shortened as far as needed, never to nothing but "…".
-    const auto eintrag = [&](const core::Zeile& e, qreal platz) -> std::optional<QString> {
-        const QString zus = zusatz(e, bezugsjahr);
-        const QString name = Bestand::name(e, zus).toString();
+    // A name and what follows it in `platz`: the name shortened as far as needed, never to nothing
+    // but "…".
+    const auto kuerzen = [&](const QString& name, const QString& zus, qreal platz) -> std::optional<QString> {
         QString kurz = metrik.elidedText(name, Qt::ElideRight, platz - breite(zus), Qt::TextSingleLine);
         if (kurz.isEmpty() || (kurz != name && kurz.size() < 2))
             return std::nullopt;
         if (kurz != name && kurz.endsWith(QStringLiteral(" …"))) // "Anna…", not "Anna …"
             kurz.remove(kurz.size() - 2, 1);
         return kurz + zus;
+    };
+    const auto eintrag = [&](const core::Zeile& e, qreal platz) {
+        const QString zus = zusatz(e, bezugsjahr);
+        return kuerzen(Bestand::name(e, zus).toString(), zus, platz);
     };
     const qsizetype zeilen = breiten.size();
     QList<QStringList> inhalt(zeilen);
@@ -123,6 +126,20 @@ Feld feld(const QFontMetricsF& metrik, const QList<qreal>& breiten, const QList<
         }
         if (letzte.isEmpty())
             letzte << QStringLiteral("+%1").arg(f.weitere);
+    } else if (z + 1 < zeilen && !eintraege.isEmpty()) {
+        // A last entry shortened where a line is still free goes on there, broken between words; its
+        // last word stays with what follows the name.
+        const QString zus = zusatz(eintraege.constLast(), bezugsjahr);
+        const QStringList woerter = Bestand::name(eintraege.constLast(), zus).toString().split(u' ');
+        const QString davor
+            = inhalt[z].first(inhalt[z].size() - 1).join(trenner) + (inhalt[z].size() > 1 ? trenner : QString());
+        qsizetype w = 0;
+        while (w + 1 < woerter.size() && breite(davor + woerter.first(w + 1).join(u' ')) <= breiten[z])
+            ++w;
+        if (inhalt[z].constLast() != woerter.join(u' ') + zus && w > 0) {
+            inhalt[z].last() = woerter.first(w).join(u' ');
+            inhalt[z + 1] << kuerzen(woerter.sliced(w).join(u' '), zus, breiten[z + 1]).value_or(QStringLiteral("…"));
+        }
     }
     for (const QStringList& zeile : inhalt)
         if (!zeile.isEmpty())
@@ -139,7 +156,7 @@ qsizetype jahresuebersicht(QPdfWriter& pdf, const Bestand& bestand, int jahr)
     // has two lines; the first begins with the weekday.
     constexpr qreal rand = 6, nummern = 5, oben = 7, kopf = 18, fuss = 201;
     constexpr qreal links = rand + nummern, spalte = (297 - 2 * links) / 12;
-    constexpr qreal zeile = (fuss - kopf) / 31, innen = 0.5, wochentag = 3.4;
+    constexpr qreal zeile = (fuss - kopf) / 31, innen = 0.5, wochentag = 3.6;
     constexpr qreal zeilenabstand = (zeile - 2 * innen) / 2, grundlinie = innen + zeilenabstand * 0.8;
     const QFont titel = schrift(14, true), monat = schrift(8, true), nummer = schrift(7, true);
     const QFont tag = schrift(5.5), name = schrift(6), klein = schrift(7);
