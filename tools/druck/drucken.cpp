@@ -54,7 +54,7 @@ Ergebnis drucken(const Auftrag& auftrag)
     for (const QString& datei : {schriftdatei, fetteSchrift}) {
         if (QFontDatabase::addApplicationFont(datei) < 0) {
             e.meldungen
-                << QStringLiteral("Die Schrift %1 fehlt; das Paket fonts-dejavu-core bringt sie mit.").arg(datei)
+                << QStringLiteral("Die Schrift %1 fehlt. Installieren Sie das Paket fonts-dejavu-core.").arg(datei)
                 << keineDatei;
             return e;
         }

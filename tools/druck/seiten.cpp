@@ -43,7 +43,7 @@ public:
     QRectF rechteck(qreal x, qreal y, qreal breite, qreal hoehe) const { return {mm(x), mm(y), mm(breite), mm(hoehe)}; }
     QFontMetricsF metrik(const QFont& f) const { return QFontMetricsF(f, &pdf_); }
 
-    // Text on a baseline `y` mm from the top: from `x` on, or ending at `x`.
+    // Text on a baseline `y` mm from the top: from `x` on, ending at it, or centred on it.
     void text(qreal x, qreal y, const QString& text, const QFont& f, Qt::Alignment ausrichtung = Qt::AlignLeft)
     {
         maler_.setFont(f);
