@@ -136,9 +136,9 @@ private slots:
             const QString pdf = QStringLiteral("%1.pdf").arg(druckjahr);
             const Lauf lauf = werkzeug({"drucken", "--jahr", QString::number(druckjahr), "--datei", pdf}, db.ordner());
             QCOMPARE(lauf.ausgabe + lauf.fehler,
-                     QStringLiteral("Jahresübersicht %1 mit %2 aus daten.mdb in %3 geschrieben.\n")
+                     QStringLiteral("Jahresübersicht %1 mit %2 aus %3 in %4 geschrieben.\n")
                          .arg(druckjahr)
-                         .arg(erwartet.isNull() ? "0 Einträgen" : "1 Eintrag", pdf));
+                         .arg(erwartet.isNull() ? "0 Einträgen" : "1 Eintrag", db.pfad(), pdf));
             QCOMPARE(aufbau(db.ordner() + '/' + pdf), "1 A4 quer DejaVuSans DejaVuSans-Bold");
             const QString seite = poppler("pdftotext", {"-layout", db.ordner() + '/' + pdf, "-"});
             QVERIFY(seite.section(u'\n', 0, 0).endsWith(erwartet.isNull() ? " 0 Einträge" : " 1 Eintrag"));
@@ -152,7 +152,7 @@ private slots:
 
         const Lauf lauf = werkzeug({"drucken", "--ewig", "--datei", "ewig.pdf"}, db.ordner());
         QCOMPARE(lauf.ausgabe + lauf.fehler,
-                 "Immerwährender Kalender mit 1 Eintrag aus daten.mdb in ewig.pdf geschrieben.\n");
+                 "Immerwährender Kalender mit 1 Eintrag aus " + db.pfad() + " in ewig.pdf geschrieben.\n");
         QCOMPARE(aufbau(db.ordner() + "/ewig.pdf"), "12 A4 hoch DejaVuSans DejaVuSans-Bold");
         for (int m = 1; m <= 12; ++m) {
             const QStringList tage = tageszeilen(db.ordner() + "/ewig.pdf", m);
