@@ -52,6 +52,21 @@ public:
                                                          : mm(x);
         maler_.drawText(QPointF(links, mm(y)), text);
     }
+    // Sentences one after the other from a baseline `y` mm from the top, a line lower where one
+    // more would pass `breite`.
+    void saetze(qreal x, qreal y, qreal breite, qreal abstand, const QStringList& saetze, const QFont& f)
+    {
+        QString zeile;
+        for (const QString& satz : saetze) {
+            if (!zeile.isEmpty() && metrik(f).horizontalAdvance(zeile + u' ' + satz) > mm(breite)) {
+                text(x, y, zeile, f);
+                y += abstand;
+                zeile.clear();
+            }
+            zeile += (zeile.isEmpty() ? QString() : QStringLiteral(" ")) + satz;
+        }
+        text(x, y, zeile, f);
+    }
     void neueSeite() { pdf_.newPage(); }
 
 private:
@@ -154,7 +169,7 @@ qsizetype jahresuebersicht(QPdfWriter& pdf, const Bestand& bestand, int jahr)
     QPainter& p = s.maler();
     // 297 × 210 mm: a column of day numbers on either side, twelve months between them. A field
     // has two lines; the first begins with the weekday.
-    constexpr qreal rand = 6, nummern = 5, oben = 7, kopf = 18, fuss = 201;
+    constexpr qreal rand = 6, nummern = 5, oben = 7, kopf = 18, fuss = 200;
     constexpr qreal links = rand + nummern, spalte = (297 - 2 * links) / 12;
     constexpr qreal zeile = (fuss - kopf) / 31, innen = 0.5, wochentag = 3.6;
     constexpr qreal zeilenabstand = (zeile - 2 * innen) / 2, grundlinie = innen + zeilenabstand * 0.8;
@@ -194,16 +209,17 @@ qsizetype jahresuebersicht(QPdfWriter& pdf, const Bestand& bestand, int jahr)
     s.text(links, oben + 5, QStringLiteral("Gedenkbuch %1").arg(jahr), titel);
     s.text(297 - links, oben + 5, eintraege(gezeigt), klein, Qt::AlignRight);
 
-    QString hinweis = QStringLiteral("%1 mit dem Alter, das sie %2 erreichen; Samstage und Sonntage grau.")
-                          .arg(eintraege(gezeigt))
-                          .arg(jahr);
+    QStringList hinweis
+        = {QStringLiteral("%1. In Klammern das Alter, das im Jahr %2 erreicht wird; Samstage und Sonntage grau.")
+               .arg(eintraege(gezeigt))
+               .arg(jahr)};
     if (const qsizetype schalttag = bestand.tag(2, 29).size(); schalttag > 0 && !QDate::isLeapYear(jahr))
-        hinweis += QStringLiteral(" %1 vom 29. Februar %2 nur in Schaltjahren.")
+        hinweis << QStringLiteral("%1 vom 29. Februar %2 nur in Schaltjahren.")
                        .arg(eintraege(schalttag), schalttag == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"));
     if (plus > 0)
-        hinweis += u' ' + plusLegende(QStringLiteral("sein Feld"));
+        hinweis << plusLegende(QStringLiteral("sein Feld"));
     p.setPen(leise);
-    s.text(links, fuss + 5, hinweis, klein);
+    s.saetze(links, fuss + 4, 297 - 2 * links, 3, hinweis, klein);
     return gezeigt;
 }
 
@@ -241,10 +257,10 @@ qsizetype immerwaehrend(QPdfWriter& pdf, const Bestand& bestand)
             plus += f.weitere;
         }
         p.setPen(leise);
-        QString fuss = QStringLiteral("%1 im %2.").arg(eintraege(imMonat), deutsch().standaloneMonthName(m));
+        QStringList fuss = {QStringLiteral("%1 im %2.").arg(eintraege(imMonat), deutsch().standaloneMonthName(m))};
         if (plus > 0)
-            fuss += u' ' + plusLegende(QStringLiteral("seine Zeile"));
-        s.text(links, kopf + 31 * zeile + 8, fuss, klein);
+            fuss << plusLegende(QStringLiteral("seine Zeile"));
+        s.saetze(links, kopf + 31 * zeile + 8, rechts - links, 4, fuss, klein);
         gezeigt += imMonat;
     }
     return gezeigt;
