@@ -12,8 +12,8 @@
 
 PROGRAMM ?= $(CURDIR)/programm
 # Building and running need these; the other commands add their own below.
-PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev libical-dev
-TESTPAKETE := sqlcipher libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale clang-format reuse
+PAKETE := cmake g++ make pkg-config qt6-base-dev libsqlcipher-dev libical-dev fonts-dejavu-core
+TESTPAKETE := sqlcipher libx11-dev xvfb xauth xdotool dbus-daemon python3-radicale clang-format reuse poppler-utils
 # CPack finds the libraries the programs need with dpkg-shlibdeps, and the programs with file.
 DEBPAKETE := dpkg-dev file
 PRUEFPAKETE := lintian appstream desktop-file-utils man-db

@@ -6,7 +6,8 @@
 // peak memory of each, measured in a process that runs that figure alone: "<figure>_spitze
 // <entries> <MB>". For comparison, the last figure of the largest size is the sqlcipher shell
 // reading every row of the same file, as a whole process. The database tool follows (import,
-// reminders, export: werkzeugfiguren.h) and the publication to a calendar (kalender.h).
+// reminders, export: werkzeugfiguren.h) and the publication to a calendar (kalender.h); the year
+// overview and the perpetual calendar as PDF run with the figures of 10,000 entries.
 #include "beispieldaten.h"
 #include "fensterfiguren.h"
 #include "kalender.h"
@@ -69,6 +70,11 @@ int main(int argc, char* argv[])
         const QString ics = ordner.filePath(QStringLiteral("kalender.ics"));
         const QStringList einlesen = {"--ordner", leer.path(), "import", karten};
         const QStringList ausgeben = {"--ordner", ordner.path(), "export", "--format", "ics", "--datei", ics};
+        // The year on paper: the overview of a year and the perpetual calendar of the same book.
+        const QString pdf = ordner.filePath(QStringLiteral("druck.pdf"));
+        const QList<std::pair<QString, QStringList>> drucke
+            = {{QStringLiteral("drucken"), {"--ordner", ordner.path(), "drucken", "--jahr", "2026", "--datei", pdf}},
+               {QStringLiteral("drucken_ewig"), {"--ordner", ordner.path(), "drucken", "--ewig", "--datei", pdf}}};
         if (anzahl == 10000) {
             beispielkarten(karten, anzahl);
             reihe.figur(
@@ -80,6 +86,9 @@ int main(int argc, char* argv[])
                 [&] { werkzeug(einlesen); });
             reihe.figur(
                 QStringLiteral("export_ics"), [&] { QFile::remove(ics); }, [&] { werkzeug(ausgeben); });
+            for (const auto& [name, argumente] : drucke)
+                reihe.figur(
+                    name, [&] { QFile::remove(pdf); }, [&] { werkzeug(argumente); });
         }
         if (anzahl == 100000 && !shellPfad.isEmpty())
             reihe.figur(
@@ -96,6 +105,10 @@ int main(int argc, char* argv[])
             QFile::remove(ics);
             spitzeAusgeben(QStringLiteral("export_ics"), anzahl,
                            programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), ausgeben));
+            for (const auto& [name, argumente] : drucke) {
+                QFile::remove(pdf);
+                spitzeAusgeben(name, anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
+            }
         }
         if (anzahl == 100000 && !shellPfad.isEmpty())
             spitzeAusgeben(QStringLiteral("sqlcipher_shell"), anzahl, programmSpitze(shellPfad, shellArgumente(pfad)));

@@ -454,6 +454,13 @@ private slots:
                  qPrintable(QString::number(zeilen)));
         QVERIFY2(gerettet.fehler.endsWith(QStringLiteral("ist beschädigt. Ausgegeben ist nur, was noch lesbar war.\n")),
                  qPrintable(gerettet.fehler));
+        // A calendar on paper would hide the gaps: such a book is not printed.
+        const Lauf gedruckt = werkzeug({"--ordner", "kopie", "drucken", "--datei", "k.pdf"}, db.ordner());
+        QVERIFY2(gedruckt.status == 1
+                     && gedruckt.fehler.startsWith(QStringLiteral("Die Datei kopie/daten.mdb ist beschädigt."))
+                     && gedruckt.fehler.endsWith(QStringLiteral("Es wurde keine Datei angelegt.\n")),
+                 qPrintable(gedruckt.fehler));
+        QVERIFY(!QFileInfo::exists(db.ordner() + QStringLiteral("/k.pdf")));
     }
 };
 

@@ -127,6 +127,9 @@ private slots:
              "Bezeichnung,tag,monat,jahr,Bemerkungen\r\nGelesen aus " + xdg + ".\n");
         fall("Export in eine Datei", {"xdg"}, {"export", "--format", "ics", "--datei", "k"}, 0,
              "0 Einträge aus " + xdg + " in k geschrieben.\n");
+        fall("Jahr und ewig", {"xdg"}, {"drucken", "--ewig", "--jahr", "2026", "--datei", "k.pdf"}, 2,
+             "--jahr gilt nur für die Jahresübersicht; der immerwährende Kalender hat kein Jahr.\n"
+             "Aufruf: gedenkbuch-daten [--ordner ORDNER] drucken [--jahr JAHR] [--ewig] --datei DATEI\n");
     }
 
     // --ordner; else daten.mdb in the current folder, if only its user may write it and its folder;

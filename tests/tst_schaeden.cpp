@@ -62,7 +62,8 @@ private slots:
                                             {"import", "--probe", "eintraege.csv"},
                                             {"import", "eintraege.csv"},
                                             {"pruefen"},
-                                            {"sichern", "kopie.mdb"}};
+                                            {"sichern", "kopie.mdb"},
+                                            {"drucken", "--datei", "kopie.pdf"}};
         for (int schaden = 0; schaden < 4; ++schaden) {
             QVERIFY(QFile::remove(db.pfad()) && QFile::copy(heil, db.pfad()));
             // Up to 64 bytes of the last page (1024 bytes) overwritten, as a failing disk would.
@@ -70,6 +71,7 @@ private slots:
             const QByteArray beschaedigt = dateiinhalt(db.pfad());
             for (const QStringList& befehl : befehle) {
                 QFile::remove(db.ordner() + QStringLiteral("/kopie.mdb"));
+                QFile::remove(db.ordner() + QStringLiteral("/kopie.pdf"));
                 const Lauf l = werkzeug(befehl, db.ordner(), {}, 20);
                 const QString was
                     = befehl.join(u' ') + QStringLiteral(": ") + QString::number(l.status) + u' ' + l.fehler;

@@ -103,3 +103,4 @@ int exportieren(const Aufruf& aufruf);
 int sichern(const Aufruf& aufruf);
 int pruefen(const Aufruf& aufruf);
 int kalender(const Aufruf& aufruf);
+int drucken(const Aufruf& aufruf);

@@ -106,6 +106,25 @@ const QList<Unterbefehl>& unterbefehle()
          {{"URL"}},
          Buch::Vorhanden,
          kalender},
+        {"drucken",
+         "schreibt die Einträge als PDF zum Ausdrucken in die neue Datei DATEI, mit der Schrift DejaVu\n"
+         "Sans in der Datei. Ohne --ewig ist es die Jahresübersicht des Jahres JAHR (1583 bis 9999, ohne\n"
+         "Angabe das laufende) auf einer A4-Seite quer: eine Spalte je Monat, eine Zeile je Tag,\n"
+         "Samstage und Sonntage grau, jeder Eintrag mit dem Alter, das er in JAHR erreicht. Mit --ewig\n"
+         "ist es ein immerwährender Geburtstagskalender: zwölf A4-Seiten, je Monat eine mit einer Zeile\n"
+         "für jeden Tag, den der Monat haben kann, ohne Wochentage, jeder Eintrag mit seinem\n"
+         "Geburtsjahr. Was in einem Feld keinen Platz hat, zählt „+N“. Eine vorhandene Datei wird nicht\n"
+         "überschrieben; aus einer Datei, die sich nicht ganz lesen lässt, wird nichts gedruckt.",
+         {{"jahr",
+           "JAHR",
+           "das Jahr der Übersicht (1583 bis 9999, ohne Angabe das laufende)",
+           "das Jahr",
+           {Wertart::Zahl, 1583, 9999}},
+          {"ewig", nullptr, "immerwährender Kalender statt der Übersicht eines Jahres", nullptr},
+          {"datei", "DATEI", "die neue PDF-Datei", "der Name der Datei", {}, true}},
+         {},
+         Buch::Vorhanden,
+         drucken},
     };
     return alle;
 }

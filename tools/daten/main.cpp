@@ -5,6 +5,8 @@
 #include "befehlszeile.h"
 #include "buch.h"
 
+#include "druck/drucken.h"
+
 #include "core/programm.h"
 #include "store/store.h"
 #include "store/systemfehler.h"
@@ -83,7 +85,10 @@ int ausfuehren(const QStringList& argumente, QTextStream& aus, QTextStream& fehl
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only drucken lays out text, which takes a QGuiApplication; every other subcommand runs on the core.
+    const bool drucken = std::any_of(argv + 1, argv + argc, [](const char* a) { return qstrcmp(a, "drucken") == 0; });
+    const std::unique_ptr<QCoreApplication> app
+        = drucken ? druck::druckanwendung(argv[0]) : std::make_unique<QCoreApplication>(argc, argv);
     Kanal ausgabe(STDOUT_FILENO);
     Kanal fehlerausgabe(STDERR_FILENO);
     QTextStream aus(&ausgabe);
