@@ -66,6 +66,7 @@ public:
 
 private:
     friend class Cursor;
+    friend class Herkunftsbuch;
     friend class Lesezug;
     friend class Transaktion;
     explicit Store(std::unique_ptr<Verbindung> verbindung);

@@ -102,3 +102,4 @@ int exportieren(const Aufruf& aufruf);
 int sichern(const Aufruf& aufruf);
 int pruefen(const Aufruf& aufruf);
 int kalender(const Aufruf& aufruf);
+int kontakteAbgleichen(const Aufruf& aufruf);
