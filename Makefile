@@ -31,6 +31,10 @@ CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 # CPack installs without building the tests first.
 CMAKE_FLAGS += -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+# CI builds with warnings as errors.
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DGEDENKBUCH_WERROR=ON
+endif
 
 .PHONY: run test bench screenshot deb clean pakete konfigurieren bauen
 

@@ -15,9 +15,11 @@ erlaubt() {
       echo "store core windows/common" ;;
     src/windows/mainwindow) echo "store core windows/common windows/daywindow windows/dialogs windows/search" ;;
     src/app) echo "store core windows/common windows/mainwindow windows/startup" ;;
-    tools/exchange|tools/caldav) echo "store core" ;;
+    tools/termin|tools/exchange) echo "store core" ;;
+    tools/caldav) echo "store core termin" ;;
     src/launcher) echo "store core windows/common" ;;
-    tools|tools/*) echo "store core exchange caldav" ;;
+    tools/kontakte) echo "store core exchange caldav termin" ;;
+    tools|tools/*) echo "store core exchange caldav termin kontakte" ;;
     bench) echo "store core windows/common windows/mainwindow windows/search" ;;
     *) echo "?" ;;
   esac

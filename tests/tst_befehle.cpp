@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestBefehle : public QObject {
     Q_OBJECT
 private slots:
@@ -51,6 +55,8 @@ private slots:
         fall("gar kein Argument", {"neu", "x"}, 2, "Der Befehl neu nimmt kein Argument; „x“ ist zu viel.");
         fall("nur zum Erinnern", {"anmeldung", "fenster", "--ordner", "."}, 2,
              "„--ordner“ gilt nur für anmeldung erinnern.");
+        fall("Argument leer", {"sichern", ""}, 2,
+             "Das Argument ZIEL ist leer; der Befehl sichern braucht dort einen Wert.");
     }
 
     // Help and version on standard output; a wrong call says what is wrong and what is allowed, then
@@ -74,35 +80,65 @@ private slots:
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("bericht"); // standard output, then standard error; $H is the home folder
+        // "DATEI MODUS" (octal) or "DATEI nobody" below hier, else the environment: "NAME=Wert", "NAME" unset
+        QTest::addColumn<QString>("aenderung");
         const auto fall = [](const char* name, const QStringList& orte, const QStringList& argumente, int status,
-                             const QString& bericht) { QTest::newRow(name) << orte << argumente << status << bericht; };
+                             const QString& bericht, const char* aenderung = "") {
+            QTest::newRow(name) << orte << argumente << status << bericht << QString(aenderung);
+        };
         const QString xdg = "$H/xdg/gedenkbuch/daten.mdb";
         fall("hier vor dem Datenordner", {"hier", "xdg"}, {"pruefen"}, 0,
-             "Die Datei daten.mdb ist in Ordnung: 0 Einträge.\n");
+             "Die Datei $H/hier/daten.mdb ist in Ordnung: 0 Einträge.\n");
+        // Another user's book in a shared folder would take the user's contacts.
+        const QString fremd = "Die Datei $H/hier/daten.mdb im aktuellen Ordner gehört %1; sie wird nicht verwendet. "
+                              "Ein Buch wählen Sie mit --ordner ORDNER; Ihr eigenes liegt im persönlichen Datenordner "
+                              "$H/xdg/gedenkbuch.\n";
+        const QString gruppe = fremd.arg("$U, aber auch andere Benutzer dürfen sie ändern");
+        const QString ordner = fremd.arg("$U, aber auch andere Benutzer dürfen im Ordner $H/hier Dateien anlegen und "
+                                         "ersetzen");
+        fall("hier für die Gruppe", {"hier", "xdg"}, {"import", "a.csv"}, 1, gruppe, "daten.mdb 620");
+        fall("hier für alle", {"hier", "xdg"}, {"import", "a.csv"}, 1, gruppe, "daten.mdb 602");
+        fall("Ordner für alle", {"hier", "xdg"}, {"pruefen"}, 1, ordner, ". 1777");
+        fall("fremde Datei", {"hier", "xdg"}, {"heute"}, 1, fremd.arg("nobody, nicht Ihnen"), "daten.mdb nobody");
+        fall("fremder Ordner", {"hier", "xdg"}, {"heute"}, 1, ordner, ". nobody");
+        fall("neuer Ordner", {}, {"--ordner", "neu/buch", "neu"}, 0,
+             "Die leere Datenbank neu/buch/daten.mdb wurde angelegt.\n");
         fall("--ordner vor hier", {"hier", "unter"}, {"sichern", "k.mdb", "--ordner", "unter"}, 0,
              "Die Sicherung k.mdb von unter/daten.mdb ist geschrieben und geprüft.\n");
         fall("XDG_DATA_HOME", {"xdg", "heim"}, {"heute"}, 0, "Gelesen aus " + xdg + ".\n");
         fall("ohne XDG_DATA_HOME", {"heim"}, {"erinnern"}, 0, "Gelesen aus $H/.local/share/gedenkbuch/daten.mdb.\n");
+        fall("ohne HOME", {}, {"anmeldung", "erinnern"}, 0,
+             "Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge von heute und morgen aus "
+             "$P/.local/share/gedenkbuch/daten.mdb ($H/autostart/gedenkbuch.desktop).\n",
+             "HOME");
+        // A line break in the autostart entry would start a line of its own, a second Exec= for instance.
+        const QString steuerzeichen = "Der Pfad „$H/a%1/gedenkbuch“ enthält Steuerzeichen; das Anmelden wird nicht "
+                                      "eingerichtet.\n";
+        fall("Zeilenumbruch im Pfad", {}, {"anmeldung", "erinnern"}, 1, steuerzeichen.arg(" Exec=x"),
+             "XDG_DATA_HOME=$H/a\nExec=x");
+        fall("C1-Steuerzeichen im Pfad", {}, {"anmeldung", "erinnern"}, 1, steuerzeichen.arg("2J"),
+             "XDG_DATA_HOME=$H/a\u009b2J");
         fall("nirgends", {}, {"import", "a.csv"}, 1,
              "Die Datei daten.mdb gibt es weder im aktuellen Ordner $H/hier noch im persönlichen Datenordner "
-             "$H/.local/share/gedenkbuch; einen anderen Ordner nennen Sie mit --ordner ORDNER.\n");
+             "$H/.local/share/gedenkbuch; einen anderen Ordner nennen Sie mit --ordner ORDNER. Ein neues, leeres Buch "
+             "legt das Programm bei seinem ersten Start aus dem Menü an, oder der Befehl gedenkbuch-daten --ordner "
+             "$H/.local/share/gedenkbuch neu.\n");
         fall("Export", {"xdg"}, {"export", "--format", "csv"}, 0,
              "Bezeichnung,tag,monat,jahr,Bemerkungen\r\nGelesen aus " + xdg + ".\n");
         fall("Export in eine Datei", {"xdg"}, {"export", "--format", "ics", "--datei", "k"}, 0,
              "0 Einträge aus " + xdg + " in k geschrieben.\n");
-        fall("Import", {"xdg"}, {"import", "a.csv"}, 0, "1 Eintrag in " + xdg + " übernommen, 0 übersprungen.\n");
-        fall("Probe", {"xdg"}, {"import", "--probe", "a.csv"}, 0,
-             "Probe: 1 Eintrag würde in " + xdg + " übernommen, 0 übersprungen. Es wurde nichts geschrieben.\n");
     }
 
-    // --ordner; else daten.mdb in the current folder; else the user's book, after XDG_DATA_HOME or
-    // in ~/.local/share. Each report names the file it used.
+    // --ordner; else daten.mdb in the current folder, if only its user may write it and its folder;
+    // else the user's book, after XDG_DATA_HOME or in ~/.local/share, also without HOME. Each report
+    // names the file it used; a refused call writes no file.
     void buch()
     {
         QFETCH(QStringList, orte);
         QFETCH(QStringList, argumente);
         QFETCH(int, status);
         QFETCH(QString, bericht);
+        QFETCH(QString, aenderung);
         QTemporaryDir heim;
         const QDir h(heim.path());
         const QMap<QString, QString> ordner = {
@@ -113,10 +149,27 @@ private slots:
             store::Store::create(h.filePath(ordner[ort] + "/daten.mdb"));
         }
         QVERIFY(schreiben(h.filePath("hier/a.csv"), "Name,Datum\nAnna,1.1.\n"));
-        const QString daten = orte.contains("xdg") ? "XDG_DATA_HOME=" + h.filePath("xdg") : "XDG_DATA_HOME";
-        const Lauf lauf = werkzeug(argumente, h.filePath("hier"), {"HOME=" + heim.path(), daten});
+        const QByteArray datei = QFile::encodeName(h.filePath("hier/" + aenderung.section(u' ', 0, 0)));
+        const QString wie = aenderung.section(u' ', 1);
+        const passwd* nobody = ::getpwnam("nobody");
+        if (wie == "nobody" && (::geteuid() != 0 || !nobody))
+            QSKIP("Eine Datei eines anderen Benutzers kann nur root anlegen.");
+        const uint modus = wie.toUInt(nullptr, 8);
+        QVERIFY(wie == "nobody" ? ::chown(datei, nobody->pw_uid, nobody->pw_gid) == 0
+                                : !modus || ::chmod(datei, modus) == 0);
+        QStringList umgebung = {"HOME=" + heim.path(), "XDG_CONFIG_HOME=" + heim.path(),
+                                orte.contains("xdg") ? "XDG_DATA_HOME=" + h.filePath("xdg") : "XDG_DATA_HOME"};
+        if (wie.isEmpty() && !aenderung.isEmpty())
+            umgebung << aenderung.replace("$H", heim.path());
+        const QStringList vorher = h.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const Lauf lauf = werkzeug(argumente, h.filePath("hier"), umgebung);
+        QVERIFY(status == 0 || h.entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == vorher);
+        const QString konto = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
         QCOMPARE(QString::number(lauf.status) + u' ' + lauf.ausgabe + lauf.fehler,
-                 QString::number(status) + u' ' + bericht.replace("$H", heim.path()));
+                 QString::number(status) + u' '
+                     + bericht.replace("$H", heim.path())
+                           .replace("$P", konto)
+                           .replace("$U", ::getpwuid(::geteuid())->pw_name));
     }
 };
 

@@ -150,7 +150,7 @@ private slots:
         // "%2A" in the address: a report that replaced placeholders one after the other took it for one.
         const QString url = server->adresse("anna/gedenk%2Abuch/").toString();
         const Lauf erster = kalender(db, {url, "--vorlauf", "3"});
-        QVERIFY2(erster.ausgabe.startsWith("Kalender " + url + " aus "), qPrintable(erster.ausgabe));
+        QVERIFY2(erster.ausgabe.startsWith("Kalender " + url + " aus " + db.pfad() + ": "), qPrintable(erster.ausgabe));
         QCOMPARE(zahlen(erster), "3 neu, 0 geändert, 0 entfernt, 0 unverändert");
         const auto dateien = ablage(server->ablage("anna/gedenk*buch"));
         QStringList termine, uids;
@@ -387,6 +387,7 @@ private slots:
         const Lauf lauf = kalender(db, aufruf.split(u' '), text, rechte);
         QCOMPARE(lauf.status, 1);
         meldung.replace("%1", basis).replace("%3", QString("127.0.0.1:%1").arg(umleitung.serverPort()));
+        meldung.replace("daten.mdb", db.pfad());
         QVERIFY2(lauf.fehler.startsWith(meldung), qPrintable(lauf.fehler));
         QVERIFY(!(lauf.ausgabe + lauf.fehler).contains(Radicale::kennwort));
         for (const QString& anfrage : server->anfragen())

@@ -4,13 +4,28 @@
 #include "datenordner.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace core {
+
+QString heimordner()
+{
+    const QString heim = qEnvironmentVariable("HOME");
+    if (!heim.isEmpty() && QDir::isAbsolutePath(heim))
+        return QDir::cleanPath(heim);
+    // QDir::homePath() would give the root folder here.
+    if (const passwd* konto = ::getpwuid(::getuid()); konto && konto->pw_dir && *konto->pw_dir)
+        return QDir::cleanPath(QFile::decodeName(konto->pw_dir));
+    return QDir::rootPath();
+}
 
 QString xdgOrdner(const char* variable, const QString& vorgabe)
 {
     const QString xdg = qEnvironmentVariable(variable);
-    return QDir::cleanPath(!xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : QDir::homePath() + u'/' + vorgabe);
+    return QDir::cleanPath(!xdg.isEmpty() && QDir::isAbsolutePath(xdg) ? xdg : heimordner() + u'/' + vorgabe);
 }
 
 QString datenordner()

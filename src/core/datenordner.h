@@ -7,6 +7,11 @@
 
 namespace core {
 
+// The user's home folder: $HOME, or where it is unset or not an absolute path, the home the
+// account names (a systemd unit or cron job may start without HOME). Every per-user place is found
+// from here.
+QString heimordner();
+
 // A base folder of the XDG rules: the folder the variable names, or ~/`vorgabe` where it is
 // unset, empty or not an absolute path.
 QString xdgOrdner(const char* variable, const QString& vorgabe);

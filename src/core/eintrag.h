@@ -44,11 +44,11 @@ std::optional<Eintrag> eintragLesen(const store::Datensatz& satz);
 // A save: the fields it writes, each typed. A field left out keeps what is stored (in a new
 // record: null); a year or remarks set to none are removed.
 struct Aenderung {
-    std::optional<QString> Bezeichnung;
-    std::optional<int> tag;
-    std::optional<int> monat;
-    std::optional<std::optional<int>> jahr;
-    std::optional<std::optional<QString>> Bemerkungen;
+    std::optional<QString> Bezeichnung = {};
+    std::optional<int> tag = {};
+    std::optional<int> monat = {};
+    std::optional<std::optional<int>> jahr = {};
+    std::optional<std::optional<QString>> Bemerkungen = {};
 };
 
 } // namespace core

@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -38,6 +41,42 @@ int umbenennenOhneErsetzen(const QByteArray& von, const QByteArray& nach)
     return ::rename(von.constData(), nach.constData()) == 0 ? 0 : errno;
 }
 
+// Clears what killed runs left in `ordner`: NAME.teil-XXXXXX and the engine's journal beside it.
+// A run holds a lock on its file while it writes, so a file nobody holds is a leftover. Anything
+// else stays: another user's file, a link, a file others may read, one a running run holds.
+void resteRaeumen(const QString& ordner)
+{
+    static const QRegularExpression rest(QStringLiteral("\\.teil-[A-Za-z0-9]{6}(-journal)?$"));
+    const auto eigen = [](const QByteArray& pfad, struct stat& angaben) {
+        return ::lstat(pfad.constData(), &angaben) == 0 && S_ISREG(angaben.st_mode) && angaben.st_uid == ::geteuid()
+            && (angaben.st_mode & 077) == 0;
+    };
+    const QDir dir(ordner);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
+        const QRegularExpressionMatch treffer = rest.match(name);
+        if (!treffer.hasMatch())
+            continue;
+        const QByteArray pfad = QFile::encodeName(dir.filePath(name));
+        struct stat angaben {};
+        // A journal whose file is gone belongs to no run; the list is sorted, so the journal of a
+        // file removed here comes after it.
+        if (!treffer.captured(1).isEmpty()) {
+            const QByteArray datei = pfad.chopped(8);
+            if (::access(datei.constData(), F_OK) != 0 && errno == ENOENT && eigen(pfad, angaben))
+                ::unlink(pfad.constData());
+            continue;
+        }
+        const int fd = ::open(pfad.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat offen {};
+        // Unlinked while locked, and only if the name still is the file that was locked.
+        if (fd >= 0 && ::fstat(fd, &offen) == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && eigen(pfad, angaben)
+            && angaben.st_ino == offen.st_ino && angaben.st_dev == offen.st_dev)
+            ::unlink(pfad.constData());
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
 // The folder's entry is on the disk too, not only the file's content.
 void ordnerSichern(const QString& datei)
 {
@@ -54,19 +93,29 @@ NeueDatei::NeueDatei(const QString& ziel) : ziel_(ziel)
 {
     if (const QString vorhanden = schonVorhanden(ziel); !vorhanden.isEmpty())
         throw StoreError(StoreError::Art::Vorhanden, vorhanden);
-    QByteArray muster = QFile::encodeName(ziel + QStringLiteral(".teil-XXXXXX"));
-    fd_ = ::mkostemp(muster.data(), O_CLOEXEC); // mode 0600
-    if (fd_ < 0)
-        scheitern(errno, QStringLiteral("kann nicht angelegt werden"));
-    teil_ = QFile::decodeName(muster);
+    resteRaeumen(QFileInfo(ziel).absolutePath());
+    for (;;) {
+        QByteArray muster = QFile::encodeName(ziel + QStringLiteral(".teil-XXXXXX"));
+        fd_ = ::mkostemp(muster.data(), O_CLOEXEC); // mode 0600
+        if (fd_ < 0)
+            scheitern(errno, QStringLiteral("kann nicht angelegt werden"));
+        // Held until the file has its name. Where the file system has no locks, a later run cannot
+        // take one either and leaves the file alone.
+        struct stat angaben {};
+        if (::flock(fd_, LOCK_EX) != 0 || (::fstat(fd_, &angaben) == 0 && angaben.st_nlink > 0)) {
+            teil_ = QFile::decodeName(muster);
+            return;
+        }
+        ::close(fd_); // another run cleared it between its making and its lock
+    }
 }
 
 NeueDatei::~NeueDatei()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
     if (!fertig_ && !teil_.isEmpty())
         ::unlink(QFile::encodeName(teil_).constData());
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 void NeueDatei::schreiben(QByteArrayView daten)
@@ -85,9 +134,7 @@ void NeueDatei::fertigstellen()
 {
     if (::fsync(fd_) != 0)
         scheitern(errno, QStringLiteral("konnte nicht geschrieben werden"));
-    const int rc = ::close(std::exchange(fd_, -1));
-    if (rc != 0)
-        scheitern(errno, QStringLiteral("konnte nicht geschrieben werden"));
+    // Renamed while the lock still holds, so that no other run takes the file for a leftover.
     if (const int fehler = umbenennenOhneErsetzen(QFile::encodeName(teil_), QFile::encodeName(ziel_))) {
         if (fehler == EEXIST)
             throw StoreError(StoreError::Art::Vorhanden,
@@ -97,6 +144,7 @@ void NeueDatei::fertigstellen()
         scheitern(fehler, QStringLiteral("kann nicht angelegt werden"));
     }
     fertig_ = true;
+    ::close(std::exchange(fd_, -1)); // after fsync, closing reports nothing more of the content
     ordnerSichern(ziel_);
 }
 

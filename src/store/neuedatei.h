@@ -11,9 +11,10 @@ namespace store {
 // A new file that appears under its name whole or not at all. It is written under a temporary name
 // beside the target (NAME.teil-XXXXXX), readable by its owner only, and given the target's name only
 // when it is complete, and only if nothing lies there by then. A program killed on the way leaves at
-// most the temporary file, never a part of the file under the target's name, and such leftovers
-// never block a later run. Every failure throws StoreError with a German text; the temporary file
-// goes with the object unless the file was finished.
+// most the temporary file (and the engine's journal beside it), never a part of the file under the
+// target's name; the next NeueDatei in that folder clears such leftovers of the same user that no
+// running program still writes. Every failure throws StoreError with a German text; the temporary
+// file goes with the object unless the file was finished.
 class NeueDatei {
 public:
     // Refuses a name under which anything lies already, a dangling symbolic link included.

@@ -25,7 +25,12 @@ Lauf starten(const QString& programm, const QStringList& argumente, const QStrin
     }
     p.setProcessEnvironment(env);
     QSignalSpy fertig(&p, &QProcess::finished);
-    p.start(programm, argumente);
+    // Through the shell, whose printf makes bytes that are no UTF-8, which QProcess cannot pass.
+    QString skript = QStringLiteral("exec \"$0\"");
+    for (qsizetype i = 0; i < argumente.size(); ++i)
+        skript += argumente[i].startsWith(u"printf:") ? QStringLiteral(" \"$(printf '%1')\"").arg(argumente[i].mid(7))
+                                                      : QStringLiteral(" \"${%1}\"").arg(i + 1);
+    p.start(QStringLiteral("/bin/sh"), QStringList{QStringLiteral("-c"), skript, programm} + argumente);
     if (!fertig.wait(sekunden * 1000) || p.exitStatus() != QProcess::NormalExit) {
         p.kill();
         p.waitForFinished();

@@ -12,7 +12,8 @@ struct Lauf {
 };
 
 // Runs a program in a folder, with more environment ("NAME=Wert"; a bare "NAME" removes it) and its
-// standard output into a file if one is named. The event loop runs meanwhile, so a service of this
+// standard output into a file if one is named. An argument "printf:FORMAT" is what printf makes of
+// FORMAT ("printf:a\\377" is the bytes "a\xff"). The event loop runs meanwhile, so a service of this
 // process can answer it.
 // A run that does not end within the time is killed and counts as a hang.
 Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner,

@@ -84,8 +84,11 @@ int anmeldung(const Aufruf& aufruf)
 {
     const QString art = aufruf.wert("ART");
     const bool erinnern = art == QLatin1String("erinnern");
+    // Before the subcommand --ordner is the tool's own option, which every subcommand takes; after
+    // it, it belongs to the subcommand, and only erinnern has a book to remind of.
     for (const char* nurZumErinnern : {"ordner", "tage"}) {
-        if (!erinnern && aufruf.gesetzt(nurZumErinnern)) {
+        const bool vorn = aufruf.ordnerVorn && qstrcmp(nurZumErinnern, "ordner") == 0;
+        if (!erinnern && aufruf.gesetzt(nurZumErinnern) && !vorn) {
             aufruf.fehler
                 << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.").arg(QLatin1String(nurZumErinnern))
                 << Qt::endl;
@@ -110,6 +113,11 @@ int anmeldung(const Aufruf& aufruf)
         return Erfolg;
     }
 
+    if (erinnern && aufruf.gesetzt("ordner") && !QFileInfo(aufruf.wert("ordner")).isDir()) {
+        aufruf.fehler << QStringLiteral("Den Ordner %1 gibt es nicht.").arg(QDir(aufruf.wert("ordner")).path())
+                      << Qt::endl;
+        return Fehlschlag;
+    }
     // The programs and the book are named by their full path, so the entry works wherever they are.
     const QString buchordner
         = aufruf.gesetzt("ordner") ? QDir(aufruf.wert("ordner")).absolutePath() : core::datenordner();

@@ -22,7 +22,8 @@ struct Aufruf {
     QString buch; // as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path
     QTextStream& aus;
     QTextStream& fehler;
-    Kanal& ausgabe; // standard output itself, for data written as it is
+    Kanal& ausgabe;          // standard output itself, for data written as it is
+    bool ordnerVorn = false; // --ordner stood before the subcommand, as the tool's own option
 
     QString datenbank() const { return buch; }
     // The report of a subcommand whose output is data: which file it read.

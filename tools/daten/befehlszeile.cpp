@@ -3,7 +3,10 @@
 
 #include "befehlszeile.h"
 
+#include "core/steuerzeichen.h"
+
 #include <QCommandLineParser>
+#include <QStringDecoder>
 
 namespace {
 
@@ -156,6 +159,9 @@ QString argumentwerte(const Unterbefehl& b, const QStringList& gegeben, QHash<QS
                     .arg(befehl, auswahl ? erlaubt(a.art) : QLatin1String(a.name));
             continue;
         }
+        if (a.art.art == Wertart::Text && gegeben[i].isEmpty())
+            return QStringLiteral("Das Argument %1 ist leer; der Befehl %2 braucht dort einen Wert.")
+                .arg(QLatin1String(a.name), befehl);
         const std::optional<QVariant> wert = lesen(a.art, gegeben[i]);
         if (!wert)
             return unpassend(gegeben[i], auswahl ? befehl : QLatin1String(a.name), a.art);
@@ -185,12 +191,32 @@ const Option& versionsoption()
 
 const Option& ordneroption(Unterbefehl::Buch buch)
 {
-    static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an statt daten.mdb im aktuellen Ordner",
-                            "der Ordner"};
+    static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an, wenn nötig auch ORDNER", "der Ordner"};
     static const Option vorhanden{"ordner", "ORDNER", "arbeitet mit ORDNER/daten.mdb", "der Ordner"};
     static const Option anmeldung{
         "ordner", "ORDNER", "erinnert an ORDNER/daten.mdb statt an die im persönlichen Datenordner", "der Ordner"};
     return buch == Unterbefehl::Buch::Neu ? neu : buch == Unterbefehl::Buch::Keins ? anmeldung : vorhanden;
+}
+
+std::optional<QStringList> argumenteLesen(int argc, const char* const* argv, QTextStream& fehler)
+{
+    QStringList argumente;
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString argument = utf8(QByteArrayView(argv[i]));
+        if (utf8.hasError()) {
+            fehler << QStringLiteral("Das Argument „%1“ enthält Bytes, die kein UTF-8 sind (hier als „\uFFFD“ "
+                                     "gezeigt); gedenkbuch-daten nimmt es nicht, weil es sonst eine andere Datei als "
+                                     "die gemeinte verwenden würde. Benennen Sie die Datei oder den Ordner so um, "
+                                     "dass der Name gültiges UTF-8 ist.")
+                          .arg(core::einzeilig(argument))
+                   << Qt::endl
+                   << allgemeinerAufruf << Qt::endl;
+            return std::nullopt;
+        }
+        argumente << argument;
+    }
+    return argumente;
 }
 
 Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler)

@@ -5,10 +5,17 @@
 
 #include "befehl.h"
 
+#include <optional>
+
 // The command line of gedenkbuch-daten, on QCommandLineParser: one parser for what comes before the
 // subcommand (--ordner, the help, --version) and one per subcommand, built from its declaration.
 // Qt's own texts are English, so every refusal is worded here, naming what is wrong and what is
 // allowed.
+
+// The arguments after the program's name, as the user typed them. QCoreApplication::arguments()
+// would turn bytes that are no UTF-8 into U+FFFD and so name another file; such an argument is
+// refused (none after a German message).
+std::optional<QStringList> argumenteLesen(int argc, const char* const* argv, QTextStream& fehler);
 
 // What comes before the subcommand. `rest` is the subcommand's name and its own arguments.
 struct Vorspann {

@@ -8,17 +8,76 @@
 
 #include <QDir>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString benutzername(uid_t nummer)
+{
+    const passwd* konto = ::getpwuid(nummer);
+    return konto ? QFile::decodeName(konto->pw_name) : QString::number(nummer);
+}
+
+// Why daten.mdb in the current folder is not the user's own book, or nothing when it is. Where
+// others may write the folder, as in /tmp, anyone may have put the file there, or may swap it at
+// any moment; a book of theirs would take the user's contacts, and give theirs to the calendar.
+QString fremd(const QString& datei)
+{
+    const uid_t ich = ::geteuid();
+    const QByteArray name = QFile::encodeName(datei);
+    struct stat verweis {};
+    struct stat inhalt {};
+    const bool da = ::lstat(name.constData(), &verweis) == 0 && ::stat(name.constData(), &inhalt) == 0;
+    const uid_t besitzer = !da ? ich : verweis.st_uid != ich ? verweis.st_uid : inhalt.st_uid;
+    const QString anfang
+        = QStringLiteral("Die Datei %1 im aktuellen Ordner gehört %2").arg(datei, benutzername(besitzer));
+    QString grund;
+    if (besitzer != ich)
+        grund = anfang + QStringLiteral(", nicht Ihnen");
+    else if (da && (inhalt.st_mode & (S_IWGRP | S_IWOTH)))
+        grund = anfang + QStringLiteral(", aber auch andere Benutzer dürfen sie ändern");
+    // The folder of a symbolic link and the folder of the file it names. Whoever owns a folder
+    // may always write it; root may anyway.
+    for (const QString& ordner : {QFileInfo(datei).absolutePath(), QFileInfo(datei).canonicalPath()}) {
+        struct stat o {};
+        if (!grund.isEmpty() || ordner.isEmpty())
+            continue;
+        if (::stat(QFile::encodeName(ordner).constData(), &o) != 0 || (o.st_uid != ich && o.st_uid != 0)
+            || (o.st_mode & (S_IWGRP | S_IWOTH)))
+            grund = anfang
+                + QStringLiteral(", aber auch andere Benutzer dürfen im Ordner %1 Dateien anlegen und ersetzen")
+                      .arg(ordner);
+    }
+    if (grund.isEmpty())
+        return {};
+    return grund
+        + QStringLiteral("; sie wird nicht verwendet. Ein Buch wählen Sie mit --ordner ORDNER; Ihr eigenes liegt im "
+                         "persönlichen Datenordner %1.")
+              .arg(core::datenordner());
+}
+
+} // namespace
+
 QString buchFinden(const QString& ordner, QTextStream& fehler)
 {
     if (!ordner.isNull())
         return QDir::cleanPath(QDir(ordner).filePath(store::dateiname));
-    if (QFileInfo::exists(store::dateiname))
-        return store::dateiname;
+    const QString hier = QDir::current().absoluteFilePath(store::dateiname);
+    if (QFileInfo::exists(hier)) {
+        const QString grund = fremd(hier);
+        if (!grund.isEmpty())
+            fehler << grund << Qt::endl;
+        return grund.isEmpty() ? hier : QString();
+    }
     const QString eigenes = core::datenordner() + u'/' + store::dateiname;
     if (QFileInfo::exists(eigenes))
         return eigenes;
     fehler << QStringLiteral("Die Datei %1 gibt es weder im aktuellen Ordner %2 noch im persönlichen Datenordner %3; "
-                             "einen anderen Ordner nennen Sie mit --ordner ORDNER.")
+                             "einen anderen Ordner nennen Sie mit --ordner ORDNER. Ein neues, leeres Buch legt das "
+                             "Programm bei seinem ersten Start aus dem Menü an, oder der Befehl "
+                             "gedenkbuch-daten --ordner %3 neu.")
                   .arg(store::dateiname, QDir::currentPath(), core::datenordner())
            << Qt::endl;
     return {};

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QTextStream>
 
-// The daten.mdb a subcommand reads or changes: ORDNER/daten.mdb with --ordner; else daten.mdb in
-// the current folder when there is one, the rule of the window program; else the user's book in
-// the per-user data folder, where the menu start keeps it. Named as it is used: "DIR/daten.mdb",
-// "daten.mdb", an absolute path. Empty after a German message when there is none anywhere.
+// The daten.mdb a subcommand reads or changes: ORDNER/daten.mdb with --ordner, named as given
+// ("DIR/daten.mdb"); else daten.mdb in the current folder when there is one, the rule of the window
+// program, but only when it is the user's own and no one else may write it or its folder; else the
+// user's book in the per-user data folder, where the menu start keeps it. A book the rule finds is
+// named by its absolute path. Empty after a German message when there is none, or the one in the
+// current folder is refused.
 QString buchFinden(const QString& ordner, QTextStream& fehler);

@@ -18,9 +18,9 @@ QString eingerueckt(const char* text, const QString& rand)
 
 QString buchregel()
 {
-    return QStringLiteral("Ohne --ordner gilt daten.mdb im aktuellen Ordner, wenn es sie dort gibt, sonst die im\n"
-                          "persönlichen Datenordner %1\n($XDG_DATA_HOME/gedenkbuch, ohne diese Variable "
-                          "~/.local/share/gedenkbuch).\n")
+    return QStringLiteral("Ohne --ordner gilt daten.mdb im aktuellen Ordner, wenn es sie dort gibt, sie Ihnen gehört\n"
+                          "und niemand sonst sie oder den Ordner ändern darf; sonst die im persönlichen Datenordner\n"
+                          "%1\n($XDG_DATA_HOME/gedenkbuch, ohne diese Variable ~/.local/share/gedenkbuch).\n")
         .arg(core::datenordner());
 }
 

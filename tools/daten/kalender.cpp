@@ -12,12 +12,11 @@
 #include "caldav/netrc.h"
 #include "caldav/netztransport.h"
 
+#include "core/datenordner.h"
 #include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "store/cursor.h"
 #include "store/store.h"
-
-#include <QDir>
 
 namespace {
 
@@ -80,7 +79,7 @@ int kalender(const Aufruf& aufruf)
     const auto eintraege = eintraegeLesen(aufruf);
     if (!eintraege)
         return Fehlschlag;
-    const caldav::Netrc netrc = caldav::zugangLesen(QDir::homePath(), auftrag->url.host(), auftrag->url.userName());
+    const caldav::Netrc netrc = caldav::zugangLesen(core::heimordner(), auftrag->url.host(), auftrag->url.userName());
     if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
         aufruf.fehler << kalendertext(*fehler) << Qt::endl;
         return Fehlschlag;

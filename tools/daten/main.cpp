@@ -11,15 +11,20 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <unistd.h>
 
 namespace {
 
-// The daten.mdb of the subcommand into `aufruf`; false after a German message.
+// The daten.mdb of the subcommand into `aufruf`; false after a German message. `neu` makes a
+// missing ORDNER, readable by its owner only, as the menu start makes the data folder.
 bool buchWaehlen(const Unterbefehl& befehl, Aufruf& aufruf)
 {
     const QString ordner = aufruf.wert("ordner");
-    if (!ordner.isNull() && !QDir(ordner).exists()) {
+    if (befehl.buch == Unterbefehl::Buch::Neu && !ordner.isNull() && !QFileInfo::exists(ordner)
+        && QDir().mkpath(QFileInfo(ordner).absolutePath()))
+        QDir().mkdir(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (befehl.buch != Unterbefehl::Buch::Keins && !ordner.isNull() && !QFileInfo(ordner).isDir()) {
         aufruf.fehler << QStringLiteral("Den Ordner %1 gibt es nicht.").arg(QDir(ordner).path()) << Qt::endl;
         return false;
     }
@@ -54,7 +59,8 @@ int ausfuehren(const QStringList& argumente, QTextStream& aus, QTextStream& fehl
         if (name != QLatin1String(b.name))
             continue;
         Aufruf aufruf{{}, {}, aus, fehler, ausgabe};
-        if (!vorspann.ordner.isNull())
+        aufruf.ordnerVorn = !vorspann.ordner.isNull();
+        if (aufruf.ordnerVorn)
             aufruf.werte.insert(QStringLiteral("ordner"), vorspann.ordner);
         const Gelesen gelesen = befehlLesen(b, vorspann.rest.mid(1), aufruf.werte, fehler);
         if (gelesen == Gelesen::Hilfe) {
@@ -82,7 +88,8 @@ int main(int argc, char* argv[])
     Kanal fehlerausgabe(STDERR_FILENO);
     QTextStream aus(&ausgabe);
     QTextStream fehler(&fehlerausgabe);
-    int status = ausfuehren(QCoreApplication::arguments().mid(1), aus, fehler, ausgabe);
+    const std::optional<QStringList> argumente = argumenteLesen(argc, argv, fehler);
+    int status = argumente ? ausfuehren(*argumente, aus, fehler, ausgabe) : FalscherAufruf;
 
     // Output cut short is no success: a full disk, a closed pipe, a file system that fails late.
     aus.flush();
