@@ -52,6 +52,14 @@ private:
     QTemporaryDir home_;
 };
 
+// The book's records in order of their names: the server lists cards in an order of its own.
+QStringList saetze(const Testdatenbank& db)
+{
+    QStringList alle = db.saetze();
+    alle.sort();
+    return alle;
+}
+
 // "3 neu, 0 geändert, 0 entfernt, 0 unverändert, 1 übersprungen" of a run's report.
 QString zahlen(const Lauf& lauf)
 {
@@ -154,12 +162,12 @@ private slots:
         buch.karte("Bert.vcf", "Bert", "BDAY:1980-05-20");
         buch.karte("Carla.vcf", "Carla");
         buch.karte("Emil.vcf", "Emil", "BDAY:--1224");
-        const QStringList vorher = db.saetze();
+        const QByteArray vorher = dateiinhalt(db.pfad());
         lauf = buch.lauf(db, {"--probe"});
         QVERIFY(lauf.ausgabe.contains("Es wurde nichts geschrieben."));
-        QCOMPARE(db.saetze(), vorher);
+        QCOMPARE(dateiinhalt(db.pfad()), vorher);
         QCOMPARE(zahlen(buch.lauf(db)), "1 neu, 1 geändert, 1 entfernt, 1 unverändert, 0 übersprungen");
-        QCOMPARE(db.saetze(), QStringList({"Dora|9|9|-|-", "Anna|4|5|1980|-", "Bert|20|5|1980|-", "Emil|24|12|-|-"}));
+        QCOMPARE(saetze(db), QStringList({"Anna|4|5|1980|-", "Bert|20|5|1980|-", "Dora|9|9|-|-", "Emil|24|12|-|-"}));
 
         // The user changes Anna in the book: her card's change and deletion leave the entry, named.
         Fremdzugriff(db.pfad()).sql("UPDATE Gedenkbuch SET Bemerkungen = 'Blumen' WHERE Bezeichnung = 'Anna'");
@@ -168,24 +176,30 @@ private slots:
         QVERIFY(lauf.ausgabe.contains("„Anna“ (Karte Anna.vcf): die Karte wurde geändert, doch der Eintrag auch"));
         buch.karte("Anna.vcf", "Anna");
         lauf = buch.lauf(db);
-        QVERIFY(lauf.ausgabe.contains("„Anna“ (Karte Anna.vcf): die Karte wurde gelöscht, doch der Eintrag"));
-        const QStringList gehalten{"Dora|9|9|-|-", "Anna|4|5|1980|Blumen", "Bert|20|5|1980|-", "Emil|24|12|-|-"};
-        QCOMPARE(db.saetze(), gehalten);
+        QVERIFY2(lauf.ausgabe.contains("„Anna“ (Karte Anna.vcf): die Karte wurde gelöscht, doch der Eintrag"),
+                 qPrintable(QString::number(lauf.status) + lauf.fehler));
+        const QStringList gehalten{"Anna|4|5|1980|Blumen", "Bert|20|5|1980|-", "Dora|9|9|-|-", "Emil|24|12|-|-"};
+        QCOMPARE(saetze(db), gehalten);
 
-        // A token the server no longer knows, and none at all, read everything again: no duplicates.
+        // A token the server no longer knows, and none at all, read everything again: no duplicates,
+        // and the card whose name the book holds already is named again.
         Fremdzugriff(db.pfad()).sql("UPDATE Adressbuch SET token = 'http://radicale.org/ns/sync/kaputt'");
-        QCOMPARE(zahlen(buch.lauf(db)), "0 neu, 0 geändert, 0 entfernt, 2 unverändert, 0 übersprungen");
+        QCOMPARE(zahlen(buch.lauf(db)), "0 neu, 0 geändert, 0 entfernt, 2 unverändert, 1 übersprungen");
         Fremdzugriff(db.pfad()).sql("DELETE FROM Adressbuch");
         server->anfragen();
-        QCOMPARE(zahlen(buch.lauf(db)), "0 neu, 0 geändert, 0 entfernt, 2 unverändert, 0 übersprungen");
-        QVERIFY(server->anfragen().contains(QRegularExpression("^PROPFIND /anna/kontakte/ Depth 1 ")));
-        QCOMPARE(db.saetze(), gehalten);
+        QCOMPARE(zahlen(buch.lauf(db)), "0 neu, 0 geändert, 0 entfernt, 2 unverändert, 1 übersprungen");
+        // The server logs a request after it answered it.
+        QStringList gehoert;
+        QTRY_VERIFY(!(gehoert += server->anfragen())
+                         .filter(QRegularExpression("^PROPFIND /anna/kontakte/ Depth 1 "))
+                         .isEmpty());
+        QCOMPARE(saetze(db), gehalten);
 
         // A second address book with the same person makes no second entry.
         Kontakte zweites(*server, "anna/zweites/");
         zweites.karte("b.vcf", "Bert", "BDAY:1980-05-20");
         QCOMPARE(zahlen(zweites.lauf(db)), "0 neu, 0 geändert, 0 entfernt, 0 unverändert, 1 übersprungen");
-        QCOMPARE(db.saetze(), gehalten);
+        QCOMPARE(saetze(db), gehalten);
     }
 
     // A server without sync-collection is read by the versions of its cards, run after run.
@@ -199,7 +213,7 @@ private slots:
         QCOMPARE(zahlen(buch.lauf(db, {}, url)), "1 neu, 0 geändert, 0 entfernt, 0 unverändert, 0 übersprungen");
         buch.karte("a.vcf", "Anna", "BDAY:1985-04-16");
         QCOMPARE(zahlen(buch.lauf(db, {}, url)), "0 neu, 1 geändert, 0 entfernt, 0 unverändert, 0 übersprungen");
-        QCOMPARE(db.saetze(), QStringList{"Anna|16|4|1985|-"});
+        QCOMPARE(saetze(db), QStringList{"Anna|16|4|1985|-"});
     }
 };
 

@@ -11,14 +11,13 @@
 #include "caldav/netztransport.h"
 #include "kontakte/abgleich.h"
 
+#include "core/datenordner.h"
 #include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "core/steuerzeichen.h"
 #include "store/cursor.h"
 #include "store/herkunft.h"
 #include "store/store.h"
-
-#include <QDir>
 
 namespace {
 
@@ -99,7 +98,7 @@ int kontakteAbgleichen(const Aufruf& aufruf)
         return Fehlschlag;
     }
 
-    const caldav::Netrc netrc = caldav::zugangLesen(QDir::homePath(), url.host(), url.userName());
+    const caldav::Netrc netrc = caldav::zugangLesen(core::heimordner(), url.host(), url.userName());
     if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
         aufruf.fehler << kalendertext(*fehler) << Qt::endl;
         return Fehlschlag;

@@ -101,8 +101,10 @@ Plan planen(const QList<Gemerkt>& gemerkt, const Stand& stand, QSet<QString> ver
             } else {
                 plan.schritte.append({Schritt::Art::Vergessen, h});
                 behalten(m,
-                         QStringLiteral("die Karte nennt den Tag nicht mehr, doch der Eintrag wurde im Gedenkbuch "
-                                        "geändert; er bleibt"));
+                         kartenlos ? QStringLiteral("die Karte wurde gelöscht, doch der Eintrag im Gedenkbuch "
+                                                    "geändert; er bleibt")
+                                   : QStringLiteral("die Karte nennt den Tag nicht mehr, doch der Eintrag wurde im "
+                                                    "Gedenkbuch geändert; er bleibt"));
             }
             continue;
         }
