@@ -11,6 +11,7 @@
 #include "beispieldaten.h"
 #include "fensterfiguren.h"
 #include "kalender.h"
+#include "kontakte.h"
 #include "messung.h"
 #include "spitze.h"
 #include "werkzeugfiguren.h"
@@ -115,5 +116,6 @@ int main(int argc, char* argv[])
     }
     werkzeugMessen();
     kalenderMessen(3);
+    kontakteMessen(3);
     return 0;
 }

@@ -260,20 +260,24 @@ Lesezug::~Lesezug()
     sqlite3_exec(store_.verbindung_->db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
-Transaktion::Transaktion(Store& store) : store_(store)
+// Inside another transaction, one that holds the write lock already, a savepoint groups the writes:
+// undone alone when it goes unfinished, stored with the outer transaction.
+Transaktion::Transaktion(Store& store)
+    : store_(store), innen_(sqlite3_get_autocommit(store.verbindung_->db) == 0)
 {
-    execute(*store_.verbindung_, "BEGIN IMMEDIATE");
+    execute(*store_.verbindung_, innen_ ? "SAVEPOINT transaktion" : "BEGIN IMMEDIATE");
 }
 
 Transaktion::~Transaktion()
 {
     if (offen_)
-        sqlite3_exec(store_.verbindung_->db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(store_.verbindung_->db, innen_ ? "ROLLBACK TO transaktion; RELEASE transaktion" : "ROLLBACK",
+                     nullptr, nullptr, nullptr);
 }
 
 void Transaktion::abschliessen()
 {
-    execute(*store_.verbindung_, "COMMIT");
+    execute(*store_.verbindung_, innen_ ? "RELEASE transaktion" : "COMMIT");
     offen_ = false;
 }
 

@@ -73,6 +73,7 @@ public:
 
 private:
     friend class Cursor;
+    friend class Herkunftsbuch;
     friend class Lesezug;
     friend class Transaktion;
     struct Kennung {
@@ -105,7 +106,8 @@ private:
 };
 
 // Groups writes into one transaction: all of them are stored by abschliessen(), none of them when
-// the object goes before that.
+// the object goes before that. Opened inside another one, it is a part of that one that is undone
+// on its own.
 class Transaktion {
 public:
     explicit Transaktion(Store& store);
@@ -116,6 +118,7 @@ public:
 
 private:
     Store& store_;
+    bool innen_; // inside another one, as a savepoint
     bool offen_ = true;
 };
 

@@ -4,7 +4,10 @@
 #include "radicale.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -88,4 +91,22 @@ QStringList Radicale::anfragen()
             anfragen << t.captured(1) + u' ' + t.captured(2) + tiefe + u' ' + t.captured(4);
     }
     return anfragen;
+}
+
+Radicale::Http Radicale::http(const QByteArray& verb, const QString& pfad, const QByteArray& inhalt,
+                              const QByteArray& typ, const QByteArray& tiefe)
+{
+    QNetworkAccessManager netz;
+    QNetworkRequest r(adresse(pfad));
+    r.setRawHeader("Authorization", "Basic " + (QByteArray(benutzer) + ':' + kennwort).toBase64());
+    if (!typ.isEmpty())
+        r.setRawHeader("Content-Type", typ);
+    if (!tiefe.isEmpty())
+        r.setRawHeader("Depth", tiefe);
+    QNetworkReply* antwort = netz.sendCustomRequest(r, verb, inhalt);
+    QEventLoop warten;
+    QObject::connect(antwort, &QNetworkReply::finished, &warten, &QEventLoop::quit);
+    warten.exec();
+    antwort->deleteLater();
+    return {antwort->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), antwort->readAll()};
 }

@@ -29,6 +29,13 @@ public:
     QString ablage(const QString& pfad) const { return ordner_.filePath("ablage/collection-root/" + pfad); }
     // The requests answered since the last call, from the server's log: "PROPFIND /anna/k/ Depth 0 207".
     QStringList anfragen();
+    // One request of plain HTTP as the user, as any other client sends it.
+    struct Http {
+        int status = 0;
+        QByteArray inhalt;
+    };
+    Http http(const QByteArray& verb, const QString& pfad, const QByteArray& inhalt = {}, const QByteArray& typ = {},
+              const QByteArray& tiefe = {});
 
 private:
     QTemporaryDir ordner_;

@@ -41,6 +41,7 @@ struct Fehler {
         Unverstaendlich,       // no multistatus where one was due
         StatusIn207,           // a write answered by a 207 holding a failure: `zahl`
         KeinKalender,          // `ort`: something else is there
+        KeinAdressbuch,        // `ort`: nothing, or something else than an address book is there
         KeineTermine,          // `ort`: a calendar that takes no events
         ElternFehlt,           // `ort`: MKCALENDAR found no parent folder
         GleichzeitigGeaendert, // `ort`: a write met 412 again after reading it anew

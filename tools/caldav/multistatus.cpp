@@ -11,6 +11,7 @@ namespace {
 
 const QString dav = QStringLiteral("DAV:");
 const QString caldav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
+const QString carddav = QStringLiteral("urn:ietf:params:xml:ns:carddav");
 constexpr qsizetype laengsterText = 8192; // an href, a status line, an ETag
 
 // "HTTP/1.1 404 Not Found" -> 404.
@@ -61,7 +62,7 @@ void Multistatusleser::lesen()
                 else
                     gefunden_.kalenderdaten += daten;
             } else if (offen_.constLast() == Element::Href || offen_.constLast() == Element::Status
-                       || offen_.constLast() == Element::Getetag) {
+                       || offen_.constLast() == Element::Getetag || offen_.constLast() == Element::Token) {
                 if (text_.size() + leser_.text().size() <= laengsterText)
                     text_ += leser_.text();
             }
@@ -100,6 +101,9 @@ void Multistatusleser::anfang()
     } else if (ist(dav, "status")
                && (offen_.constLast() == Element::Response || offen_.constLast() == Element::Propstat)) {
         e = Element::Status;
+    } else if (ist(dav, "sync-token")
+               && (offen_.constLast() == Element::Multistatus || offen_.contains(Element::Propstat))) {
+        e = Element::Token;
     } else if (ist(dav, "propstat") && offen_.constLast() == Element::Response) {
         gefunden_ = {};
         propstatus_ = 0;
@@ -108,16 +112,18 @@ void Multistatusleser::anfang()
         e = Element::Anderes;
     } else if (ist(dav, "getetag")) {
         e = Element::Getetag;
-    } else if (ist(caldav, "calendar-data")) {
+    } else if (ist(caldav, "calendar-data") || ist(carddav, "address-data")) {
         e = Element::Kalenderdaten;
     } else if (ist(dav, "collection")) {
         gefunden_.sammlung = true;
     } else if (ist(caldav, "calendar")) {
         gefunden_.kalender = true;
+    } else if (ist(carddav, "addressbook")) {
+        gefunden_.adressbuch = true;
     } else if (ist(caldav, "comp")) {
         gefunden_.komponenten << leser_.attributes().value(QLatin1String("name")).toString().toUpper();
     }
-    if (e == Element::Href || e == Element::Status || e == Element::Getetag)
+    if (e == Element::Href || e == Element::Status || e == Element::Getetag || e == Element::Token)
         text_.clear();
     offen_.append(e);
 }
@@ -142,6 +148,9 @@ void Multistatusleser::ende()
     case Element::Getetag:
         gefunden_.etag = text_.trimmed().toUtf8();
         break;
+    case Element::Token:
+        (unter(Element::Multistatus) ? token_ : gefunden_.token) = text_.trimmed();
+        break;
     case Element::Propstat:
         if (propstatus_ / 100 == 2) {
             ressource_.etag = gefunden_.etag.isEmpty() ? ressource_.etag : gefunden_.etag;
@@ -149,6 +158,8 @@ void Multistatusleser::ende()
             ressource_.zuGross |= gefunden_.zuGross;
             ressource_.sammlung |= gefunden_.sammlung;
             ressource_.kalender |= gefunden_.kalender;
+            ressource_.adressbuch |= gefunden_.adressbuch;
+            ressource_.token = gefunden_.token.isEmpty() ? ressource_.token : gefunden_.token;
             ressource_.komponenten += gefunden_.komponenten;
             ressource_.status = ressource_.status ? ressource_.status : 200;
         }

@@ -18,10 +18,12 @@ struct Ressource {
     int status = 0;     // the response's own status; else 200 when a property was found, 0 when none
     int fehlstatus = 0; // the first status of the response or a propstat that is not 2xx
     QByteArray etag;
-    QByteArray kalenderdaten; // calendar-data (RFC 4791 §9.6)
-    bool zuGross = false;     // its calendar-data was longer than one event may be, and left out
+    QByteArray kalenderdaten; // calendar-data (RFC 4791 §9.6), or address-data (RFC 6352 §10.4)
+    bool zuGross = false;     // its data was longer than one event or card may be, and left out
     bool sammlung = false;    // resourcetype holds collection
     bool kalender = false;    // resourcetype holds calendar
+    bool adressbuch = false;  // resourcetype holds addressbook
+    QString token;            // the sync-token property (RFC 6578 §4)
     QStringList komponenten;  // supported-calendar-component-set; empty when not given
 };
 
@@ -37,6 +39,8 @@ public:
     bool hinzufuegen(QByteArrayView stueck);
     // Whether the whole answer was one well-formed multistatus document.
     bool vollstaendig();
+    // The sync-token the answer to a sync-collection report ends with (RFC 6578 §3.2).
+    const QString& token() const { return token_; }
 
 private:
     enum class Element {
@@ -47,9 +51,7 @@ private:
         Propstat,
         Getetag,
         Kalenderdaten,
-        Sammlung,
-        Kalender,
-        Komponente,
+        Token,
         Anderes
     };
     void lesen();
@@ -66,7 +68,8 @@ private:
     Ressource gefunden_; // the properties of the current propstat
     int propstatus_ = 0;
     bool hatHref_ = false;
-    QString text_; // the text of href, status or getetag
+    QString text_; // the text of href, status, getetag or sync-token
+    QString token_;
 };
 
 } // namespace caldav

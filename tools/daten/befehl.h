@@ -104,3 +104,4 @@ int sichern(const Aufruf& aufruf);
 int pruefen(const Aufruf& aufruf);
 int kalender(const Aufruf& aufruf);
 int drucken(const Aufruf& aufruf);
+int kontakteAbgleichen(const Aufruf& aufruf);

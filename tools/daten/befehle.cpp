@@ -125,6 +125,17 @@ const QList<Unterbefehl>& unterbefehle()
          {},
          Buch::Vorhanden,
          drucken},
+        {"kontakte",
+         "übernimmt die Geburtstage, Hochzeitstage und Todestage des CardDAV-Adressbuchs unter URL nach\n"
+         "den Regeln von import und hält sie mit ihm in Schritt: Eine geänderte Karte ändert ihren\n"
+         "Eintrag, eine gelöschte entfernt ihn, solange der Eintrag hält, was der letzte Lauf schrieb;\n"
+         "was Sie im Gedenkbuch geändert haben, gilt und wird genannt. Gelesen werden nur die\n"
+         "Änderungen seit dem letzten Lauf. --probe zeigt nur, was geschähe, und schreibt nichts.\n"
+         "Name und Kennwort stehen in ~/.netrc wie bei kalender.",
+         {{"probe", nullptr, "zeigt nur, was geschähe, und schreibt nichts", nullptr}},
+         {{"URL"}},
+         Buch::Vorhanden,
+         kontakteAbgleichen},
     };
     return alle;
 }

@@ -101,6 +101,8 @@ QString kalendertext(const caldav::Fehler& f)
             .arg(f.server, verb, f.ort, zahl);
     case Art::KeinKalender:
         return QStringLiteral("Unter %1 liegt kein Kalender; dort wird nichts verändert.").arg(f.ort);
+    case Art::KeinAdressbuch:
+        return QStringLiteral("Unter %1 liegt kein Adressbuch.").arg(f.ort);
     case Art::KeineTermine:
         return QStringLiteral("Der Kalender %1 nimmt keine Termine auf; dort wird nichts verändert.").arg(f.ort);
     case Art::ElternFehlt:

@@ -10,6 +10,9 @@
 
 namespace exchange {
 
+// Which date of a card a record is: its birthday, wedding day or day of death.
+enum class Anlass { Geburtstag, Hochzeitstag, Todestag };
+
 // One record as a file gives it, before the program's rules are applied. `stelle` is the card
 // (vCard) or the line (CSV) it comes from, counted from 1; a missing day or month is 0.
 struct Satz {
@@ -19,6 +22,7 @@ struct Satz {
     int monat = 0;
     std::optional<int> jahr;
     QString bemerkungen;
+    Anlass anlass = Anlass::Geburtstag;
 };
 
 // A record that is not taken, with the German reason; also a record that is taken with a remark.
@@ -26,6 +30,7 @@ struct Auslassung {
     int stelle = 0;
     QString name;
     QString grund;
+    bool ohneDatum = false; // a card without any date: nothing to take, rather than something refused
 };
 
 struct Gelesen {

@@ -15,7 +15,7 @@ namespace exchange {
 
 namespace {
 
-enum Anlass { Geburtstag, Hochzeitstag, Todestag, anlaesse };
+enum Datumsart { Geburtstag, Hochzeitstag, Todestag, anlaesse };
 const std::array<QString, anlaesse> anlassnamen
     = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"), QStringLiteral("Todestag")};
 // Some address books write the year 1604 for a birthday without a year.
@@ -104,7 +104,7 @@ QString name(const Karte& k, bool& bereinigt)
 }
 
 // The date of a BDAY, ANNIVERSARY or similar, or why it gives none.
-Datumsangabe datumAus(const Eigenschaft& e, Anlass anlass, Karte& karte)
+Datumsangabe datumAus(const Eigenschaft& e, Datumsart anlass, Karte& karte)
 {
     const QString wert = text(e, karte).trimmed();
     const auto grund = [&](const QString& warum) {
@@ -147,11 +147,16 @@ void abschliessen(Karte& k, Gelesen& gelesen)
     for (int anlass = 0; anlass < anlaesse; ++anlass) {
         QString ersterGrund;
         for (const Eigenschaft& e : std::as_const(k.daten[anlass])) {
-            const Datumsangabe angabe = datumAus(e, Anlass(anlass), k);
+            const Datumsangabe angabe = datumAus(e, Datumsart(anlass), k);
             if (angabe.datum) {
                 const QString eintrag = anlass == Geburtstag ? person : anlassnamen[anlass] + u' ' + person;
-                gelesen.saetze.append(
-                    {k.nummer, eintrag, angabe.datum->tag, angabe.datum->monat, angabe.datum->jahr, {}});
+                gelesen.saetze.append({k.nummer,
+                                       eintrag,
+                                       angabe.datum->tag,
+                                       angabe.datum->monat,
+                                       angabe.datum->jahr,
+                                       {},
+                                       exchange::Anlass(anlass)});
                 ersterGrund.clear();
                 break;
             }
@@ -163,7 +168,8 @@ void abschliessen(Karte& k, Gelesen& gelesen)
         mitDatum = mitDatum || !k.daten[anlass].isEmpty();
     }
     if (!mitDatum)
-        gelesen.auslassungen.append({k.nummer, person, QStringLiteral("kein Geburtstag, Hochzeitstag oder Todestag")});
+        gelesen.auslassungen.append(
+            {k.nummer, person, QStringLiteral("kein Geburtstag, Hochzeitstag oder Todestag"), true});
 }
 
 void aufnehmen(Karte& k, const Eigenschaft& e)
