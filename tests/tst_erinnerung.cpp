@@ -154,6 +154,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
         QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
+        QString aus; // of the second "aus", with nothing left to switch off
         const QList<QStringList> arten
             = {{"erinnern"}, {"erinnern", "--tage", "3", "--ordner", "."}, {"fenster"}, {"aus"}, {"aus"}};
         for (const QStringList& art : arten) {
@@ -162,6 +163,8 @@ private slots:
             gelesen << QString::number(lauf.status) + u' ' + inhalt.section(u'\n', 2, 4);
             if (art.size() > 1)
                 gelesen << lauf.ausgabe;
+            if (art == QStringList{"aus"})
+                aus = lauf.ausgabe;
         }
         const QString w = werkzeugpfad(), starten = QFileInfo(w).path() + "/gedenkbuch-starten";
         QCOMPARE(gelesen,
@@ -173,6 +176,7 @@ private slots:
                               "den nächsten 3 Tagen aus "
                                   + heim.path() + "/daten.mdb (" + eintrag + ").\n",
                               "0 Name=KOBALT-Merkwerk!\nExec=" + starten + "\nTryExec=" + starten, "0 ", "0 "}));
+        QCOMPARE(aus, "Von KOBALT-Merkwerk! lief beim Anmelden schon nichts.\n");
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
         QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
     }
