@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -51,21 +52,24 @@ std::unique_ptr<QMessageBox> meldungsfenster(const QString& text, const QString&
     auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
     box->setIcon(QMessageBox::NoIcon);
     box->setWindowTitle(titel);
-    // A box wraps a text wider than half the screen (at most 500 pixels) wherever a line may break,
-    // a hyphen too. Lines of three quarters of that, broken here, leave it room for its margins.
-    const int breite = qMin(box->screen()->availableGeometry().width() / 2, 500) * 3 / 4;
-    const QString zeilen = umbrochen(text, box->fontMetrics(), breite);
-    box->setText(zeilen);
-    // The box keeps the text as wide as its widest line, which may be wider, for a long command:
-    // it would wrap it.
-    for (QLabel* label : box->findChildren<QLabel*>())
-        if (label->text() == zeilen)
-            label->setMinimumWidth(label->sizeHint().width());
     if (frage) {
         box->setDefaultButton(box->addButton(QStringLiteral("Ja"), QMessageBox::YesRole));
         box->setEscapeButton(box->addButton(QStringLiteral("Nein"), QMessageBox::NoRole));
     } else {
         box->setDefaultButton(box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    }
+    box->setText(text);
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (label->text() != text)
+            continue;
+        // Once the box would be wider than half the screen, at most 500 pixels, it wraps the text
+        // wherever a line may break, at a hyphen too. Broken here, no line comes near that; one
+        // that stays wider, for a long path, keeps the text as wide as the screen allows, so that
+        // the box does not wrap it.
+        const int rand = box->layout()->totalMinimumSize().width() - label->minimumSizeHint().width();
+        const int bildschirm = box->screen()->availableGeometry().width();
+        box->setText(umbrochen(text, box->fontMetrics(), qMin(bildschirm / 2, 500) - rand));
+        label->setMinimumWidth(qMin(label->sizeHint().width(), bildschirm - rand));
     }
     return box;
 }
