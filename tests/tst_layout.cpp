@@ -51,14 +51,13 @@ std::optional<bool> textPasst(const QWidget* w)
     return std::nullopt;
 }
 
-bool kleinerAlsEntworfen(const QWidget* w)
+// Whether these widgets have a smaller font than designed, although their texts would keep their
+// margins a quarter point larger.
+bool zuKlein(const QList<const QWidget*>& widgets)
 {
-    return w->font().pointSizeF() < w->property("gedenkbuchEntwurfsschrift").toReal();
-}
-
-// Whether the texts of all these widgets would keep their margins a quarter point larger.
-bool groesserPasst(const QList<const QWidget*>& widgets)
-{
+    if (widgets.isEmpty()
+        || widgets[0]->font().pointSizeF() >= widgets[0]->property("gedenkbuchEntwurfsschrift").toReal())
+        return false;
     QList<QFont> schriften;
     for (const QWidget* w : widgets) {
         schriften << w->font();
@@ -83,10 +82,7 @@ QList<qsizetype> zeilenanfaenge(const QLabel* label)
         if (anfang > 0)
             anfaenge << anfang;
         if (label->wordWrap()) {
-            QTextLayout satz(absatz, label->font());
-            QTextOption umbruch;
-            umbruch.setWrapMode(QTextOption::WordWrap);
-            satz.setTextOption(umbruch);
+            QTextLayout satz(absatz, label->font()); // wrapped at word boundaries, as a label does
             satz.beginLayout();
             for (QTextLine zeile = satz.createLine(); zeile.isValid(); zeile = satz.createLine()) {
                 zeile.setLineWidth(label->contentsRect().width());
@@ -110,7 +106,6 @@ QList<qsizetype> zeilenanfaenge(const QLabel* label)
 QStringList layoutfehler(const QWidget* fenster)
 {
     QStringList fehler;
-    const auto name = [](const QWidget* w) { return w->objectName(); };
     QList<const QWidget*> alle{fenster};
     for (const QWidget* w : fenster->findChildren<QWidget*>())
         if (w->isVisibleTo(fenster))
@@ -119,43 +114,44 @@ QStringList layoutfehler(const QWidget* fenster)
     for (const QWidget* w : alle) {
         if (qobject_cast<const QPushButton*>(w))
             tasten << w;
-        else if (kleinerAlsEntworfen(w) && groesserPasst({w}))
-            fehler << QStringLiteral("%1: in %2 Punkt").arg(name(w)).arg(w->font().pointSizeF());
+        else if (zuKlein({w}))
+            fehler << QStringLiteral("%1: in %2 Punkt").arg(w->objectName()).arg(w->font().pointSizeF());
         if (!textPasst(w).value_or(true))
-            fehler << name(w) + QStringLiteral(": Text näher am Rand, als der Stil erlaubt");
+            fehler << w->objectName() + QStringLiteral(": Text näher am Rand, als der Stil erlaubt");
 
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             const QString text = label->text();
             for (const qsizetype anfang : zeilenanfaenge(label))
                 if (!text.at(anfang - 1).isSpace() || text.first(anfang).count(u'„') > text.first(anfang).count(u'“'))
-                    fehler << QStringLiteral("%1: Zeile bricht vor „%2“").arg(name(w), text.mid(anfang, 20));
+                    fehler << QStringLiteral("%1: Zeile bricht vor „%2“").arg(w->objectName(), text.mid(anfang, 20));
         }
 
         const QWidget* eltern = w->parentWidget();
         const auto* rahmen = qobject_cast<const QGroupBox*>(eltern);
         if (w != fenster && (rahmen || eltern == fenster)
             && !(rahmen ? rahmen->contentsRect() : eltern->rect()).contains(w->geometry()))
-            fehler << QStringLiteral("%1: außerhalb von %2").arg(name(w), name(eltern));
+            fehler << QStringLiteral("%1: außerhalb von %2").arg(w->objectName(), eltern->objectName());
         const bool text = qobject_cast<const QLabel*>(w) || qobject_cast<const QRadioButton*>(w);
         for (const QWidget* v : alle) {
             if (v == w || v->parentWidget() != eltern || w == fenster)
                 continue;
             if (v->geometry().intersects(w->geometry())) {
                 if (v < w)
-                    fehler << QStringLiteral("%1 überdeckt %2").arg(name(w), name(v));
+                    fehler << QStringLiteral("%1 überdeckt %2").arg(w->objectName(), v->objectName());
             } else if (text && w->geometry().adjusted(-1, -1, 1, 1).intersects(v->geometry())) {
-                fehler << QStringLiteral("%1 berührt %2").arg(name(w), name(v));
+                fehler << QStringLiteral("%1 berührt %2").arg(w->objectName(), v->objectName());
             }
         }
     }
 
     for (const QWidget* taste : tasten)
         if (taste->font() != tasten.first()->font())
-            fehler << QStringLiteral("%1: andere Schrift als %2").arg(name(taste), name(tasten.first()));
-    if (!tasten.isEmpty() && kleinerAlsEntworfen(tasten.first()) && groesserPasst(tasten))
+            fehler
+                << QStringLiteral("%1: andere Schrift als %2").arg(taste->objectName(), tasten.first()->objectName());
+    if (zuKlein(tasten))
         fehler << QStringLiteral("Befehlstasten in %1 Punkt").arg(tasten.first()->font().pointSizeF());
     if (fenster->width() > 1280 || fenster->height() > 1024)
-        fehler << QStringLiteral("%1: größer als 1280 × 1024").arg(name(fenster));
+        fehler << QStringLiteral("%1: größer als 1280 × 1024").arg(fenster->objectName());
     return fehler;
 }
 
@@ -212,11 +208,7 @@ private slots:
             const auto box = ui::meldungsfenster(text, meldung.section(QStringLiteral(": "), 0, 0).mid(frage), frage);
             box->show();
             fehler << layoutfehler(box.get());
-            QString gezeigt = box->text();
-            for (qsizetype i = 0; i < qMin(gezeigt.size(), text.size()); ++i)
-                if (gezeigt[i] == u'\n' && text[i] == u' ')
-                    gezeigt[i] = u' ';
-            if (gezeigt != text)
+            if (QString(box->text()).replace(u'\n', u' ') != QString(text).replace(u'\n', u' '))
                 fehler << QStringLiteral("Meldung verändert: ") + box->text();
         }
         QApplication::setFont(system);
