@@ -5,7 +5,7 @@
 # make test   installs what is missing, builds everything, checks the layout and licence headers of the source,
 #             runs every test and checks the package
 # make bench  installs what is missing, builds, and prints the benchmark figures
-# make screenshot  saves docs/hauptfenster.png, the main window with sample entries
+# make screenshot  renews a picture of every window and message box in docs/, with sample entries
 # make test SANITIZE=1  the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make deb    builds the Debian package gedenkbuch_<version>_<arch>.deb in this folder
 # make clean  removes the build folders; packages, the program folder and its daten.mdb stay untouched
@@ -84,8 +84,7 @@ run: konfigurieren
 screenshot: MEHR_PAKETE = imagemagick xvfb xauth xdotool
 screenshot: konfigurieren
 	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMME) x11-schliessen
-	mkdir -p docs
-	sh scripts/bildschirmfoto.sh $(BUILD) docs/hauptfenster.png
+	sh scripts/bildschirmfoto.sh $(BUILD) docs
 
 # An earlier package goes, so that `apt install ./gedenkbuch_*.deb` finds this one only.
 deb: MEHR_PAKETE = $(DEBPAKETE)

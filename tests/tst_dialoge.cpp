@@ -2,15 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fensterprobe.h"
-#include "textraum.h"
-
-#include "windows/common/meldungen.h"
-#include "windows/startup/frmstart.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -236,38 +231,6 @@ private slots:
         QCOMPARE(p.bild().mid(1, 3),
                  QStringList({"Liste: 03-12 Lena / 05-04 Anna (36.) / [05-04 Anna (36.)]",
                               "Angaben: Anna|4|5|1990|zweite", "Befehle: Löschen Ändern"}));
-    }
-
-    // No caption, label or button text is cut in any window, dialog or message box; a text gets a
-    // smaller font only as far as it must.
-    void texte()
-    {
-        Eintraege zwoelf; // "Übermorgen: Donnerstag, 31.12.2026 (12)"
-        for (int i = 0; i < 12; ++i)
-            zwoelf.append({QStringLiteral("Silvester %1 ").arg(i).repeated(4).left(50), 31, 12, 1990});
-        Fensterprobe p(QDate(2026, 12, 29), zwoelf);
-        QVERIFY(p.zeigen());
-        QStringList fehler = textfehler(&p.fenster());
-        p.voll().waehlen(0);
-        p.mausInDieListe();
-        for (const char* taste : {"cmdEintragNeu", "cmdAenderung", "cmdSuchen"})
-            p.mitDialog(taste, [&](QDialog& d) {
-                if (d.objectName() == QLatin1String("frmSuche"))
-                    suchlauf(d, QStringLiteral("Silvester"));
-                fehler << textfehler(&d);
-            });
-        frmStart start;
-        start.show();
-        fehler << textfehler(&start);
-        for (const bool frage : {false, true}) {
-            const auto box
-                = ui::meldungsfenster(QStringLiteral("Die Datei daten.mdb ist beschädigt. Prüfen lässt sie sich mit "
-                                                     "„gedenkbuch-daten pruefen“; was noch lesbar ist, sichert …"),
-                                      QStringLiteral("Ladefehler"), frage);
-            box->show();
-            fehler << textfehler(box.get());
-        }
-        QCOMPARE(fehler.join(u'\n'), QString());
     }
 };
 

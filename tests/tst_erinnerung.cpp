@@ -142,6 +142,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(eintrag).path()) && ziel.open(QIODevice::WriteOnly));
         QVERIFY(ziel.write("fremd") == 5 && ziel.flush() && ziel.link(eintrag));
         QStringList gelesen;
+        QString aus; // of the second "aus", with nothing left to switch off
         // --ordner before the subcommand is the tool's own option, which "fenster" and "aus" take too.
         const QList<QStringList> aufrufe = {{"anmeldung", "erinnern"},
                                             {"anmeldung", "erinnern", "--tage", "3", "--ordner", "."},
@@ -154,6 +155,8 @@ private slots:
             gelesen << QString::number(lauf.status) + u' ' + inhalt.section(u'\n', 2, 4);
             if (aufruf.contains("--tage"))
                 gelesen << lauf.ausgabe;
+            if (aufruf.constFirst() == "--ordner" && aufruf.constLast() == "aus")
+                aus = lauf.ausgabe;
         }
         const QString w = werkzeugpfad(), starten = QFileInfo(w).path() + "/gedenkbuch-starten";
         QCOMPARE(gelesen,
@@ -165,6 +168,7 @@ private slots:
                               "den nächsten 3 Tagen aus "
                                   + heim.path() + "/daten.mdb (" + eintrag + ").\n",
                               "0 Name=KOBALT-Merkwerk!\nExec=" + starten + "\nTryExec=" + starten, "0 ", "0 "}));
+        QCOMPARE(aus, "Von KOBALT-Merkwerk! lief beim Anmelden schon nichts.\n");
         QCOMPARE(QDir(heim.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList({"konfig"}));
         QCOMPARE(dateiinhalt(ziel.fileName()), "fremd");
     }

@@ -262,8 +262,7 @@ Lesezug::~Lesezug()
 
 // Inside another transaction, one that holds the write lock already, a savepoint groups the writes:
 // undone alone when it goes unfinished, stored with the outer transaction.
-Transaktion::Transaktion(Store& store)
-    : store_(store), innen_(sqlite3_get_autocommit(store.verbindung_->db) == 0)
+Transaktion::Transaktion(Store& store) : store_(store), innen_(sqlite3_get_autocommit(store.verbindung_->db) == 0)
 {
     execute(*store_.verbindung_, innen_ ? "SAVEPOINT transaktion" : "BEGIN IMMEDIATE");
 }

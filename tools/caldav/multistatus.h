@@ -43,17 +43,7 @@ public:
     const QString& token() const { return token_; }
 
 private:
-    enum class Element {
-        Multistatus,
-        Response,
-        Href,
-        Status,
-        Propstat,
-        Getetag,
-        Kalenderdaten,
-        Token,
-        Anderes
-    };
+    enum class Element { Multistatus, Response, Href, Status, Propstat, Getetag, Kalenderdaten, Token, Anderes };
     void lesen();
     void anfang();
     void ende();

@@ -100,7 +100,7 @@ int anmeldung(const Aufruf& aufruf)
     if (art == QLatin1String("aus")) {
         // A symlinked entry is removed as a link, even where its target is gone.
         if (!QFile::exists(datei) && !QFileInfo(datei).isSymLink()) {
-            aufruf.aus << QStringLiteral("Beim Anmelden lief schon nichts von %1.").arg(core::programmname) << Qt::endl;
+            aufruf.aus << QStringLiteral("Von %1 lief beim Anmelden schon nichts.").arg(core::programmname) << Qt::endl;
             return Erfolg;
         }
         if (!QFile::remove(datei)) {

@@ -32,7 +32,7 @@ struct Schritt {
         VersionMerken // the same values in a newer version of the card
     };
     Art art;
-    store::Herkunft herkunft; // as it is to be remembered (Vergessen: the one to drop)
+    store::Herkunft herkunft;      // as it is to be remembered (Vergessen: the one to drop)
     store::Datensatz eintrag = {}; // Aendern, Entfernen: the record as it stands in the book
     exchange::Satz satz = {};
 };
