@@ -399,30 +399,50 @@ private slots:
                  bericht);
     }
 
-    // A redirect leads only to the same server: another host gets nothing, the password least.
-    void umleitung_data()
+    // Making sure of the calendar: "status [Location]" per request, "K" a 207 that shows a calendar,
+    // "S" one that shows another collection. A redirect leads only to the same server; a 409 to
+    // MKCALENDAR when another run made the calendar at that moment counts as made.
+    void bereiten_data()
     {
-        QTest::addColumn<QString>("ziel");
-        QTest::addColumn<bool>("gefolgt");
-        QTest::newRow("anderer Server") << "https://andere.example/anna/gb/" << false;
-        QTest::newRow("anderer Port") << "http://127.0.0.1:5233/anna/gb/" << false;
-        QTest::newRow("gleicher Server") << "/dav/anna/gb/" << true;
+        QTest::addColumn<QStringList>("antworten");
+        QTest::addColumn<QString>("ergebnis"); // the calendar's path, or the kind of failure
+        QTest::newRow("da") << QStringList{"207 K"} << "/anna/gb/";
+        QTest::newRow("auf denselben Server umgeleitet")
+            << QStringList{"308 /dav/anna/gb/", "207 K"} << "/dav/anna/gb/";
+        QTest::newRow("auf einen anderen Server umgeleitet")
+            << QStringList{"308 https://andere.example/anna/gb/"}
+            << QString::number(int(caldav::Fehler::Art::UmleitungAnderswohin));
+        QTest::newRow("auf einen anderen Port umgeleitet")
+            << QStringList{"308 http://127.0.0.1:5233/anna/gb/"}
+            << QString::number(int(caldav::Fehler::Art::UmleitungAnderswohin));
+        QTest::newRow("angelegt") << QStringList{"404", "201"} << "/anna/gb/";
+        QTest::newRow("409, von einem anderen Lauf angelegt") << QStringList{"404", "409", "207 K"} << "/anna/gb/";
+        QTest::newRow("409, Ordner fehlt")
+            << QStringList{"404", "409", "404"} << QString::number(int(caldav::Fehler::Art::ElternFehlt));
+        QTest::newRow("405, anderes da") << QStringList{"404", "405", "207 S"}
+                                         << QString::number(int(caldav::Fehler::Art::KeinKalender));
     }
 
-    void umleitung()
+    void bereiten()
     {
-        QFETCH(QString, ziel);
-        QFETCH(bool, gefolgt);
+        QFETCH(QStringList, antworten);
+        QFETCH(QString, ergebnis);
+        QFile kalender(QStringLiteral(GEDENKBUCH_BEISPIELE "/caldav/radicale-kalender.xml"));
+        QVERIFY(kalender.open(QIODevice::ReadOnly));
+        const QByteArray k = kalender.readAll(), s = QByteArray(k).replace("<C:calendar />", "");
         Aufnahme server;
-        caldav::Antwort weiter{308};
-        weiter.ziel = ziel.toLatin1();
-        server.antworten << weiter << caldav::Antwort{207};
+        for (const QString& a : antworten) {
+            caldav::Antwort antwort{a.section(u' ', 0, 0).toInt()};
+            const QString mehr = a.section(u' ', 1);
+            antwort.inhalt = mehr == "K" ? k : mehr == "S" ? s : QByteArray();
+            antwort.ziel = antwort.status == 308 ? mehr.toLatin1() : QByteArray();
+            server.antworten << antwort;
+        }
         caldav::Verbindung verbindung(server, sammlung, caldav::Zugang{"anna", "geheim"});
-        const caldav::Antwort antwort = verbindung.senden({"PROPFIND", sammlung});
-        QCOMPARE(server.gehoert.size(), gefolgt ? 2 : 1);
-        QCOMPARE(antwort.fehler.has_value(), !gefolgt);
-        if (!gefolgt)
-            QCOMPARE(antwort.fehler->art, caldav::Fehler::Art::UmleitungAnderswohin);
+        const auto bereit = caldav::sammlungBereiten(verbindung, sammlung);
+        const auto* fehler = std::get_if<caldav::Fehler>(&bereit);
+        QCOMPARE(fehler ? QString::number(int(fehler->art)) : std::get<caldav::Sammlung>(bereit).url.path(), ergebnis);
+        QVERIFY(server.antworten.isEmpty());
     }
 
     // The alarm rings at 09:00 local time on the day, also on days the clocks change, by RFC 5545
