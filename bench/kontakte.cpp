@@ -20,6 +20,16 @@ namespace {
 
 constexpr int anzahl = 1000;
 
+// A new, empty book in `ordner`; the tool's report stays off the bench's output.
+void neuesBuch(const QString& ordner)
+{
+    QProcess neu;
+    neu.setStandardOutputFile(QProcess::nullDevice());
+    neu.start(QStringLiteral(GEDENKBUCH_DATEN), {"--ordner", ordner, "neu"});
+    if (!neu.waitForFinished(60000) || neu.exitCode() != 0)
+        qFatal("gedenkbuch-daten neu: %s", neu.readAllStandardError().constData());
+}
+
 double median(std::vector<double> zeiten)
 {
     std::sort(zeiten.begin(), zeiten.end());
@@ -96,7 +106,7 @@ void kontakteMessen(int runden)
             qFatal("kontakte: der Boden las %lld Karten", karten.inhalt.count("BEGIN:VCARD"));
 
         QTemporaryDir buch;
-        QProcess::execute(QStringLiteral(GEDENKBUCH_DATEN), {"--ordner", buch.path(), "neu"});
+        neuesBuch(buch.path());
         const auto lauf = [&] {
             QProcess werkzeug;
             werkzeug.setProcessEnvironment(umgebung);
@@ -121,7 +131,7 @@ void kontakteMessen(int runden)
     zeile("kontakte_boden", boden);
 
     QTemporaryDir buch;
-    QProcess::execute(QStringLiteral(GEDENKBUCH_DATEN), {"--ordner", buch.path(), "neu"});
+    neuesBuch(buch.path());
     const QByteArray heimVorher = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
     const QStringList argumente
