@@ -189,8 +189,11 @@ QList<Soll> sollTermine(const QList<core::Eintrag>& eintraege, const Terminform&
     QList<Soll> soll;
     soll.reserve(eintraege.size());
     termin::Namenszaehler zaehler;
+    for (const core::Eintrag& e : eintraege)
+        zaehler.aufnehmen(e.id, e.Bezeichnung);
+    const QHash<qint64, int> nummern = zaehler.nummern();
     for (const core::Eintrag& e : eintraege) {
-        const termin::Kennung kennung(e.Bezeichnung, zaehler.zaehlen(e.Bezeichnung));
+        const termin::Kennung kennung(e.Bezeichnung, nummern.value(e.id, 1));
         termin::Jahrestermin t = termin::jahrestermin(e, kennung.uid(), termin::beginnImKalender(e),
                                                       termin::beschreibungImKalender(e), form.vorlauf);
         if (form.alterIm)

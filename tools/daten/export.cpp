@@ -37,7 +37,7 @@ struct Bestand {
 
 // The export keeps of each entry only its line for the order; the record itself is read again by
 // its number as it is written, so the whole of a large book is never held at once.
-Bestand ordnen(store::Store& s, int diesesJahr)
+Bestand ordnen(store::Store& s, int diesesJahr, bool mitNummern)
 {
     store::Cursor cursor(s, store::Cursor::Umfang::OhneBemerkungen);
     Bestand b;
@@ -50,14 +50,15 @@ Bestand ordnen(store::Store& s, int diesesJahr)
             ++b.unmoeglich;
         else {
             b.zeilen.append(core::listenzeile(*eintrag, diesesJahr));
-            if (const int nummer = zaehler.zaehlen(eintrag->Bezeichnung); nummer > 1)
-                b.nummern.insert(eintrag->id, nummer);
+            if (mitNummern) // only the iCalendar file has UIDs
+                zaehler.aufnehmen(eintrag->id, eintrag->Bezeichnung);
         }
     });
     // A damaged file is exported as far as it can be read: that is how its entries are rescued.
     if (durchlauf.fehler && durchlauf.fehler->art() != store::StoreError::Art::Beschaedigt)
         throw *durchlauf.fehler;
     b.schaden = durchlauf.fehler;
+    b.nummern = zaehler.nummern();
     core::kalenderfolge(b.zeilen); // the order of the full list
     return b;
 }
@@ -107,7 +108,7 @@ int exportieren(const Aufruf& aufruf)
     Bestand bestand;
     try {
         s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
-        bestand = ordnen(*s, diesesJahr);
+        bestand = ordnen(*s, diesesJahr, format == QLatin1String("ics"));
     } catch (const store::StoreError& fehler) {
         aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;

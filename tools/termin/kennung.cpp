@@ -6,17 +6,24 @@
 #include "core/steuerzeichen.h"
 
 #include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QRegularExpression>
-#include <QtEndian>
+
+#include <algorithm>
 
 namespace termin {
 
 namespace {
 
-// The name as every list and every event shows it: on one line, without control characters.
+// The SHA-256 of the name as every list and every event shows it: on one line, without control
+// characters. One hash object serves every call: making one for each name costs an export of a
+// large book more than the hashing itself.
 QByteArray summe(const QString& bezeichnung)
 {
-    return QCryptographicHash::hash(core::einzeilig(bezeichnung).toUtf8(), QCryptographicHash::Sha256);
+    thread_local QCryptographicHash sha(QCryptographicHash::Sha256);
+    sha.reset();
+    sha.addData(core::einzeilig(bezeichnung).toUtf8());
+    return sha.result();
 }
 
 } // namespace
@@ -47,9 +54,24 @@ UidForm uidForm(const QString& uid)
     return frueher.match(uid).hasMatch() ? UidForm::Frueher : UidForm::Fremd;
 }
 
-int Namenszaehler::zaehlen(const QString& bezeichnung)
+void Namenszaehler::aufnehmen(qint64 id, const QString& bezeichnung)
 {
-    return ++gesehen_[qFromBigEndian<quint64>(summe(bezeichnung).constData())];
+    // Telling names apart needs no sum that lasts: Qt's own hash with a fixed seed does, at a
+    // fraction of the cost.
+    namen_.emplace_back(quint64(qHash(core::einzeilig(bezeichnung), 0)), id);
+}
+
+QHash<qint64, int> Namenszaehler::nummern()
+{
+    // By name, and entries of one name by their number: store order.
+    std::sort(namen_.begin(), namen_.end());
+    QHash<qint64, int> nummern;
+    for (std::size_t i = 1, nummer = 1; i < namen_.size(); ++i) {
+        nummer = namen_[i].first == namen_[i - 1].first ? nummer + 1 : 1;
+        if (nummer > 1)
+            nummern.insert(namen_[i].second, int(nummer));
+    }
+    return nummern;
 }
 
 } // namespace termin

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace termin {
 
@@ -33,14 +35,17 @@ private:
 enum class UidForm { Fremd, Unsere, Frueher };
 UidForm uidForm(const QString& uid);
 
-// Counts the entries of each name as they come, in store order: the number that Kennung takes.
-// Only a short sum of each name is kept, so the whole book's names never are.
+// The number each entry's Kennung takes: 1 for the first entry of a name in store order (by record
+// number), 2 for the next one of the same name, and so on. Only a short sum of each
+// name is kept, in one array, so a large book's names never are.
 class Namenszaehler {
 public:
-    int zaehlen(const QString& bezeichnung);
+    void aufnehmen(qint64 id, const QString& bezeichnung);
+    // The entries whose number is above 1, with their number; every other entry's is 1.
+    QHash<qint64, int> nummern();
 
 private:
-    QHash<quint64, int> gesehen_;
+    std::vector<std::pair<quint64, qint64>> namen_; // sum of the name, entry
 };
 
 } // namespace termin
