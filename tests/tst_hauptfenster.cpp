@@ -29,7 +29,7 @@ private slots:
             "sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei "
             "mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt).";
         QTest::newRow("heil") << "heil" << 0 << "Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
-            "abgebrochen und nichts gespeichert.\n\nTestfehler.";
+            "abgebrochen und nichts gespeichert.\n\nEs gibt keinen aktuellen Datensatz.";
         QTest::newRow("gelöscht, während das Fenster steht") << "gelöscht" << 1 << "Ladefehler: An die Stelle der Datei "
             "daten.mdb ist eine andere getreten, oder sie wurde gelöscht. Was jetzt unter diesem Namen liegt, lässt sich "
             "nicht öffnen; das Programm wird beendet.\n\n" + fehlt;
@@ -52,10 +52,7 @@ private slots:
         if (datei == QStringLiteral("gelöscht"))
             dateien.removeOne(store::dateiname);
         struct Werfer : QObject {
-            bool event(QEvent*) override
-            {
-                throw store::StoreError(store::StoreError::Art::Sonstiges, QStringLiteral("Testfehler."));
-            }
+            bool event(QEvent*) override { throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz); }
         } werfer;
         QTimer schliessen; // once the main window stands: its file taken away, or an exception and the window closed
         connect(&schliessen, &QTimer::timeout, [&] {

@@ -37,7 +37,8 @@ QString beschaedigt(const store::StoreError::Angaben& a)
 {
     switch (a.vorgang) {
     case Vorgang::Sichern:
-        return QStringLiteral("Die Datei %1 ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.").arg(a.pfad);
+        return QStringLiteral("Die Datei %1 ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.")
+            .arg(a.pfad);
     case Vorgang::KopiePruefen:
         return QStringLiteral("Die Datei %1 ist beschädigt; die Prüfung der Kopie fand Fehler, und eine Sicherung "
                               "wurde nicht angelegt.")
@@ -135,7 +136,8 @@ QString meldung(const store::StoreError& fehler)
         return QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.");
     case Art::Schreibfehler:
         if (a.vorgang == Vorgang::Sichern)
-            return QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll.");
+            return QStringLiteral(
+                "Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll.");
         return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll. Die "
                               "Änderung wurde nicht gespeichert.")
             .arg(a.pfad);

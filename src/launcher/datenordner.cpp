@@ -3,8 +3,8 @@
 
 #include "datenordner.h"
 
-#include "store/store.h"
 #include "core/fehlertexte.h"
+#include "store/store.h"
 #include "store/storeerror.h"
 
 #include <QDir>

@@ -13,23 +13,23 @@ namespace store {
 class StoreError : public std::runtime_error {
 public:
     enum class Art {
-        DateiFehlt,           // there is no file of that name
-        KeineDatei,           // a folder lies under the name
-        NichtLesbar,          // the file may not be read
-        LeereDatei,           // an empty file is no database
-        KeineDatenbank,       // not an SQLCipher file, or one with another password
-        OhneVerschluesselung, // the library linked is no SQLCipher
-        Beschaedigt,          // the engine found the file's structure damaged; `vorgang` says while doing what
-        TabelleFehlt,         // no table Gedenkbuch with the field `feld`
-        FalscheForm,          // Gedenkbuch has the `form` the program cannot work with
+        DateiFehlt,             // there is no file of that name
+        KeineDatei,             // a folder lies under the name
+        NichtLesbar,            // the file may not be read
+        LeereDatei,             // an empty file is no database
+        KeineDatenbank,         // not an SQLCipher file, or one with another password
+        OhneVerschluesselung,   // the library linked is no SQLCipher
+        Beschaedigt,            // the engine found the file's structure damaged; `vorgang` says while doing what
+        TabelleFehlt,           // no table Gedenkbuch with the field `feld`
+        FalscheForm,            // Gedenkbuch has the `form` the program cannot work with
         KeinAktuellerDatensatz, // the cursor stands on no record
         EintragWeg,             // the record asked for is gone: deleted since
         KeinEintrag,            // the record has no name, day or month any more: no entry the program shows
-        Veraendert, // the record no longer holds what was read of it: changed, deleted or replaced since
-        FalscheWertart,   // a value of the kind `wertart` written into the field `feld`
-        KeineBearbeitung, // a field written (vorgang FeldSchreiben) or a record stored without AddNew or Edit
-        Gesperrt,         // another program holds the file
-        HalbeAenderung,   // write-protected, with a change a killed program left half done
+        Veraendert,             // the record no longer holds what was read of it: changed, deleted or replaced since
+        FalscheWertart,         // a value of the kind `wertart` written into the field `feld`
+        KeineBearbeitung,       // a field written (vorgang FeldSchreiben) or a record stored without AddNew or Edit
+        Gesperrt,               // another program holds the file
+        HalbeAenderung,         // write-protected, with a change a killed program left half done
         Schreibgeschuetzt,
         Ersetzt,          // the file was deleted, moved or replaced while it was open
         DatentraegerVoll, // the engine found the disk full

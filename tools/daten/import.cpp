@@ -41,9 +41,9 @@ int importieren(const Aufruf& aufruf)
     try {
         gelesen = exchange::einlesen(quelle);
     } catch (const exchange::Abweisung& abweisung) {
-        aufruf.fehler
-            << QStringLiteral("„%1“ wird nicht übernommen: %2").arg(core::einzeilig(quelle), exchange::meldung(abweisung))
-            << Qt::endl;
+        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2")
+                             .arg(core::einzeilig(quelle), exchange::meldung(abweisung))
+                      << Qt::endl;
         return Fehlschlag;
     }
 

@@ -7,9 +7,9 @@
 
 #include "druck/drucken.h"
 
+#include "core/fehlertexte.h"
 #include "core/programm.h"
 #include "store/store.h"
-#include "core/fehlertexte.h"
 
 #include <QCoreApplication>
 #include <QDir>

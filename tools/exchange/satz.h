@@ -69,8 +69,8 @@ public:
     enum class Art {
         DateiFehlt,
         KeineDatei,
-        ZuGross, // of `groesse` bytes
-        Unlesbar, // `wert`: the system's reason
+        ZuGross,   // of `groesse` bytes
+        Unlesbar,  // `wert`: the system's reason
         Gewachsen, // beyond the limit while it was read
         Utf16,
         KeinText,
@@ -79,14 +79,14 @@ public:
         GemischteKodierung,  // UTF-8 and, from `zeile` on, other bytes
         KeineNamensspalte,
         KeineDatumsspalte,
-        AnfuehrungOffen,        // a quote opened in `zeile` is never closed
-        KodierungUnbekannt,     // `karte` uses the ENCODING `wert`
-        ZeichensatzUnbekannt,   // `karte` uses the CHARSET `wert`
-        KarteUnlesbar,          // `karte` holds bytes in neither UTF-8 nor Windows-1252
-        KarteUnvollstaendig,    // `karte` has no END:VCARD, and the next one begins in `zeile`
-        EndeOhneBeginn,         // END:VCARD in `zeile`
-        AusserhalbKarte,        // `zeile` stands outside the cards
-        EndetInKarte,           // the file ends inside `karte`
+        AnfuehrungOffen,      // a quote opened in `zeile` is never closed
+        KodierungUnbekannt,   // `karte` uses the ENCODING `wert`
+        ZeichensatzUnbekannt, // `karte` uses the CHARSET `wert`
+        KarteUnlesbar,        // `karte` holds bytes in neither UTF-8 nor Windows-1252
+        KarteUnvollstaendig,  // `karte` has no END:VCARD, and the next one begins in `zeile`
+        EndeOhneBeginn,       // END:VCARD in `zeile`
+        AusserhalbKarte,      // `zeile` stands outside the cards
+        EndetInKarte,         // the file ends inside `karte`
     };
 
     explicit Abweisung(Art art) : std::runtime_error("exchange::Abweisung"), art(art) {}
