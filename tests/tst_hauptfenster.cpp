@@ -190,6 +190,31 @@ private slots:
                               angaben.startsWith(u'a') ? "Befehle: -" : "Befehle: Löschen Ändern"}));
     }
 
+    void verschwundenerEintrag_data()
+    {
+        QTest::addColumn<QString>("sql"); // of another program, before the line is chosen
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("gelöscht") << "DELETE FROM Gedenkbuch WHERE rowid = 2"
+                                  << "Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.";
+        QTest::newRow("ohne Monat") << "UPDATE Gedenkbuch SET monat = NULL WHERE rowid = 2"
+                                    << "Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; ein "
+                                       "anderes Programm hat ihn geändert.";
+    }
+
+    // A line whose entry another program removed, or made one the program does not show, says so
+    // when chosen, and goes from the list.
+    void verschwundenerEintrag()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, grund);
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 10, 6, 1990}, {"Bert", 2, 2}});
+        QCOMPARE(Fremdzugriff(p.db.pfad()).sql(sql), QString());
+        p.voll().waehlen(0);
+        QCOMPARE(p.t.meldungen.gezeigt,
+                 QStringList{"Eintrag nicht angezeigt: Der Eintrag kann nicht angezeigt werden.\n\n" + grund});
+        QCOMPARE(p.bild().at(2), QStringLiteral("Liste: 06-10 Anna (36.)"));
+    }
+
     void nachholen_data()
     {
         QTest::addColumn<QDate>("tag");    // the clock's day afterwards
