@@ -29,7 +29,7 @@ private slots:
             "sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei "
             "mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt).";
         QTest::newRow("heil") << "heil" << 0 << "Fehler: Ein unerwarteter Fehler ist aufgetreten; die Aktion wurde "
-            "abgebrochen und nichts gespeichert.\n\nTestfehler.";
+            "abgebrochen und nichts gespeichert.\n\nEs gibt keinen aktuellen Datensatz.";
         QTest::newRow("gelöscht, während das Fenster steht") << "gelöscht" << 1 << "Ladefehler: An die Stelle der Datei "
             "daten.mdb ist eine andere getreten, oder sie wurde gelöscht. Was jetzt unter diesem Namen liegt, lässt sich "
             "nicht öffnen; das Programm wird beendet.\n\n" + fehlt;
@@ -52,10 +52,7 @@ private slots:
         if (datei == QStringLiteral("gelöscht"))
             dateien.removeOne(store::dateiname);
         struct Werfer : QObject {
-            bool event(QEvent*) override
-            {
-                throw store::StoreError(store::StoreError::Art::Sonstiges, QStringLiteral("Testfehler."));
-            }
+            bool event(QEvent*) override { throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz); }
         } werfer;
         QTimer schliessen; // once the main window stands: its file taken away, or an exception and the window closed
         connect(&schliessen, &QTimer::timeout, [&] {
@@ -191,6 +188,31 @@ private slots:
         QCOMPARE(p.bild().mid(1),
                  QStringList({"Heute: Anna (36.)", "Liste: " + liste, "Angaben: " + angaben,
                               angaben.startsWith(u'a') ? "Befehle: -" : "Befehle: Löschen Ändern"}));
+    }
+
+    void verschwundenerEintrag_data()
+    {
+        QTest::addColumn<QString>("sql"); // of another program, before the line is chosen
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("gelöscht") << "DELETE FROM Gedenkbuch WHERE rowid = 2"
+                                  << "Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.";
+        QTest::newRow("ohne Monat") << "UPDATE Gedenkbuch SET monat = NULL WHERE rowid = 2"
+                                    << "Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; ein "
+                                       "anderes Programm hat ihn geändert.";
+    }
+
+    // A line whose entry another program removed, or made one the program does not show, says so
+    // when chosen, and goes from the list.
+    void verschwundenerEintrag()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, grund);
+        Fensterprobe p(QDate(2026, 6, 10), {{"Anna", 10, 6, 1990}, {"Bert", 2, 2}});
+        QCOMPARE(Fremdzugriff(p.db.pfad()).sql(sql), QString());
+        p.voll().waehlen(0);
+        QCOMPARE(p.t.meldungen.gezeigt,
+                 QStringList{"Eintrag nicht angezeigt: Der Eintrag kann nicht angezeigt werden.\n\n" + grund});
+        QCOMPARE(p.bild().at(2), QStringLiteral("Liste: 06-10 Anna (36.)"));
     }
 
     void nachholen_data()

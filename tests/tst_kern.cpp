@@ -9,11 +9,14 @@
 #include "core/steuerzeichen.h"
 #include "core/tage.h"
 #include "core/zahlen.h"
+#include "exchange/eingabe.h"
+#include "exchange/texte.h"
 #include "store/cursor.h"
 
 #include <QCollator>
 #include <QRandomGenerator>
 #include <QTest>
+#include <cerrno>
 #include <limits>
 
 namespace {
@@ -157,6 +160,113 @@ private slots:
         for (const int datum : daten)
             liste.append({{}, liste.size(), qint16(datum / 100), qint16(datum % 100), {}, 0});
         QCOMPARE(core::naechsterJahrestag(liste, heute), treffer);
+    }
+
+    void fehlertexte_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("erwartet");
+        using E = store::StoreError;
+        using A = E::Art;
+        using V = E::Vorgang;
+        using W = exchange::Abweisung;
+        using G = exchange::Grund;
+        const QString p = QStringLiteral("d/daten.mdb");
+        const auto s = [](const char* zeile, const E& e, const char* erwartet) { QTest::newRow(zeile) << core::meldung(e) << QString::fromUtf8(erwartet); };
+        s("DateiFehlt", E(A::DateiFehlt, p), "Die Datei d/daten.mdb gibt es nicht.");
+        s("KeineDatei", E(A::KeineDatei, p), "Unter dem Namen d/daten.mdb liegt ein Ordner und keine Datei.");
+        s("NichtLesbar", E(A::NichtLesbar, p), "Die Datei d/daten.mdb darf nicht gelesen werden; es fehlt die Berechtigung.");
+        s("LeereDatei", E(A::LeereDatei, p), "Die Datei d/daten.mdb ist leer und damit keine Datenbank dieses Programms.");
+        s("KeineDatenbank", E(A::KeineDatenbank, p), "Die Datei d/daten.mdb ist keine Datenbank dieses Programms, oder sie ist mit einem anderen Kennwort geschützt.");
+        s("OhneVerschluesselung", E(A::OhneVerschluesselung, p), "Die Verschlüsselung der Datenbank steht nicht zur Verfügung.");
+        s("Beschaedigt", E(A::Beschaedigt, p), "Die Datei d/daten.mdb ist beschädigt.");
+        s("Beschaedigt beim Sichern", E(A::Beschaedigt, p).beim(V::Sichern), "Die Datei d/daten.mdb ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.");
+        s("Beschaedigt in der Kopie", E(A::Beschaedigt, p).beim(V::KopiePruefen), "Die Datei d/daten.mdb ist beschädigt; die Prüfung der Kopie fand Fehler, und eine Sicherung wurde nicht angelegt.");
+        QTest::newRow("Beschaedigt mit Rat") << core::fehlertext(E(A::Beschaedigt, p)) << "Die Datei d/daten.mdb ist beschädigt. Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert „gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer Datei daten.mdb-journal daneben, wenn es sie gibt).";
+        QTest::newRow("anderes ohne Rat") << core::fehlertext(E(A::Lesefehler, p)) << "Die Datei d/daten.mdb konnte nicht gelesen werden.";
+        s("TabelleFehlt", E(A::TabelleFehlt, p).mitFeld("jahr"), "Die Datei d/daten.mdb enthält keine Tabelle Gedenkbuch mit dem Feld jahr.");
+        s("FalscheForm Sicht", E(A::FalscheForm, p).mitForm(E::Form::Sicht), "Die Tabelle Gedenkbuch in der Datei d/daten.mdb ist eine Sicht und keine Tabelle. Mit einer solchen Tabelle kann das Programm nicht arbeiten.");
+        s("FalscheForm ohne Nummern", E(A::FalscheForm, p).mitForm(E::Form::OhneNummern), "Die Tabelle Gedenkbuch in der Datei d/daten.mdb ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID). Mit einer solchen Tabelle kann das Programm nicht arbeiten.");
+        s("FalscheForm rowid", E(A::FalscheForm, p).mitForm(E::Form::NummernVerdeckt), "Die Tabelle Gedenkbuch in der Datei d/daten.mdb hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt. Mit einer solchen Tabelle kann das Programm nicht arbeiten.");
+        s("KeinAktuellerDatensatz", E(A::KeinAktuellerDatensatz), "Es gibt keinen aktuellen Datensatz.");
+        s("EintragWeg", E(A::EintragWeg), "Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.");
+        s("KeinEintrag", E(A::KeinEintrag), "Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; ein anderes Programm hat ihn geändert.");
+        s("Veraendert", E(A::Veraendert), "Ein anderes Programm hat den Eintrag geändert, gelöscht oder durch einen anderen ersetzt, seit er hier angezeigt wurde.");
+        s("FalscheWertart", E(A::FalscheWertart).mitFeld("tag", "double"), "Das Feld tag nimmt keinen Wert der Art „double“ auf.");
+        s("KeineBearbeitung Feld", E(A::KeineBearbeitung).beim(V::FeldSchreiben), "Ein Feld kann nur nach AddNew oder Edit geschrieben werden.");
+        s("KeineBearbeitung Speichern", E(A::KeineBearbeitung).beim(V::Speichern), "Es gibt keinen neuen oder geänderten Datensatz zu speichern.");
+        s("Gesperrt", E(A::Gesperrt, p), "Die Datei d/daten.mdb wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal.");
+        s("HalbeAenderung", E(A::HalbeAenderung, p), "Die Datei d/daten.mdb ist schreibgeschützt. Ein Programm, das sie beim Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die erst zurückgenommen werden muss. Heben Sie den Schreibschutz auf und versuchen Sie es noch einmal.");
+        s("Schreibgeschuetzt", E(A::Schreibgeschuetzt, p), "Die Datei d/daten.mdb ist schreibgeschützt. Die Änderung wurde nicht gespeichert.");
+        s("Ersetzt", E(A::Ersetzt, p), "Die Datei d/daten.mdb wurde gelöscht, verschoben oder ersetzt, während das Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten Sie das Programm neu.");
+        s("DatentraegerVoll", E(A::DatentraegerVoll, p), "Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.");
+        s("Schreibfehler", E(A::Schreibfehler, p), "Die Datei d/daten.mdb konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll. Die Änderung wurde nicht gespeichert.");
+        s("Schreibfehler beim Sichern", E(A::Schreibfehler, p).beim(V::Sichern), "Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll.");
+        s("NichtGeoeffnet", E(A::NichtGeoeffnet, p), "Die Datei d/daten.mdb konnte nicht geöffnet werden.");
+        s("Vorhanden Datei", E(A::Vorhanden, p), "Die Datei d/daten.mdb existiert schon. Sie wird nicht überschrieben.");
+        s("Vorhanden Ordner", E(A::Vorhanden, p).mitGegenstand(E::Gegenstand::Ordner), "Unter dem Namen d/daten.mdb liegt schon ein Ordner.");
+        s("Vorhanden Verknüpfung", E(A::Vorhanden, p).mitGegenstand(E::Gegenstand::Verknuepfung), "Unter dem Namen d/daten.mdb liegt schon eine Verknüpfung. Sie wird nicht überschrieben.");
+        s("Vorhanden seit eben", E(A::Vorhanden, p).mitGegenstand(E::Gegenstand::Unbestimmt), "Die Datei d/daten.mdb existiert schon.");
+        s("NichtAngelegt", E(A::NichtAngelegt, p).mitSystemfehler(ENOSPC), "Die Datei d/daten.mdb kann nicht angelegt werden: Der Datenträger ist voll.");
+        s("NichtGeschrieben", E(A::NichtGeschrieben, p).mitSystemfehler(EDQUOT), "Die Datei d/daten.mdb konnte nicht geschrieben werden: Der zugeteilte Speicherplatz ist erschöpft.");
+        s("unbekannter Systemfehler", E(A::NichtAngelegt, p).mitSystemfehler(4711), "Die Datei d/daten.mdb kann nicht angelegt werden: Das System meldet den Fehler 4711.");
+        s("Datenbankfehler", E(A::Datenbankfehler, p).beim(V::Ausfuehren, "COMMIT").mitCode(1), "Die Datenbank meldet beim Ausführen von „COMMIT“ den Fehler 1.");
+        s("Datenbankfehler beim Öffnen", E(A::Datenbankfehler, p).beim(V::Oeffnen).mitCode(21), "Die Datenbank meldet beim Öffnen der Datei den Fehler 21.");
+        QTest::newRow("Ausgabe") << core::systemfehler(EPIPE) << "Das Programm, das die Ausgabe lesen sollte, liest nicht mehr";
+
+        const auto w = [](const char* zeile, const W& a, const char* erwartet) { QTest::newRow(zeile) << exchange::meldung(a) << QString::fromUtf8(erwartet); };
+        w("DateiFehlt", W(W::Art::DateiFehlt), "Die Datei gibt es nicht.");
+        w("KeineDatei", W(W::Art::KeineDatei), "Das ist keine Datei.");
+        w("ZuGross", W(W::Art::ZuGross).mitGroesse(qint64(1) << 30), "Die Datei ist 1024 MB groß; gelesen werden Dateien bis 64 MB.");
+        w("Unlesbar", W(W::Art::Unlesbar).mitWert("Permission denied"), "Die Datei kann nicht gelesen werden: Permission denied.");
+        w("Gewachsen", W(W::Art::Gewachsen), "Die Datei ist größer als 64 MB.");
+        w("Utf16", W(W::Art::Utf16), "Die Datei ist in UTF-16 geschrieben, einer Kodierung, die hier nicht gelesen wird. Speichern Sie sie als UTF-8.");
+        w("KeinText", W(W::Art::KeinText), "Die Datei ist keine Textdatei; sie enthält Steuerzeichen, wie sie in Programmen und Bildern vorkommen.");
+        w("Leer", W(W::Art::Leer), "Die Datei ist leer.");
+        w("UnbekannteKodierung", W(W::Art::UnbekannteKodierung), "Die Datei ist in einer unbekannten Kodierung geschrieben (weder UTF-8 noch Windows-1252).");
+        w("GemischteKodierung", W(W::Art::GemischteKodierung).inZeile(3), "Die Datei mischt zwei Kodierungen: Sie enthält UTF-8, aber in Zeile 3 stehen Zeichen, die kein UTF-8 sind. Speichern Sie die Datei ganz als UTF-8.");
+        w("KeineNamensspalte", W(W::Art::KeineNamensspalte), "Die erste Zeile nennt keine Spalte für den Namen. Erwartet wird eine vCard-Datei oder eine CSV-Datei, deren erste Zeile die Spalten benennt, etwa „Bezeichnung,tag,monat,jahr,Bemerkungen“ oder „Name;Geburtstag;Notizen“.");
+        w("KeineDatumsspalte", W(W::Art::KeineDatumsspalte), "Die erste Zeile nennt keine Spalte für das Datum. Erwartet wird eine vCard-Datei oder eine CSV-Datei, deren erste Zeile die Spalten benennt, etwa „Bezeichnung,tag,monat,jahr,Bemerkungen“ oder „Name;Geburtstag;Notizen“.");
+        w("AnfuehrungOffen", W(W::Art::AnfuehrungOffen).inZeile(2), "Zeile 2: Ein Feld in Anführungszeichen wird nie geschlossen; die Datei ist wohl unvollständig.");
+        w("KodierungUnbekannt", W(W::Art::KodierungUnbekannt).beiKarte(2).mitWert("X-UU"), "Karte 2 verwendet die unbekannte Kodierung „X-UU“ (bekannt sind QUOTED-PRINTABLE und BASE64).");
+        w("ZeichensatzUnbekannt", W(W::Art::ZeichensatzUnbekannt).beiKarte(1).mitWert("KOI8-R"), "Karte 1 ist im Zeichensatz „KOI8-R“ geschrieben, den das Programm nicht kennt (bekannt sind UTF-8, Windows-1252 und ISO-8859-1).");
+        w("KarteUnlesbar", W(W::Art::KarteUnlesbar).beiKarte(4), "Karte 4 enthält Zeichen in einer unbekannten Kodierung (weder UTF-8 noch Windows-1252).");
+        w("KarteUnvollstaendig", W(W::Art::KarteUnvollstaendig).beiKarte(1).inZeile(5), "Karte 1 ist unvollständig: ihr fehlt END:VCARD, und in Zeile 5 beginnt schon die nächste Karte.");
+        w("EndeOhneBeginn", W(W::Art::EndeOhneBeginn).inZeile(7), "Zeile 7: END:VCARD ohne vorangehendes BEGIN:VCARD.");
+        w("AusserhalbKarte", W(W::Art::AusserhalbKarte).inZeile(6), "Zeile 6 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).");
+        w("EndetInKarte", W(W::Art::EndetInKarte).beiKarte(1), "Die Datei endet mitten in Karte 1 (END:VCARD fehlt); sie ist wohl unvollständig.");
+
+        // A reason as the report's line gives it: where, the name shortened, why.
+        const auto g = [](const char* zeile, const exchange::Auslassung& a, const char* erwartet, auto quelle) {
+            QTest::newRow(zeile) << exchange::beschreibung(quelle, a) << QString::fromUtf8(erwartet);
+        };
+        const auto karte = exchange::Gelesen::Quelle::Karte, csv = exchange::Gelesen::Quelle::Zeile;
+        const QString lang = QString(70, u'B');
+        g("OhneBezeichnung", {6, {}, G::OhneBezeichnung}, "Zeile 6: ohne Bezeichnung", csv);
+        g("ZuLang", {2, lang, G::ZuLang}, "Karte 2 („BBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBB…“): die Bezeichnung ist länger als 255 Zeichen", karte);
+        g("OhneTagOderMonat", {4, "Björn", G::OhneTagOderMonat}, "Zeile 4 („Björn“): ohne Tag oder Monat", csv);
+        g("TagGibtEsNicht", {7, "Zoë", G::TagGibtEsNicht, {}, {}, {}, 31, 6}, "Zeile 7 („Zoë“): den 31.06. gibt es in keinem Jahr", csv);
+        g("SchonImBuch", {7, "Max", G::SchonImBuch}, "Karte 7 („Max“): diese Bezeichnung gibt es schon im Gedenkbuch", karte);
+        g("SchonInDatei Karte", {8, "Lena", G::SchonInDatei, {}, {}, {}, 0, 0, 1}, "Karte 8 („Lena“): diese Bezeichnung kam schon in Karte 1 vor", karte);
+        g("SchonInDatei Zeile", {9, "Lena", G::SchonInDatei, {}, {}, {}, 0, 0, 3}, "Zeile 9 („Lena“): diese Bezeichnung kam schon in Zeile 3 vor", csv);
+        g("OhneNamen", {4, {}, G::OhneNamen}, "Karte 4: ohne Namen (weder FN noch N noch NICKNAME)", karte);
+        g("OhneDatum", {4, "Bernd", G::OhneDatum}, "Karte 4 („Bernd“): kein Geburtstag, Hochzeitstag oder Todestag", karte);
+        g("DatumAlsText", {4, "Jonas", G::DatumAlsText, {}, exchange::Anlass::Geburtstag, "im Mai"}, "Karte 4 („Jonas“): Geburtstag „im Mai“ ist als Text angegeben, nicht als Datum", karte);
+        g("DatumUnvollstaendig", {5, "Greta", G::DatumUnvollstaendig, {}, exchange::Anlass::Hochzeitstag, "---12"}, "Karte 5 („Greta“): Hochzeitstag „---12“ nennt nicht Tag und Monat", karte);
+        g("DatumUnlesbar", {3, "Zoe", G::DatumUnlesbar, {}, exchange::Anlass::Todestag, "\x1b[2Jmorgen"}, "Karte 3 („Zoe“): Todestag „[2Jmorgen“ ist kein lesbares Datum", karte);
+        g("DatumUnlesbar Spalte", {9, "Eva", G::DatumUnlesbar, "Geburtstag", {}, "im Mai"}, "Zeile 9 („Eva“): Geburtstag „im Mai“ ist kein lesbares Datum", csv);
+        g("KeineGanzeZahl", {3, "Erna", G::KeineGanzeZahl, "tag", {}, "x"}, "Zeile 3 („Erna“): tag „x“ ist keine ganze Zahl", csv);
+        g("SteuerzeichenEntfernt", {2, "Ute", G::SteuerzeichenEntfernt}, "Zeile 2 („Ute“): Steuerzeichen entfernt", csv);
+        // clang-format on
+    }
+
+    // Every kind of failure, of the store and of the import, in the words the user reads.
+    void fehlertexte()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, erwartet);
+        QCOMPARE(text, erwartet);
     }
 
     // A record only another program could have written is skipped or listed without an age; the

@@ -200,7 +200,8 @@ private slots:
         fehler << layoutfehler(&start);
 
         const QStringList meldungen = p.t.meldungen.gezeigt << "Ladefehler: "
-                + core::fehlertext(store::StoreError::dateiBeschaedigt(
+                + core::fehlertext(store::StoreError(
+                    store::StoreError::Art::Beschaedigt,
                     QStringLiteral("/home/anna-lena.mustermann/.local/share/gedenkbuch/daten.mdb")));
         for (const QString& meldung : meldungen) {
             const bool frage = meldung.startsWith(u'?');

@@ -19,14 +19,14 @@ using Art = store::StoreError::Art;
 
 namespace {
 
-// The kind of StoreError an action raises, -1 for none.
-int fehler(const std::function<void()>& aktion, QString* meldung = nullptr)
+// The kind of StoreError an action raises, -1 for none; `angaben` gets its details.
+int fehler(const std::function<void()>& aktion, store::StoreError::Angaben* angaben = nullptr)
 {
     try {
         aktion();
     } catch (const store::StoreError& e) {
-        if (meldung)
-            *meldung = e.meldung();
+        if (angaben)
+            *angaben = e.angaben();
         return int(e.art());
     }
     return -1;
@@ -58,33 +58,29 @@ private slots:
         // clang-format off
         QTest::addColumn<QString>("inhalt"); // what lies at daten.mdb: SQL is run on a new file
         QTest::addColumn<int>("art");
-        QTest::addColumn<QString>("meldung"); // %1: the path
+        QTest::addColumn<QString>("detail"); // the missing field, or the form of the table
         // The check's status: 5 for every file that is no database of the program. Not asked under the
         // lock: reading the file in this process drops its locks for every other process.
         QTest::addColumn<int>("pruefen");
         const QString tabelle = QStringLiteral("CREATE TABLE Gedenkbuch (Bezeichnung TEXT, tag INTEGER, monat INTEGER, "
                                                "jahr INTEGER, Bemerkungen TEXT); INSERT INTO Gedenkbuch VALUES ('Anna', 1, 2, 1990, NULL);");
-        const QString fremd = QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, oder sie ist mit einem anderen Kennwort geschützt.");
-        const QString form = QStringLiteral("Die Tabelle Gedenkbuch in der Datei %1 %2. Mit einer solchen Tabelle kann das Programm nicht arbeiten.");
-        QTest::newRow("fehlt") << "fehlt" << int(Art::DateiFehlt) << "Die Datei %1 gibt es nicht." << 1;
-        QTest::newRow("leer") << "leer" << int(Art::KeineDatenbank) << "Die Datei %1 ist leer und damit keine Datenbank dieses Programms." << 5;
-        QTest::newRow("Ordner") << "Ordner" << int(Art::KeineDatenbank) << "Unter dem Namen %1 liegt ein Ordner und keine Datei." << 5;
-        QTest::newRow("nicht lesbar") << "unlesbar" << int(Art::NichtLesbar) << "Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung." << 1;
-        QTest::newRow("Textdatei") << "Text" << int(Art::KeineDatenbank) << fremd << 5;
-        QTest::newRow("unverschlüsseltes SQLite") << "ohne Kennwort:" + tabelle << int(Art::KeineDatenbank) << fremd << 5;
-        QTest::newRow("anderes Kennwort") << "eiche:" + tabelle << int(Art::KeineDatenbank) << fremd << 5;
-        QTest::newRow("ohne Tabelle") << "CREATE TABLE Andere (x INTEGER)" << int(Art::TabelleFehlt)
-                                      << "Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld Bezeichnung." << 5;
-        QTest::newRow("ohne Feld jahr") << "CREATE TABLE Gedenkbuch (Bezeichnung, tag, monat, Bemerkungen)" << int(Art::TabelleFehlt)
-                                        << "Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld jahr." << 5;
+        const QString form = QStringLiteral("Form %1");
+        QTest::newRow("fehlt") << "fehlt" << int(Art::DateiFehlt) << "" << 1;
+        QTest::newRow("leer") << "leer" << int(Art::LeereDatei) << "" << 5;
+        QTest::newRow("Ordner") << "Ordner" << int(Art::KeineDatei) << "" << 5;
+        QTest::newRow("nicht lesbar") << "unlesbar" << int(Art::NichtLesbar) << "" << 1;
+        QTest::newRow("Textdatei") << "Text" << int(Art::KeineDatenbank) << "" << 5;
+        QTest::newRow("unverschlüsseltes SQLite") << "ohne Kennwort:" + tabelle << int(Art::KeineDatenbank) << "" << 5;
+        QTest::newRow("anderes Kennwort") << "eiche:" + tabelle << int(Art::KeineDatenbank) << "" << 5;
+        QTest::newRow("ohne Tabelle") << "CREATE TABLE Andere (x INTEGER)" << int(Art::TabelleFehlt) << "Bezeichnung" << 5;
+        QTest::newRow("ohne Feld jahr") << "CREATE TABLE Gedenkbuch (Bezeichnung, tag, monat, Bemerkungen)" << int(Art::TabelleFehlt) << "jahr" << 5;
         QTest::newRow("Sicht") << "CREATE TABLE T (Bezeichnung, tag, monat, jahr, Bemerkungen); CREATE VIEW Gedenkbuch AS SELECT * FROM T"
-                               << int(Art::FalscheForm) << form.arg("%1", "ist eine Sicht und keine Tabelle") << 5;
+                               << int(Art::FalscheForm) << form.arg(int(store::StoreError::Form::Sicht)) << 5;
         QTest::newRow("WITHOUT ROWID") << "CREATE TABLE Gedenkbuch (Bezeichnung PRIMARY KEY, tag, monat, jahr, Bemerkungen) WITHOUT ROWID"
-                                       << int(Art::FalscheForm) << form.arg("%1", "ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)") << 5;
+                                       << int(Art::FalscheForm) << form.arg(int(store::StoreError::Form::OhneNummern)) << 5;
         QTest::newRow("Feld rowid") << "CREATE TABLE Gedenkbuch (rowid, Bezeichnung, tag, monat, jahr, Bemerkungen)" << int(Art::FalscheForm)
-                                    << form.arg("%1", "hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt") << 5;
-        QTest::newRow("gesperrt") << "Sperre:" + tabelle << int(Art::Gesperrt)
-                                  << "Die Datei %1 wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal." << -1;
+                                    << form.arg(int(store::StoreError::Form::NummernVerdeckt)) << 5;
+        QTest::newRow("gesperrt") << "Sperre:" + tabelle << int(Art::Gesperrt) << "" << -1;
         // clang-format on
     }
 
@@ -94,7 +90,7 @@ private slots:
     {
         QFETCH(QString, inhalt);
         QFETCH(int, art);
-        QFETCH(QString, meldung);
+        QFETCH(QString, detail);
         QFETCH(int, pruefen);
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("daten.mdb"));
@@ -120,12 +116,13 @@ private slots:
         const QByteArray vorher = dateiinhalt(pfad);
         const QStringList dateienVorher = QDir(ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
 
-        QString gemeldet;
+        store::StoreError::Angaben a;
         const int ist = inhalt == QLatin1String("unlesbar") ? alsAndererNutzer(ordner.path(), pfad)
-                                                            : fehler([&] { store::Store::open(pfad); }, &gemeldet);
+                                                            : fehler([&] { store::Store::open(pfad); }, &a);
         QCOMPARE(ist, art);
         if (inhalt != QLatin1String("unlesbar")) {
-            QCOMPARE(gemeldet, meldung.arg(pfad));
+            QCOMPARE(a.pfad, pfad);
+            QCOMPARE(art == int(Art::FalscheForm) ? QStringLiteral("Form %1").arg(int(a.form)) : a.feld, detail);
             if (pruefen >= 0)
                 QCOMPARE(werkzeug({QStringLiteral("pruefen")}, ordner.path()).status, pruefen);
         }

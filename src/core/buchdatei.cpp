@@ -27,7 +27,7 @@ QString buchPruefen(store::Store& store)
     try {
         if (store.pruefen().isEmpty())
             return {};
-        return fehlertext(store::StoreError::dateiBeschaedigt(store.pfad()));
+        return fehlertext(store::StoreError(store::StoreError::Art::Beschaedigt, store.pfad()));
     } catch (const store::StoreError& fehler) {
         return fehlertext(fehler);
     }

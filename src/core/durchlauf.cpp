@@ -12,12 +12,10 @@ Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const stor
     using Art = store::StoreError::Art;
     Durchlauf ergebnis;
     try {
-        cursor.MoveFirst();
-    } catch (const store::StoreError& fehler) {
-        // An empty table has no first record: a complete walk over nothing.
-        ergebnis.leer = fehler.art() == Art::KeinAktuellerDatensatz && cursor.Eof();
+        ergebnis.leer = !cursor.MoveFirst();
         if (ergebnis.leer)
             return ergebnis;
+    } catch (const store::StoreError& fehler) {
         ergebnis.fehler = fehler;
     }
     // A damaged page costs the records on it: the walk goes on behind it and stays incomplete.
@@ -39,16 +37,6 @@ Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const stor
         }
     }
     return ergebnis;
-}
-
-QString fehlertext(const store::StoreError& fehler)
-{
-    if (fehler.art() != store::StoreError::Art::Beschaedigt)
-        return fehler.meldung();
-    return fehler.meldung()
-        + QStringLiteral(" Prüfen lässt sie sich mit „gedenkbuch-daten pruefen“; was noch lesbar ist, sichert "
-                         "„gedenkbuch-daten export“. Arbeiten Sie dabei mit einer Kopie der Datei (und einer "
-                         "Datei daten.mdb-journal daneben, wenn es sie gibt).");
 }
 
 Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "eintrag.h"
+#include "fehlertexte.h"
 #include "store/schema.h"
 #include "store/storeerror.h"
 
@@ -27,10 +28,6 @@ struct Durchlauf {
 // each record. A damaged page is stepped over: the walk goes on behind it and gives the damage
 // back as its failure. Any other failure of the store ends the walk and is given back.
 Durchlauf durchlaufen(store::Cursor& cursor, const std::function<void(const store::Datensatz&)>& je);
-
-// What the user is told of a failure of the store: its German text, and for a damaged file how to
-// check it and rescue what is still readable.
-QString fehlertext(const store::StoreError& fehler);
 
 // The same walk, handing over only the records the walk rule admits (see eintragLesen).
 Durchlauf eintraegeDurchlaufen(store::Cursor& cursor, const std::function<void(const Eintrag&)>& je);

@@ -41,7 +41,7 @@ namespace {
 void unveraendertPruefen(store::Store& store, const store::Datensatz& gelesen)
 {
     if (!store.unveraendert(gelesen))
-        throw store::StoreError::eintragVeraendert();
+        throw store::StoreError(store::StoreError::Art::Veraendert);
 }
 
 } // namespace
@@ -50,12 +50,10 @@ Eintragsbuch::Gelesen Eintragsbuch::lesen(qint64 id)
 {
     const std::optional<store::Datensatz> satz = store_.lesen(id);
     if (!satz)
-        throw store::StoreError::eintragWeg();
+        throw store::StoreError(store::StoreError::Art::EintragWeg);
     const std::optional<Eintrag> eintrag = eintragLesen(*satz);
     if (!eintrag)
-        throw store::StoreError(store::StoreError::Art::KeinAktuellerDatensatz,
-                                QStringLiteral("Der Eintrag hat keine Bezeichnung, keinen Tag oder keinen Monat mehr; "
-                                               "ein anderes Programm hat ihn geändert."));
+        throw store::StoreError(store::StoreError::Art::KeinEintrag);
     return {*eintrag, *satz};
 }
 

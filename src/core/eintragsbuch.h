@@ -48,7 +48,8 @@ public:
         Eintrag eintrag;
         store::Datensatz satz;
     };
-    // The entry with this identity. Throws when it is gone, or no longer an entry the program shows.
+    // The entry with this identity. Throws Art::EintragWeg when it is gone, Art::KeinEintrag when it
+    // is no longer an entry the program shows.
     Gelesen lesen(qint64 id);
 
     // Whether an entry has exactly this name, upper and lower case distinguished.
@@ -58,7 +59,7 @@ public:
     // identity. Nothing is stored when it throws. A record is changed or deleted only while it
     // still holds what was read of it, checked in the write's own transaction: a number another
     // program gave to a new entry since, after deleting the one read, never takes the change.
-    // Otherwise the error is StoreError::eintragVeraendert().
+    // Otherwise the error is Art::Veraendert.
     qint64 speichern(const std::optional<store::Datensatz>& gelesen, const Aenderung& aenderung);
     void loeschen(const store::Datensatz& gelesen);
 

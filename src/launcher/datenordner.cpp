@@ -3,6 +3,7 @@
 
 #include "datenordner.h"
 
+#include "core/fehlertexte.h"
 #include "store/store.h"
 #include "store/storeerror.h"
 
@@ -63,7 +64,7 @@ QString datenordnerBereiten(const QString& ordner)
     try {
         store::Store::create(datenbank);
     } catch (const store::StoreError& e) {
-        return QStringLiteral("Im Datenordner kann keine leere Datenbank angelegt werden.\n%1").arg(e.meldung());
+        return QStringLiteral("Im Datenordner kann keine leere Datenbank angelegt werden.\n%1").arg(core::meldung(e));
     }
     return {};
 }

@@ -20,11 +20,6 @@ const char* lesenSql(Cursor::Umfang umfang)
 
 } // namespace
 
-StoreError keinAktuellerDatensatz()
-{
-    return {StoreError::Art::KeinAktuellerDatensatz, QStringLiteral("Es gibt keinen aktuellen Datensatz.")};
-}
-
 Cursor::Innen::Innen(const Verbindung& verbindung, Umfang umfang)
     : verbindung(verbindung), lesen(verbindung, lesenSql(umfang)),
       einfuegen(verbindung,
@@ -114,7 +109,7 @@ std::optional<qint64> Cursor::Innen::naechsteLesbare(qint64 nach)
 const Datensatz& Cursor::Innen::aktueller() const
 {
     if (lage != Lage::AufDatensatz)
-        throw keinAktuellerDatensatz();
+        throw StoreError(StoreError::Art::KeinAktuellerDatensatz);
     return puffer[pos];
 }
 
@@ -127,24 +122,21 @@ bool Cursor::Eof() const
     return d_->lage == Innen::Lage::Ende;
 }
 
-void Cursor::MoveFirst()
+bool Cursor::MoveFirst()
 {
     d_->bearbeitung = Innen::Bearbeitung::Keine;
     d_->lage = Innen::Lage::Keine;
     d_->zuletztGelesen = std::numeric_limits<qint64>::min();
     d_->laden(std::numeric_limits<qint64>::min(), pufferGroesse);
-    if (d_->puffer.empty()) {
-        d_->lage = Innen::Lage::Ende;
-        throw keinAktuellerDatensatz();
-    }
-    d_->lage = Innen::Lage::AufDatensatz;
+    d_->lage = d_->puffer.empty() ? Innen::Lage::Ende : Innen::Lage::AufDatensatz;
+    return !d_->puffer.empty();
 }
 
 void Cursor::MoveNext()
 {
     Innen& d = *d_;
     if (d.lage != Innen::Lage::AufDatensatz && d.lage != Innen::Lage::Geloescht)
-        throw keinAktuellerDatensatz();
+        throw StoreError(StoreError::Art::KeinAktuellerDatensatz);
     d.bearbeitung = Innen::Bearbeitung::Keine;
     ++d.pos;
     if (d.pos < d.puffer.size()) {
@@ -207,7 +199,7 @@ void Cursor::SetBookmark(qint64 bookmark)
     d.laden(bookmark, 1); // one record: a walk that goes on from it reads the next batch then
     if (d.puffer.empty() || d.puffer.front().id != bookmark) {
         d.puffer.clear();
-        throw StoreError::eintragWeg();
+        throw StoreError(StoreError::Art::EintragWeg);
     }
     d.lage = Innen::Lage::AufDatensatz;
 }

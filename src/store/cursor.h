@@ -30,8 +30,8 @@ public:
     Cursor(const Cursor&) = delete;
     Cursor& operator=(const Cursor&) = delete;
 
-    // Fails with Art::KeinAktuellerDatensatz when the table is empty; Eof() is then true.
-    void MoveFirst();
+    // False when the table is empty; Eof() is then true.
+    bool MoveFirst();
     void MoveNext();
     bool Eof() const;
     // After a move failed on a damaged page: on to the first readable record behind the damage.
@@ -49,7 +49,7 @@ public:
     void AddNew();
     void Edit();
     // Writes a typed value: a QString into a text field, an integer into a numeric one, or null.
-    // Nothing is converted: any other value is refused with Art::KeineZahl.
+    // Nothing is converted: any other value is refused with Art::FalscheWertart.
     void SetField(Feld feld, const QVariant& value);
     // Stores the pending record. On failure it stays pending, so nothing typed is lost.
     void Update();

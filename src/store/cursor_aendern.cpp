@@ -49,14 +49,12 @@ void Cursor::Edit()
 void Cursor::SetField(Feld feld, const QVariant& value)
 {
     if (d_->bearbeitung == Innen::Bearbeitung::Keine)
-        throw StoreError(StoreError::Art::KeineBearbeitung,
-                         QStringLiteral("Ein Feld kann nur nach AddNew oder Edit geschrieben werden."));
+        throw StoreError(StoreError::Art::KeineBearbeitung).beim(StoreError::Vorgang::FeldSchreiben);
     const bool passt
         = value.isNull() || (istZahlenfeld(feld) ? istGanzeZahl(value) : value.typeId() == QMetaType::QString);
     if (!passt)
-        throw StoreError(StoreError::Art::KeineZahl,
-                         QStringLiteral("Das Feld %1 nimmt keinen Wert der Art „%2“ auf.")
-                             .arg(QLatin1String(feldnamen[std::size_t(feld)]), QLatin1String(value.typeName())));
+        throw StoreError(StoreError::Art::FalscheWertart)
+            .mitFeld(QLatin1String(feldnamen[std::size_t(feld)]), QLatin1String(value.typeName()));
     d_->neu.werte[std::size_t(feld)] = istZahlenfeld(feld) && !value.isNull() ? QVariant(value.toLongLong()) : value;
     d_->geschrieben[std::size_t(feld)] = true;
 }
@@ -65,8 +63,7 @@ void Cursor::Update()
 {
     Innen& d = *d_;
     if (d.bearbeitung == Innen::Bearbeitung::Keine)
-        throw StoreError(StoreError::Art::KeineBearbeitung,
-                         QStringLiteral("Es gibt keinen neuen oder geänderten Datensatz zu speichern."));
+        throw StoreError(StoreError::Art::KeineBearbeitung).beim(StoreError::Vorgang::Speichern);
 
     if (d.bearbeitung == Innen::Bearbeitung::Neu) {
         for (std::size_t i = 0; i < d.neu.werte.size(); ++i)
@@ -83,7 +80,7 @@ void Cursor::Update()
         d.aendern.step();
         d.aendern.reset();
         if (sqlite3_changes(d.verbindung.db) != 1)
-            throw StoreError::eintragWeg();
+            throw StoreError(StoreError::Art::EintragWeg);
         d.zuletztGespeichert = d.neu.id;
         if (d.lage == Innen::Lage::AufDatensatz && d.puffer[d.pos].id == d.neu.id)
             d.puffer[d.pos] = d.neu;
@@ -105,7 +102,7 @@ void Cursor::Delete()
     d.loeschen.step();
     d.loeschen.reset();
     if (sqlite3_changes(d.verbindung.db) != 1)
-        throw StoreError::eintragWeg();
+        throw StoreError(StoreError::Art::EintragWeg);
     d.lage = Innen::Lage::Geloescht;
 }
 

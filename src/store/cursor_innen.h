@@ -12,8 +12,6 @@
 
 namespace store {
 
-StoreError keinAktuellerDatensatz();
-
 struct Cursor::Innen {
     enum class Lage { Keine, AufDatensatz, Geloescht, Ende };
     enum class Bearbeitung { Keine, Neu, Aendern };

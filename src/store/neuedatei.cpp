@@ -91,14 +91,14 @@ void ordnerSichern(const QString& datei)
 
 NeueDatei::NeueDatei(const QString& ziel) : ziel_(ziel)
 {
-    if (const QString vorhanden = schonVorhanden(ziel); !vorhanden.isEmpty())
-        throw StoreError(StoreError::Art::Vorhanden, vorhanden);
+    if (const std::optional<StoreError> vorhanden = schonVorhanden(ziel))
+        throw *vorhanden;
     resteRaeumen(QFileInfo(ziel).absolutePath());
     for (;;) {
         QByteArray muster = QFile::encodeName(ziel + QStringLiteral(".teil-XXXXXX"));
         fd_ = ::mkostemp(muster.data(), O_CLOEXEC); // mode 0600
         if (fd_ < 0)
-            scheitern(errno, QStringLiteral("kann nicht angelegt werden"));
+            scheitern(errno, StoreError::Art::NichtAngelegt);
         // Held until the file has its name. Where the file system has no locks, a later run cannot
         // take one either and leaves the file alone.
         struct stat angaben {};
@@ -125,7 +125,7 @@ void NeueDatei::schreiben(QByteArrayView daten)
         if (geschrieben < 0 && errno == EINTR)
             continue;
         if (geschrieben <= 0)
-            scheitern(geschrieben < 0 ? errno : ENOSPC, QStringLiteral("konnte nicht geschrieben werden"));
+            scheitern(geschrieben < 0 ? errno : ENOSPC, StoreError::Art::NichtGeschrieben);
         daten = daten.sliced(geschrieben);
     }
 }
@@ -133,26 +133,22 @@ void NeueDatei::schreiben(QByteArrayView daten)
 void NeueDatei::fertigstellen()
 {
     if (::fsync(fd_) != 0)
-        scheitern(errno, QStringLiteral("konnte nicht geschrieben werden"));
+        scheitern(errno, StoreError::Art::NichtGeschrieben);
     // Renamed while the lock still holds, so that no other run takes the file for a leftover.
     if (const int fehler = umbenennenOhneErsetzen(QFile::encodeName(teil_), QFile::encodeName(ziel_))) {
         if (fehler == EEXIST)
-            throw StoreError(StoreError::Art::Vorhanden,
-                             schonVorhanden(ziel_).isEmpty()
-                                 ? QStringLiteral("Die Datei %1 existiert schon.").arg(ziel_)
-                                 : schonVorhanden(ziel_));
-        scheitern(fehler, QStringLiteral("kann nicht angelegt werden"));
+            throw schonVorhanden(ziel_).value_or(
+                StoreError(StoreError::Art::Vorhanden, ziel_).mitGegenstand(StoreError::Gegenstand::Unbestimmt));
+        scheitern(fehler, StoreError::Art::NichtAngelegt);
     }
     fertig_ = true;
     ::close(std::exchange(fd_, -1)); // after fsync, closing reports nothing more of the content
     ordnerSichern(ziel_);
 }
 
-void NeueDatei::scheitern(int nummer, const QString& was) const
+void NeueDatei::scheitern(int nummer, StoreError::Art art) const
 {
-    const auto art = nummer == ENOSPC || nummer == EDQUOT || nummer == EFBIG ? StoreError::Art::DatentraegerVoll
-                                                                             : StoreError::Art::Sonstiges;
-    throw StoreError(art, QStringLiteral("Die Datei %1 %2: %3.").arg(ziel_, was, systemfehler(nummer)));
+    throw StoreError(art, ziel_).mitSystemfehler(nummer);
 }
 
 } // namespace store

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storeerror.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -13,7 +15,7 @@ namespace store {
 // when it is complete, and only if nothing lies there by then. A program killed on the way leaves at
 // most the temporary file (and the engine's journal beside it), never a part of the file under the
 // target's name; the next NeueDatei in that folder clears such leftovers of the same user that no
-// running program still writes. Every failure throws StoreError with a German text; the temporary
+// running program still writes. Every failure throws StoreError; the temporary
 // file goes with the object unless the file was finished.
 class NeueDatei {
 public:
@@ -30,7 +32,7 @@ public:
     void fertigstellen();
 
 private:
-    [[noreturn]] void scheitern(int nummer, const QString& was) const;
+    [[noreturn]] void scheitern(int nummer, StoreError::Art art) const;
 
     QString ziel_;
     QString teil_;

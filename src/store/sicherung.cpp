@@ -20,7 +20,7 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
 {
     sqlite3_backup* sicherung = sqlite3_backup_init(ziel, "main", quelle, "main");
     if (!sicherung)
-        throw sqliteError(ziel, quellname, sqlite3_errcode(ziel), QStringLiteral("Sichern"));
+        throw sqliteError(ziel, quellname, sqlite3_errcode(ziel), StoreError::Vorgang::Sichern);
     const QDeadlineTimer frist(wartezeitBeiSperreMs);
     int rc = sqlite3_backup_step(sicherung, -1);
     while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !frist.hasExpired()) {
@@ -31,17 +31,13 @@ void seitenKopieren(sqlite3* quelle, sqlite3* ziel, const QString& quellname)
     const bool schreibfehler = rc == SQLITE_FULL
         || ((rc & 0xff) == SQLITE_IOERR && rc != SQLITE_IOERR_READ && rc != SQLITE_IOERR_SHORT_READ);
     if (schreibfehler)
-        throw StoreError(
-            StoreError::Art::DatentraegerVoll,
-            QStringLiteral("Die Sicherung konnte nicht geschrieben werden. Vielleicht ist der Datenträger voll."));
+        throw StoreError(StoreError::Art::Schreibfehler, quellname).beim(StoreError::Vorgang::Sichern).mitCode(rc);
     // A page of the source that does not decrypt fails the step as a plain error: the copy is new
     // and keyed like the source, so whatever cannot be read lies in the source.
     if (rc == SQLITE_ERROR || rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB)
-        throw StoreError(StoreError::Art::Beschaedigt,
-                         QStringLiteral("Die Datei %1 ist beschädigt; eine Sicherung lässt sich von ihr nicht anlegen.")
-                             .arg(quellname));
+        throw StoreError(StoreError::Art::Beschaedigt, quellname).beim(StoreError::Vorgang::Sichern).mitCode(rc);
     if (rc != SQLITE_DONE)
-        throw sqliteError(nullptr, quellname, rc, QStringLiteral("Sichern"));
+        throw sqliteError(nullptr, quellname, rc, StoreError::Vorgang::Sichern);
 }
 
 } // namespace
@@ -56,10 +52,7 @@ void Store::sichern(const QString& ziel)
     }
     // The copy holds the same pages as the source: what the check finds in it lies in the source.
     if (!open(datei.teilpfad())->pruefen(Pruefung::Gruendlich).isEmpty())
-        throw StoreError(StoreError::Art::Beschaedigt,
-                         QStringLiteral("Die Datei %1 ist beschädigt; die Prüfung der Kopie fand Fehler, und eine "
-                                        "Sicherung wurde nicht angelegt.")
-                             .arg(pfad()));
+        throw StoreError(StoreError::Art::Beschaedigt, pfad()).beim(StoreError::Vorgang::KopiePruefen);
     datei.fertigstellen();
 }
 

@@ -7,98 +7,60 @@
 
 namespace store {
 
-StoreError StoreError::dateiBeschaedigt(const QString& pfad)
+StoreError sqliteError(const Verbindung& verbindung, int code, StoreError::Vorgang vorgang, const QString& anweisung)
 {
-    return {Art::Beschaedigt, QStringLiteral("Die Datei %1 ist beschädigt.").arg(pfad)};
+    return sqliteError(verbindung.db, verbindung.pfad, code, vorgang, anweisung);
 }
 
-StoreError StoreError::eintragWeg()
-{
-    return {Art::KeinAktuellerDatensatz,
-            QStringLiteral("Den Eintrag gibt es nicht mehr; er wurde inzwischen gelöscht.")};
-}
-
-StoreError StoreError::eintragVeraendert()
-{
-    return {Art::Veraendert,
-            QStringLiteral("Ein anderes Programm hat den Eintrag geändert, gelöscht oder durch einen anderen "
-                           "ersetzt, seit er hier angezeigt wurde.")};
-}
-
-StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during)
-{
-    return sqliteError(verbindung.db, verbindung.pfad, code, during);
-}
-
-StoreError sqliteError(sqlite3* db, const QString& pfad, int code, const QString& during)
+StoreError sqliteError(sqlite3* db, const QString& pfad, int code, StoreError::Vorgang vorgang,
+                       const QString& anweisung)
 {
     using Art = StoreError::Art;
-    switch (code & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return {Art::Gesperrt,
-                QStringLiteral("Die Datei %1 wird gerade von einem anderen Programm benutzt. "
-                               "Bitte versuchen Sie es gleich noch einmal.")
-                    .arg(pfad)};
-    case SQLITE_READONLY:
-        if (code == SQLITE_READONLY_ROLLBACK)
-            return {Art::Schreibgeschuetzt,
-                    QStringLiteral("Die Datei %1 ist schreibgeschützt. Ein Programm, das sie beim "
-                                   "Schreiben abgebrochen hat, hinterließ eine halbe Änderung, die "
-                                   "erst zurückgenommen werden muss. Heben Sie den Schreibschutz "
-                                   "auf und versuchen Sie es noch einmal.")
-                        .arg(pfad)};
-        if (code == SQLITE_READONLY_DBMOVED)
-            return {Art::Ersetzt,
-                    QStringLiteral("Die Datei %1 wurde gelöscht, verschoben oder ersetzt, während das "
-                                   "Programm lief. Die Änderung wurde nicht gespeichert. Bitte starten "
-                                   "Sie das Programm neu.")
-                        .arg(pfad)};
-        return {Art::Schreibgeschuetzt,
-                QStringLiteral("Die Datei %1 ist schreibgeschützt. "
-                               "Die Änderung wurde nicht gespeichert.")
-                    .arg(pfad)};
-    case SQLITE_FULL:
-        return {Art::DatentraegerVoll,
-                QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.")};
-    case SQLITE_NOTADB:
-        return {Art::KeineDatenbank,
-                QStringLiteral("Die Datei %1 ist keine Datenbank dieses Programms, "
-                               "oder sie ist mit einem anderen Kennwort geschützt.")
-                    .arg(pfad)};
-    case SQLITE_CORRUPT:
-        return StoreError::dateiBeschaedigt(pfad);
-    case SQLITE_ERROR:
-        // A page that does not decrypt fails with the bare code and the engine's generic text, also
-        // when a write needs it; the engine's own errors (a table another program dropped) name
-        // what they are.
-        if (db && qstrcmp(sqlite3_errmsg(db), sqlite3_errstr(SQLITE_ERROR)) == 0)
-            return StoreError::dateiBeschaedigt(pfad);
-        break;
-    case SQLITE_IOERR:
-        // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
-        if (code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ)
-            return {Art::Sonstiges, QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad)};
-        return {Art::DatentraegerVoll,
-                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden. "
-                               "Vielleicht ist der Datenträger voll. "
-                               "Die Änderung wurde nicht gespeichert.")
-                    .arg(pfad)};
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-        return {Art::NichtLesbar, QStringLiteral("Die Datei %1 konnte nicht geöffnet werden.").arg(pfad)};
-    default:
-        break;
-    }
-    // The engine's own text is English; its number lets the user describe the fault.
-    return {Art::Sonstiges, QStringLiteral("Die Datenbank meldet beim %1 den Fehler %2.").arg(during).arg(code)};
+    const auto art = [&]() {
+        switch (code & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return Art::Gesperrt;
+        case SQLITE_READONLY:
+            if (code == SQLITE_READONLY_ROLLBACK)
+                return Art::HalbeAenderung;
+            return code == SQLITE_READONLY_DBMOVED ? Art::Ersetzt : Art::Schreibgeschuetzt;
+        case SQLITE_FULL:
+            return Art::DatentraegerVoll;
+        case SQLITE_NOTADB:
+            return Art::KeineDatenbank;
+        case SQLITE_CORRUPT:
+            return Art::Beschaedigt;
+        case SQLITE_ERROR:
+            // A page that does not decrypt fails with the bare code and the engine's generic text,
+            // also when a write needs it; the engine's own errors (a table another program dropped)
+            // name what they are.
+            if (db && qstrcmp(sqlite3_errmsg(db), sqlite3_errstr(SQLITE_ERROR)) == 0)
+                return Art::Beschaedigt;
+            return Art::Datenbankfehler;
+        case SQLITE_IOERR:
+            // A write cut short by a full disk or a size limit comes as an I/O error, not as FULL.
+            return code == SQLITE_IOERR_READ || code == SQLITE_IOERR_SHORT_READ ? Art::Lesefehler : Art::Schreibfehler;
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+            return Art::NichtGeoeffnet;
+        default:
+            return Art::Datenbankfehler;
+        }
+    }();
+    // Only the engine's other codes are told with what was being done; the rest say what befell the file.
+    StoreError fehler(art, pfad);
+    fehler.mitCode(code);
+    if (art == Art::Datenbankfehler)
+        fehler.beim(vorgang, anweisung);
+    return fehler;
 }
 
 Statement::Statement(const Verbindung& verbindung, const char* sql) : verbindung_(verbindung)
 {
     const int rc = sqlite3_prepare_v2(verbindung_.db, sql, -1, &stmt_, nullptr);
     if (rc != SQLITE_OK)
-        throw sqliteError(verbindung_, rc, QStringLiteral("Vorbereiten einer Abfrage"));
+        throw sqliteError(verbindung_, rc, StoreError::Vorgang::Vorbereiten);
 }
 
 Statement::~Statement()
@@ -118,14 +80,14 @@ void Statement::bind(int index, const QVariant& value)
         rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
     }
     if (rc != SQLITE_OK)
-        throw sqliteError(verbindung_, rc, QStringLiteral("Übergeben eines Wertes"));
+        throw sqliteError(verbindung_, rc, StoreError::Vorgang::Uebergeben);
 }
 
 void Statement::bindInt64(int index, qint64 value)
 {
     const int rc = sqlite3_bind_int64(stmt_, index, value);
     if (rc != SQLITE_OK)
-        throw sqliteError(verbindung_, rc, QStringLiteral("Übergeben eines Wertes"));
+        throw sqliteError(verbindung_, rc, StoreError::Vorgang::Uebergeben);
 }
 
 bool Statement::step()
@@ -138,7 +100,7 @@ bool Statement::step()
         return false;
     }
     sqlite3_reset(stmt_);
-    throw sqliteError(verbindung_, rc, QStringLiteral("Zugriff auf die Datei"));
+    throw sqliteError(verbindung_, rc, StoreError::Vorgang::Zugriff);
 }
 
 void Statement::reset()
@@ -181,7 +143,7 @@ void execute(const Verbindung& verbindung, const char* sql)
 {
     const int rc = sqlite3_exec(verbindung.db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        throw sqliteError(verbindung, rc, QStringLiteral("Ausführen von „%1“").arg(QString::fromUtf8(sql)));
+        throw sqliteError(verbindung, rc, StoreError::Vorgang::Ausfuehren, QString::fromUtf8(sql));
 }
 
 } // namespace store

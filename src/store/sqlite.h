@@ -17,9 +17,11 @@ namespace store {
 class Verbindung;
 
 // Builds the StoreError that belongs to an SQLite result code on a connection to the file at
-// `pfad`; `during` says what was being done.
-StoreError sqliteError(sqlite3* db, const QString& pfad, int code, const QString& during);
-StoreError sqliteError(const Verbindung& verbindung, int code, const QString& during);
+// `pfad`; `vorgang` says what was being done, `anweisung` the SQL it ran.
+StoreError sqliteError(sqlite3* db, const QString& pfad, int code, StoreError::Vorgang vorgang,
+                       const QString& anweisung = {});
+StoreError sqliteError(const Verbindung& verbindung, int code, StoreError::Vorgang vorgang,
+                       const QString& anweisung = {});
 
 // A prepared statement that is finalised with its owner. Values are only ever bound, never
 // pasted into the SQL text.

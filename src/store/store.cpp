@@ -35,7 +35,7 @@ std::unique_ptr<Verbindung> verbinden(const QString& pfad, int flags)
     const int rc = sqlite3_open_v2(QFile::encodeName(pfad).constData(), &db, flags, nullptr);
     auto verbindung = std::make_unique<Verbindung>(db, pfad);
     if (rc != SQLITE_OK)
-        throw sqliteError(*verbindung, rc, QStringLiteral("Öffnen der Datei"));
+        throw sqliteError(*verbindung, rc, StoreError::Vorgang::Oeffnen);
     return verbindung;
 }
 
@@ -43,7 +43,7 @@ void schluesselSetzen(const Verbindung& v)
 {
     const int rc = sqlite3_key(v.db, passwort, int(std::strlen(passwort)));
     if (rc != SQLITE_OK)
-        throw sqliteError(v, rc, QStringLiteral("Setzen des Kennworts"));
+        throw sqliteError(v, rc, StoreError::Vorgang::Kennwort);
 }
 
 // Only a library that really is SQLCipher answers this pragma; a plain SQLite that shadows it
@@ -52,17 +52,13 @@ void sqlcipherPruefen(const Verbindung& v)
 {
     Statement version(v, "PRAGMA cipher_version");
     if (!version.step() || version.column(0).toString().isEmpty())
-        throw StoreError(StoreError::Art::Sonstiges,
-                         QStringLiteral("Die Verschlüsselung der Datenbank steht nicht zur Verfügung."));
+        throw StoreError(StoreError::Art::OhneVerschluesselung, v.pfad);
     version.reset();
 }
 
-StoreError falscheForm(const QString& path, const QString& form)
+StoreError falscheForm(const QString& path, StoreError::Form form)
 {
-    return {StoreError::Art::FalscheForm,
-            QStringLiteral("Die Tabelle Gedenkbuch in der Datei %1 %2. Mit einer solchen Tabelle kann das Programm "
-                           "nicht arbeiten.")
-                .arg(path, form)};
+    return StoreError(StoreError::Art::FalscheForm, path).mitForm(form);
 }
 
 // The table must have the five fields, and every record the number the cursor finds it by.
@@ -73,7 +69,7 @@ void tabellePruefen(const Verbindung& v)
     const QString typ = art.step() ? art.column(0).toString() : QString();
     art.reset();
     if (typ == QLatin1String("view"))
-        throw falscheForm(v.pfad, QStringLiteral("ist eine Sicht und keine Tabelle"));
+        throw falscheForm(v.pfad, StoreError::Form::Sicht);
 
     Statement spalten(v, "PRAGMA table_info(Gedenkbuch)");
     QStringList vorhanden;
@@ -81,17 +77,15 @@ void tabellePruefen(const Verbindung& v)
         vorhanden << spalten.column(1).toString();
     for (const char* feld : feldnamen) {
         if (!vorhanden.contains(QString::fromLatin1(feld), Qt::CaseInsensitive))
-            throw StoreError(StoreError::Art::TabelleFehlt,
-                             QStringLiteral("Die Datei %1 enthält keine Tabelle Gedenkbuch mit dem Feld %2.")
-                                 .arg(v.pfad, QString::fromLatin1(feld)));
+            throw StoreError(StoreError::Art::TabelleFehlt, v.pfad).mitFeld(QString::fromLatin1(feld));
     }
     if (vorhanden.contains(QStringLiteral("rowid"), Qt::CaseInsensitive))
-        throw falscheForm(v.pfad, QStringLiteral("hat ein eigenes Feld rowid, das die Nummern der Einträge verdeckt"));
+        throw falscheForm(v.pfad, StoreError::Form::NummernVerdeckt);
     sqlite3_stmt* nummern = nullptr;
     const int rc = sqlite3_prepare_v2(v.db, "SELECT rowid FROM Gedenkbuch LIMIT 0", -1, &nummern, nullptr);
     sqlite3_finalize(nummern);
     if (rc != SQLITE_OK)
-        throw falscheForm(v.pfad, QStringLiteral("ist ohne Nummern für ihre Einträge angelegt (WITHOUT ROWID)"));
+        throw falscheForm(v.pfad, StoreError::Form::OhneNummern);
 }
 
 } // namespace
@@ -111,18 +105,15 @@ const QString& Store::pfad() const
 std::unique_ptr<Store> Store::open(const QString& path, Zugriff zugriff)
 {
     const QFileInfo info(path);
+    using Art = StoreError::Art;
     if (!info.exists())
-        throw StoreError(StoreError::Art::DateiFehlt, QStringLiteral("Die Datei %1 gibt es nicht.").arg(path));
+        throw StoreError(Art::DateiFehlt, path);
     if (!info.isFile())
-        throw StoreError(StoreError::Art::KeineDatenbank,
-                         QStringLiteral("Unter dem Namen %1 liegt ein Ordner und keine Datei.").arg(path));
+        throw StoreError(Art::KeineDatei, path);
     if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
-        throw StoreError(
-            StoreError::Art::NichtLesbar,
-            QStringLiteral("Die Datei %1 darf nicht gelesen werden; es fehlt die Berechtigung.").arg(path));
+        throw StoreError(Art::NichtLesbar, path);
     if (info.size() == 0)
-        throw StoreError(StoreError::Art::KeineDatenbank,
-                         QStringLiteral("Die Datei %1 ist leer und damit keine Datenbank dieses Programms.").arg(path));
+        throw StoreError(Art::LeereDatei, path);
 
     // Taken before the open: a file moved over the name meanwhile then counts as another than the
     // one open, and is opened afresh, instead of hiding behind the old one's identity.
@@ -161,10 +152,10 @@ void Store::create(const QString& path)
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        if (errno == EEXIST && !schonVorhanden(path).isEmpty())
-            throw StoreError(StoreError::Art::Vorhanden, schonVorhanden(path));
-        throw StoreError(StoreError::Art::Sonstiges,
-                         QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2.").arg(path, systemfehler(errno)));
+        const int nummer = errno;
+        if (const std::optional<StoreError> vorhanden = nummer == EEXIST ? schonVorhanden(path) : std::nullopt)
+            throw *vorhanden;
+        throw StoreError(StoreError::Art::NichtAngelegt, path).mitSystemfehler(nummer);
     }
     ::close(fd);
 
@@ -243,7 +234,7 @@ QStringList Store::pruefen(Pruefung art)
         // A page the engine cannot even read is a finding, not a failure to check.
         if (fehler.art() != StoreError::Art::Beschaedigt)
             throw;
-        befunde << fehler.meldung();
+        befunde << QString::fromUtf8(sqlite3_errstr(fehler.angaben().code));
     }
     if (befunde == QStringList{QStringLiteral("ok")})
         befunde.clear();

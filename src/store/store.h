@@ -20,8 +20,8 @@ class Statement;
 class Verbindung;
 
 // An open daten.mdb: an SQLCipher file keyed with the program's password that holds the table
-// Gedenkbuch. Opening never creates or changes a file. Every failure throws StoreError with a
-// German text that names the file as the caller named it.
+// Gedenkbuch. Opening never creates or changes a file. Every failure throws StoreError, which
+// names the file as the caller named it.
 class Store {
 public:
     // NurLesen opens the file as any program does, so that the engine can take back a write that a

@@ -3,16 +3,14 @@
 
 #pragma once
 
-#include <QString>
+#include "storeerror.h"
+
+#include <optional>
 
 namespace store {
 
-// What a failed call of the system means, in German for the user: the text for an errno value,
-// without a full stop ("Der Datenträger ist voll").
-QString systemfehler(int nummer);
-
-// What lies under a name that must not be overwritten, as a whole German sentence; empty when
+// What lies under a name that must not be overwritten, as the failure Art::Vorhanden; none when
 // nothing lies there. A symbolic link counts even when it points nowhere.
-QString schonVorhanden(const QString& pfad);
+std::optional<StoreError> schonVorhanden(const QString& pfad);
 
 } // namespace store

@@ -98,8 +98,8 @@ int exportieren(const Aufruf& aufruf)
 {
     const QString format = aufruf.wert("format");
     const QString datei = aufruf.wert("datei"); // null without --datei
-    if (const QString vorhanden = datei.isNull() ? QString() : store::schonVorhanden(datei); !vorhanden.isEmpty()) {
-        aufruf.fehler << vorhanden << Qt::endl;
+    if (const auto vorhanden = datei.isNull() ? std::nullopt : store::schonVorhanden(datei)) {
+        aufruf.fehler << core::meldung(*vorhanden) << Qt::endl;
         return Fehlschlag;
     }
 
@@ -110,7 +110,7 @@ int exportieren(const Aufruf& aufruf)
         s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
         bestand = ordnen(*s, diesesJahr, format == QLatin1String("ics"));
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
+        aufruf.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;
     }
 
@@ -178,7 +178,7 @@ int exportieren(const Aufruf& aufruf)
         if (ziel)
             ziel->fertigstellen();
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl
+        aufruf.fehler << core::meldung(fehler) << Qt::endl
                       << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
                                : QStringLiteral("Die Ausgabe ist unvollständig."))
                       << Qt::endl;
@@ -191,7 +191,7 @@ int exportieren(const Aufruf& aufruf)
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         aufruf.fehler << text << Qt::endl;
     if (bestand.schaden) {
-        aufruf.fehler << bestand.schaden->meldung() << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
+        aufruf.fehler << core::meldung(*bestand.schaden) << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
                       << Qt::endl;
         return Fehlschlag;
     }

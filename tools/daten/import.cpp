@@ -7,6 +7,7 @@
 
 #include "exchange/auswahl.h"
 #include "exchange/eingabe.h"
+#include "exchange/texte.h"
 
 #include "core/eintragsbuch.h"
 #include "core/steuerzeichen.h"
@@ -40,9 +41,9 @@ int importieren(const Aufruf& aufruf)
     try {
         gelesen = exchange::einlesen(quelle);
     } catch (const exchange::Abweisung& abweisung) {
-        aufruf.fehler
-            << QStringLiteral("„%1“ wird nicht übernommen: %2").arg(core::einzeilig(quelle), abweisung.meldung())
-            << Qt::endl;
+        aufruf.fehler << QStringLiteral("„%1“ wird nicht übernommen: %2")
+                             .arg(core::einzeilig(quelle), exchange::meldung(abweisung))
+                      << Qt::endl;
         return Fehlschlag;
     }
 
@@ -60,7 +61,7 @@ int importieren(const Aufruf& aufruf)
             transaktion->abschliessen();
         }
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl << QStringLiteral("Es wurde nichts übernommen.") << Qt::endl;
+        aufruf.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts übernommen.") << Qt::endl;
         return Fehlschlag;
     }
 

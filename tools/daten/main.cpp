@@ -7,9 +7,9 @@
 
 #include "druck/drucken.h"
 
+#include "core/fehlertexte.h"
 #include "core/programm.h"
 #include "store/store.h"
-#include "store/systemfehler.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
     aus.flush();
     if (!ausgabe.abschliessen()) {
         fehler << QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden: %1.")
-                      .arg(store::systemfehler(ausgabe.fehler()))
+                      .arg(core::systemfehler(ausgabe.fehler()))
                << Qt::endl;
         status = Fehlschlag;
     }

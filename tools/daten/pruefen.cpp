@@ -69,9 +69,10 @@ int pruefen(const Aufruf& aufruf)
         if (durchlauf.fehler)
             throw *durchlauf.fehler;
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << fehler.meldung() << Qt::endl;
+        aufruf.fehler << core::meldung(fehler) << Qt::endl;
         const bool beschaedigt = fehler.art() == Art::Beschaedigt || fehler.art() == Art::KeineDatenbank
-            || fehler.art() == Art::TabelleFehlt || fehler.art() == Art::FalscheForm;
+            || fehler.art() == Art::LeereDatei || fehler.art() == Art::KeineDatei || fehler.art() == Art::TabelleFehlt
+            || fehler.art() == Art::FalscheForm;
         return beschaedigt ? DateiBeschaedigt : Fehlschlag;
     }
     aufruf.aus

@@ -47,8 +47,8 @@ Ergebnis drucken(const Auftrag& auftrag)
     Q_ASSERT(qobject_cast<QGuiApplication*>(QCoreApplication::instance()));
     const QString keineDatei = QStringLiteral("Es wurde keine Datei angelegt.");
     Ergebnis e;
-    if (const QString vorhanden = store::schonVorhanden(auftrag.datei); !vorhanden.isEmpty()) {
-        e.meldungen << vorhanden;
+    if (const auto vorhanden = store::schonVorhanden(auftrag.datei)) {
+        e.meldungen << core::meldung(*vorhanden);
         return e;
     }
     for (const QString& datei : {schriftdatei, fetteSchrift}) {
@@ -84,7 +84,7 @@ Ergebnis drucken(const Auftrag& auftrag)
         ziel.schreiben(inhalt.data());
         ziel.fertigstellen();
     } catch (const store::StoreError& fehler) {
-        e.meldungen << fehler.meldung() << keineDatei;
+        e.meldungen << core::meldung(fehler) << keineDatei;
         return e;
     }
 

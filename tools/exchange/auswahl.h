@@ -23,7 +23,4 @@ struct Auswahl {
 // books) counts as none.
 Auswahl auswaehlen(const Gelesen& gelesen, const QSet<QString>& vergeben);
 
-// The report's lines of the skipped and the cleaned records, in file order.
-QStringList bericht(Gelesen::Quelle quelle, const Auswahl& auswahl);
-
 } // namespace exchange

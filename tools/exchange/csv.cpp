@@ -77,11 +77,10 @@ int zeileBei(QByteArrayView inhalt, qsizetype stelle)
 Gelesen csvLesen(QByteArray inhalt)
 {
     if (const Utf8Befund befund = utf8Befund(inhalt); befund.mehrbyte && befund.ungueltig >= 0)
-        throw Abweisung(gemischteKodierung(zeileBei(inhalt, befund.ungueltig)));
+        throw Abweisung(Abweisung::Art::GemischteKodierung).inZeile(zeileBei(inhalt, befund.ungueltig));
     const auto text = dekodieren(inhalt);
     if (!text)
-        throw Abweisung(QStringLiteral("Die Datei ist in einer unbekannten Kodierung geschrieben (weder UTF-8 noch "
-                                       "Windows-1252)."));
+        throw Abweisung(Abweisung::Art::UnbekannteKodierung);
     inhalt = QByteArray(); // the text holds it all now
     Zerleger zerleger(*text);
     Zerleger::Datensatz datensatz;
@@ -93,16 +92,13 @@ Gelesen csvLesen(QByteArray inhalt)
         [&](qsizetype i, QString&& feld) {
             if (const Spalte s = spalteZu(feld); s != spalten && spalte[s] < 0) {
                 spalte[s] = i;
-                kopfnamen[s] = zitat(feld.trimmed());
+                kopfnamen[s] = feld.trimmed();
             }
         });
     const bool mitName = spalte[Name] >= 0 || spalte[Vorname] >= 0 || spalte[Nachname] >= 0;
     const bool mitDatum = (spalte[Tag] >= 0 && spalte[Monat] >= 0) || spalte[Datum_] >= 0;
     if (!mitName || !mitDatum)
-        throw Abweisung(QStringLiteral("Die erste Zeile nennt keine Spalte für %1. Erwartet wird eine vCard-Datei "
-                                       "oder eine CSV-Datei, deren erste Zeile die Spalten benennt, etwa "
-                                       "„Bezeichnung,tag,monat,jahr,Bemerkungen“ oder „Name;Geburtstag;Notizen“.")
-                            .arg(mitName ? QStringLiteral("das Datum") : QStringLiteral("den Namen")));
+        throw Abweisung(mitName ? Abweisung::Art::KeineDatumsspalte : Abweisung::Art::KeineNamensspalte);
 
     // Only the fields of the columns named above are kept.
     QHash<qsizetype, Spalte> zuSpalte;
@@ -127,14 +123,14 @@ Gelesen csvLesen(QByteArray inhalt)
         if (satz.name.isEmpty())
             satz.name = (einzeilig(feld[Vorname], entfernt) + u' ' + einzeilig(feld[Nachname], entfernt)).simplified();
         if (entfernt)
-            gelesen.hinweise.append({zeile, satz.name, steuerzeichenEntfernt});
-        QString grund;
+            gelesen.hinweise.append({zeile, satz.name, Grund::SteuerzeichenEntfernt});
+        std::optional<Auslassung> auslassung;
         if (spalte[Tag] >= 0 && spalte[Monat] >= 0) {
             std::array<int, 3> werte{};
             for (const Spalte s : {Tag, Monat, Jahr}) {
                 const auto wert = zahl(feld[s]);
-                if (!wert && grund.isEmpty())
-                    grund = QStringLiteral("%1 „%2“ ist keine ganze Zahl").arg(kopfnamen[s], zitat(feld[s].trimmed()));
+                if (!wert && !auslassung)
+                    auslassung = {zeile, satz.name, Grund::KeineGanzeZahl, kopfnamen[s], {}, feld[s].trimmed()};
                 werte[s - Tag] = wert.value_or(0);
             }
             satz.tag = werte[0];
@@ -148,13 +144,13 @@ Gelesen csvLesen(QByteArray inhalt)
                 satz.monat = angabe.datum->monat;
                 satz.jahr = angabe.datum->jahr;
             } else {
-                grund = QStringLiteral("%1 „%2“ %3").arg(kopfnamen[Datum_], zitat(datum), angabe.grund);
+                auslassung = {zeile, satz.name, angabe.grund, kopfnamen[Datum_], {}, datum};
             }
         }
-        if (grund.isEmpty())
-            gelesen.saetze.append(satz);
+        if (auslassung)
+            gelesen.auslassungen.append(*auslassung);
         else
-            gelesen.auslassungen.append({zeile, satz.name, grund});
+            gelesen.saetze.append(satz);
     }
     return gelesen;
 }

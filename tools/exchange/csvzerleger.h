@@ -93,9 +93,7 @@ public:
             }
         }
         if (inAnfuehrung)
-            throw Abweisung(QStringLiteral("Zeile %1: Ein Feld in Anführungszeichen wird nie geschlossen; "
-                                           "die Datei ist wohl unvollständig.")
-                                .arg(satz.zeile));
+            throw Abweisung(Abweisung::Art::AnfuehrungOffen).inZeile(satz.zeile);
         abschliessen();
         return true;
     }

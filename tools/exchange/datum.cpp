@@ -20,16 +20,16 @@ Datumsangabe datumLesen(QStringView text)
         datum = datum.first(zeit);
 
     if (const auto m = mitJahr.match(datum); m.hasMatch())
-        return {Datum{m.capturedView(3).toInt(), m.capturedView(2).toInt(), m.capturedView(1).toInt()}, {}};
+        return {Datum{m.capturedView(3).toInt(), m.capturedView(2).toInt(), m.capturedView(1).toInt()}};
     if (const auto m = ohneJahr.match(datum); m.hasMatch())
-        return {Datum{m.capturedView(2).toInt(), m.capturedView(1).toInt(), std::nullopt}, {}};
+        return {Datum{m.capturedView(2).toInt(), m.capturedView(1).toInt(), std::nullopt}};
     if (const auto m = deutsch.match(datum); m.hasMatch()) {
         const std::optional<int> jahr = m.hasCaptured(3) ? std::optional(m.capturedView(3).toInt()) : std::nullopt;
-        return {Datum{m.capturedView(1).toInt(), m.capturedView(2).toInt(), jahr}, {}};
+        return {Datum{m.capturedView(1).toInt(), m.capturedView(2).toInt(), jahr}};
     }
     if (unvollstaendig.match(datum).hasMatch())
-        return {std::nullopt, QStringLiteral("nennt nicht Tag und Monat")};
-    return {std::nullopt, QStringLiteral("ist kein lesbares Datum")};
+        return {std::nullopt, Grund::DatumUnvollstaendig};
+    return {std::nullopt, Grund::DatumUnlesbar};
 }
 
 } // namespace exchange

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "satz.h"
+
 #include <QString>
 #include <optional>
 
@@ -16,11 +18,11 @@ struct Datum {
 
 // A date as address books and spreadsheets write it: 19960415, 1996-04-15, --0415, --04-15, a
 // date-time (its date part), 15.04.1996 and 15.4. Whether the day exists is not checked here.
-// Without a date, `grund` says in German what is wrong: "nennt nicht Tag und Monat" for a year or
-// a month alone, "ist kein lesbares Datum" for anything else.
+// Without a date, `grund` says what is wrong: Grund::DatumUnvollstaendig for a year or a month
+// alone, Grund::DatumUnlesbar for anything else.
 struct Datumsangabe {
     std::optional<Datum> datum;
-    QString grund;
+    Grund grund = Grund::DatumUnlesbar;
 };
 Datumsangabe datumLesen(QStringView text);
 

@@ -34,33 +34,30 @@ bool istVcard(QByteArrayView inhalt)
 
 Gelesen einlesen(const QString& pfad)
 {
+    using Art = Abweisung::Art;
     const QFileInfo info(pfad);
     if (!info.exists())
-        throw Abweisung(QStringLiteral("Die Datei gibt es nicht."));
+        throw Abweisung(Art::DateiFehlt);
     if (!info.isFile())
-        throw Abweisung(QStringLiteral("Das ist keine Datei."));
+        throw Abweisung(Art::KeineDatei);
     if (info.size() > hoechstgroesse)
-        throw Abweisung(QStringLiteral("Die Datei ist %1 MB groß; gelesen werden Dateien bis %2 MB.")
-                            .arg(info.size() / (1024 * 1024))
-                            .arg(hoechstgroesse / (1024 * 1024)));
+        throw Abweisung(Art::ZuGross).mitGroesse(info.size());
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
-        throw Abweisung(QStringLiteral("Die Datei kann nicht gelesen werden: %1.").arg(datei.errorString()));
+        throw Abweisung(Art::Unlesbar).mitWert(datei.errorString());
     // Read no more than the limit, even if the file grew since its size was looked at.
     QByteArray inhalt = datei.read(hoechstgroesse + 1);
     if (inhalt.size() > hoechstgroesse)
-        throw Abweisung(QStringLiteral("Die Datei ist größer als %1 MB.").arg(hoechstgroesse / (1024 * 1024)));
+        throw Abweisung(Art::Gewachsen);
 
     if (inhalt.startsWith("\xEF\xBB\xBF"))
         inhalt.remove(0, 3);
     else if (inhalt.startsWith("\xFF\xFE") || inhalt.startsWith("\xFE\xFF"))
-        throw Abweisung(QStringLiteral("Die Datei ist in UTF-16 geschrieben, einer Kodierung, die hier nicht gelesen "
-                                       "wird. Speichern Sie sie als UTF-8."));
+        throw Abweisung(Art::Utf16);
     if (!istText(inhalt))
-        throw Abweisung(QStringLiteral("Die Datei ist keine Textdatei; sie enthält Steuerzeichen, wie sie in "
-                                       "Programmen und Bildern vorkommen."));
+        throw Abweisung(Art::KeinText);
     if (QByteArrayView(inhalt).trimmed().isEmpty())
-        throw Abweisung(QStringLiteral("Die Datei ist leer."));
+        throw Abweisung(Art::Leer);
     return istVcard(inhalt) ? vcardLesen(inhalt) : csvLesen(std::move(inhalt));
 }
 

@@ -25,12 +25,35 @@ struct Satz {
     Anlass anlass = Anlass::Geburtstag;
 };
 
-// A record that is not taken, with the German reason; also a record that is taken with a remark.
+// Why a record is not taken, or what befell one that is taken.
+enum class Grund {
+    OhneBezeichnung,
+    ZuLang,
+    OhneTagOderMonat,
+    TagGibtEsNicht,      // `tag` and `monat`
+    SchonImBuch,         // the name is taken in the book
+    SchonInDatei,        // an earlier record of the file, at `frueher`, took the name
+    OhneNamen,           // a card with neither FN nor N nor NICKNAME
+    OhneDatum,           // a card without any date: nothing to take, rather than something refused
+    DatumAlsText,        // the date `wert` is declared as text
+    DatumUnvollstaendig, // the date `wert` lacks the day or the month
+    DatumUnlesbar,       // `wert` is no date
+    KeineGanzeZahl,      // `wert` in a column of numbers
+    SteuerzeichenEntfernt,
+};
+
+// A record that is not taken, with its reason and what the reason concerns; also a record that is
+// taken with a remark.
 struct Auslassung {
     int stelle = 0;
-    QString name;
-    QString grund;
-    bool ohneDatum = false; // a card without any date: nothing to take, rather than something refused
+    QString name{};
+    Grund grund = Grund::OhneBezeichnung;
+    QString spalte{}; // the value's column as the file names it; empty for a card's date of `anlass`
+    Anlass anlass = Anlass::Geburtstag;
+    QString wert{}; // as the file gives it
+    int tag = 0;
+    int monat = 0;
+    int frueher = 0;
 };
 
 struct Gelesen {
@@ -40,20 +63,59 @@ struct Gelesen {
     QList<Auslassung> hinweise; // records whose text lost control characters, still taken
 };
 
-// Of records whose text lost control characters.
-inline const QString steuerzeichenEntfernt = QStringLiteral("Steuerzeichen entfernt");
-
-// "Karte 3 („Anna Berg“): <grund>" or "Zeile 7: <grund>"; a long name shortened.
-QString beschreibung(Gelesen::Quelle quelle, const Auslassung& auslassung);
-
-// A file that is refused as a whole; nothing of it is taken. The text is German and says why.
+// A file that is refused as a whole; nothing of it is taken. exchange::meldung says why in German.
 class Abweisung : public std::runtime_error {
 public:
-    explicit Abweisung(const QString& meldung) : std::runtime_error(meldung.toStdString()), meldung_(meldung) {}
-    const QString& meldung() const { return meldung_; }
+    enum class Art {
+        DateiFehlt,
+        KeineDatei,
+        ZuGross,   // of `groesse` bytes
+        Unlesbar,  // `wert`: the system's reason
+        Gewachsen, // beyond the limit while it was read
+        Utf16,
+        KeinText,
+        Leer,
+        UnbekannteKodierung, // neither UTF-8 nor Windows-1252
+        GemischteKodierung,  // UTF-8 and, from `zeile` on, other bytes
+        KeineNamensspalte,
+        KeineDatumsspalte,
+        AnfuehrungOffen,      // a quote opened in `zeile` is never closed
+        KodierungUnbekannt,   // `karte` uses the ENCODING `wert`
+        ZeichensatzUnbekannt, // `karte` uses the CHARSET `wert`
+        KarteUnlesbar,        // `karte` holds bytes in neither UTF-8 nor Windows-1252
+        KarteUnvollstaendig,  // `karte` has no END:VCARD, and the next one begins in `zeile`
+        EndeOhneBeginn,       // END:VCARD in `zeile`
+        AusserhalbKarte,      // `zeile` stands outside the cards
+        EndetInKarte,         // the file ends inside `karte`
+    };
 
-private:
-    QString meldung_;
+    explicit Abweisung(Art art) : std::runtime_error("exchange::Abweisung"), art(art) {}
+    Abweisung& beiKarte(int nummer)
+    {
+        karte = nummer;
+        return *this;
+    }
+    Abweisung& inZeile(int nummer)
+    {
+        zeile = nummer;
+        return *this;
+    }
+    Abweisung& mitWert(const QString& text)
+    {
+        wert = text;
+        return *this;
+    }
+    Abweisung& mitGroesse(qint64 bytes)
+    {
+        groesse = bytes;
+        return *this;
+    }
+
+    Art art;
+    int karte = 0;
+    int zeile = 0;
+    QString wert;
+    qint64 groesse = 0;
 };
 
 } // namespace exchange

@@ -16,8 +16,6 @@ namespace exchange {
 namespace {
 
 enum Datumsart { Geburtstag, Hochzeitstag, Todestag, anlaesse };
-const std::array<QString, anlaesse> anlassnamen
-    = {QStringLiteral("Geburtstag"), QStringLiteral("Hochzeitstag"), QStringLiteral("Todestag")};
 // Some address books write the year 1604 for a birthday without a year.
 constexpr int platzhalterjahr = 1604;
 
@@ -51,10 +49,7 @@ QString text(const Eigenschaft& e, Karte& k)
     else if (kodierung.isEmpty() || kodierung == "8BIT" || kodierung == "7BIT")
         bytes = e.wert;
     else
-        throw Abweisung(QStringLiteral("Karte %1 verwendet die unbekannte Kodierung „%2“ "
-                                       "(bekannt sind QUOTED-PRINTABLE und BASE64).")
-                            .arg(karte)
-                            .arg(zitat(QString::fromLatin1(kodierung))));
+        throw Abweisung(Abweisung::Art::KodierungUnbekannt).beiKarte(karte).mitWert(QString::fromLatin1(kodierung));
 
     const QByteArray charset = e.parameterwert("CHARSET");
     if (charset.isEmpty()) {
@@ -65,15 +60,10 @@ QString text(const Eigenschaft& e, Karte& k)
     }
     const auto zs = charset.isEmpty() ? std::optional(Zeichensatz::Erkennen) : zeichensatz(charset);
     if (!zs)
-        throw Abweisung(QStringLiteral("Karte %1 ist im Zeichensatz „%2“ geschrieben, den das Programm nicht kennt "
-                                       "(bekannt sind UTF-8, Windows-1252 und ISO-8859-1).")
-                            .arg(karte)
-                            .arg(zitat(QString::fromLatin1(charset))));
+        throw Abweisung(Abweisung::Art::ZeichensatzUnbekannt).beiKarte(karte).mitWert(QString::fromLatin1(charset));
     const auto ergebnis = dekodieren(bytes, *zs);
     if (!ergebnis)
-        throw Abweisung(QStringLiteral("Karte %1 enthält Zeichen in einer unbekannten Kodierung "
-                                       "(weder UTF-8 noch Windows-1252).")
-                            .arg(karte));
+        throw Abweisung(Abweisung::Art::KarteUnlesbar).beiKarte(karte);
     return *ergebnis;
 }
 
@@ -103,18 +93,15 @@ QString name(const Karte& k, bool& bereinigt)
     return sauber(unmaskiert(teile(k.nickname, u',').constFirst()));
 }
 
-// The date of a BDAY, ANNIVERSARY or similar, or why it gives none.
-Datumsangabe datumAus(const Eigenschaft& e, Datumsart anlass, Karte& karte)
+// The date of a BDAY, ANNIVERSARY or similar, or why it gives none; `wert` is the value as given.
+Datumsangabe datumAus(const Eigenschaft& e, Karte& karte, QString& wert)
 {
-    const QString wert = text(e, karte).trimmed();
-    const auto grund = [&](const QString& warum) {
-        return Datumsangabe{std::nullopt, QStringLiteral("%1 „%2“ %3").arg(anlassnamen[anlass], zitat(wert), warum)};
-    };
+    wert = text(e, karte).trimmed();
     if (e.parameterwert("VALUE").toUpper() == "TEXT")
-        return grund(QStringLiteral("ist als Text angegeben, nicht als Datum"));
+        return {std::nullopt, Grund::DatumAlsText};
     Datumsangabe angabe = datumLesen(wert);
     if (!angabe.datum)
-        return grund(angabe.grund);
+        return angabe;
     const QByteArray ohneJahr = e.parameterwert("X-APPLE-OMIT-YEAR");
     std::optional<int>& jahr = angabe.datum->jahr;
     if (jahr && (*jahr == platzhalterjahr || (!ohneJahr.isEmpty() && ohneJahr.toInt() == *jahr)))
@@ -134,22 +121,24 @@ void abschliessen(Karte& k, Gelesen& gelesen)
     bool bereinigt = false;
     const QString person = name(k, bereinigt);
     if (person.isEmpty()) {
-        gelesen.auslassungen.append({k.nummer, {}, QStringLiteral("ohne Namen (weder FN noch N noch NICKNAME)")});
+        gelesen.auslassungen.append({k.nummer, {}, Grund::OhneNamen});
         return;
     }
     if (bereinigt)
-        gelesen.hinweise.append({k.nummer, person, steuerzeichenEntfernt});
+        gelesen.hinweise.append({k.nummer, person, Grund::SteuerzeichenEntfernt});
     for (const Eigenschaft& e : std::as_const(k.abDaten)) {
         if (istJahrestagsetikett(k.etiketten.value(e.gruppe)))
             k.daten[Hochzeitstag].append(e);
     }
     bool mitDatum = false;
     for (int anlass = 0; anlass < anlaesse; ++anlass) {
-        QString ersterGrund;
+        std::optional<Auslassung> ersterGrund;
         for (const Eigenschaft& e : std::as_const(k.daten[anlass])) {
-            const Datumsangabe angabe = datumAus(e, Datumsart(anlass), k);
+            QString wert;
+            const Datumsangabe angabe = datumAus(e, k, wert);
             if (angabe.datum) {
-                const QString eintrag = anlass == Geburtstag ? person : anlassnamen[anlass] + u' ' + person;
+                const QString eintrag
+                    = anlass == Geburtstag ? person : anlassname(exchange::Anlass(anlass)) + u' ' + person;
                 gelesen.saetze.append({k.nummer,
                                        eintrag,
                                        angabe.datum->tag,
@@ -157,19 +146,18 @@ void abschliessen(Karte& k, Gelesen& gelesen)
                                        angabe.datum->jahr,
                                        {},
                                        exchange::Anlass(anlass)});
-                ersterGrund.clear();
+                ersterGrund.reset();
                 break;
             }
-            if (ersterGrund.isEmpty())
-                ersterGrund = angabe.grund;
+            if (!ersterGrund)
+                ersterGrund = {k.nummer, person, angabe.grund, {}, exchange::Anlass(anlass), wert};
         }
-        if (!ersterGrund.isEmpty())
-            gelesen.auslassungen.append({k.nummer, person, ersterGrund});
+        if (ersterGrund)
+            gelesen.auslassungen.append(*ersterGrund);
         mitDatum = mitDatum || !k.daten[anlass].isEmpty();
     }
     if (!mitDatum)
-        gelesen.auslassungen.append(
-            {k.nummer, person, QStringLiteral("kein Geburtstag, Hochzeitstag oder Todestag"), true});
+        gelesen.auslassungen.append({k.nummer, person, Grund::OhneDatum});
 }
 
 void aufnehmen(Karte& k, const Eigenschaft& e)
@@ -200,6 +188,18 @@ bool ist(QByteArrayView zeile, const char* kennung)
 
 } // namespace
 
+QString anlassname(Anlass anlass)
+{
+    switch (anlass) {
+    case Anlass::Hochzeitstag:
+        return QStringLiteral("Hochzeitstag");
+    case Anlass::Todestag:
+        return QStringLiteral("Todestag");
+    default:
+        return QStringLiteral("Geburtstag");
+    }
+}
+
 Gelesen vcardLesen(QByteArrayView inhalt)
 {
     Gelesen gelesen;
@@ -214,14 +214,11 @@ Gelesen vcardLesen(QByteArrayView inhalt)
     while (leser.naechste(zeile, nummer)) {
         if (ist(zeile, "BEGIN:VCARD")) {
             if (karte)
-                throw Abweisung(QStringLiteral("Karte %1 ist unvollständig: ihr fehlt END:VCARD, und in Zeile %2 "
-                                               "beginnt schon die nächste Karte.")
-                                    .arg(karte->nummer)
-                                    .arg(nummer));
+                throw Abweisung(Abweisung::Art::KarteUnvollstaendig).beiKarte(karte->nummer).inZeile(nummer);
             karte.emplace(++karten, befund);
         } else if (ist(zeile, "END:VCARD")) {
             if (!karte)
-                throw Abweisung(QStringLiteral("Zeile %1: END:VCARD ohne vorangehendes BEGIN:VCARD.").arg(nummer));
+                throw Abweisung(Abweisung::Art::EndeOhneBeginn).inZeile(nummer);
             abschliessen(*karte, gelesen);
             karte.reset();
         } else if (karte) {
@@ -230,16 +227,13 @@ Gelesen vcardLesen(QByteArrayView inhalt)
             if (eigenschaftLesen(std::move(zeile), e))
                 aufnehmen(*karte, e);
         } else if (!QByteArrayView(zeile).trimmed().isEmpty()) {
-            throw Abweisung(
-                QStringLiteral("Zeile %1 steht außerhalb einer Karte (BEGIN:VCARD bis END:VCARD).").arg(nummer));
+            throw Abweisung(Abweisung::Art::AusserhalbKarte).inZeile(nummer);
         }
     }
     if (karte)
-        throw Abweisung(QStringLiteral("Die Datei endet mitten in Karte %1 (END:VCARD fehlt); "
-                                       "sie ist wohl unvollständig.")
-                            .arg(karte->nummer));
+        throw Abweisung(Abweisung::Art::EndetInKarte).beiKarte(karte->nummer);
     if (befund.utf8 && befund.ersteUngueltige > 0)
-        throw Abweisung(gemischteKodierung(befund.ersteUngueltige));
+        throw Abweisung(Abweisung::Art::GemischteKodierung).inZeile(befund.ersteUngueltige);
     return gelesen;
 }
 

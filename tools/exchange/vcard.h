@@ -18,4 +18,7 @@ namespace exchange {
 // encoding.
 Gelesen vcardLesen(QByteArrayView inhalt);
 
+// "Geburtstag", "Hochzeitstag", "Todestag": the word before the name of an entry for that date.
+QString anlassname(Anlass anlass);
+
 } // namespace exchange

@@ -89,11 +89,4 @@ Utf8Befund utf8Befund(QByteArrayView bytes)
     return befund;
 }
 
-QString gemischteKodierung(int zeile)
-{
-    return QStringLiteral("Die Datei mischt zwei Kodierungen: Sie enthält UTF-8, aber in Zeile %1 stehen Zeichen, die "
-                          "kein UTF-8 sind. Speichern Sie die Datei ganz als UTF-8.")
-        .arg(zeile);
-}
-
 } // namespace exchange

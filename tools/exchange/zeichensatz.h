@@ -31,7 +31,4 @@ struct Utf8Befund {
 };
 Utf8Befund utf8Befund(QByteArrayView bytes);
 
-// The German reason for refusing a file that mixes UTF-8 with other bytes, from line `zeile` on.
-QString gemischteKodierung(int zeile);
-
 } // namespace exchange

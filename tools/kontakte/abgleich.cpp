@@ -5,6 +5,7 @@
 
 #include "exchange/auswahl.h"
 #include "exchange/bereinigen.h"
+#include "exchange/texte.h"
 #include "exchange/vcard.h"
 
 #include <QHash>
@@ -33,7 +34,7 @@ std::optional<QString> abgewiesen(const exchange::Satz& satz, const QSet<QString
     einer.saetze = {satz};
     const exchange::Auswahl auswahl = exchange::auswaehlen(einer, vergeben);
     if (auswahl.uebernehmen.isEmpty())
-        return auswahl.auslassungen.constLast().grund;
+        return exchange::grundtext(exchange::Gelesen::Quelle::Karte, auswahl.auslassungen.constLast());
     return std::nullopt;
 }
 
@@ -66,7 +67,7 @@ Plan planen(const QList<Gemerkt>& gemerkt, const Stand& stand, QSet<QString> ver
             if (k.zuGross)
                 g.abweisung = QStringLiteral("die Karte ist zu groß, um sie zu lesen");
         } catch (const exchange::Abweisung& abweisung) {
-            g.abweisung = abweisung.meldung();
+            g.abweisung = exchange::meldung(abweisung);
         }
     }
     const QSet<QString> weg(stand.weg.cbegin(), stand.weg.cend());
@@ -158,9 +159,9 @@ Plan planen(const QList<Gemerkt>& gemerkt, const Stand& stand, QSet<QString> ver
             continue;
         }
         for (const exchange::Auslassung& a : g.inhalt.auslassungen) {
-            if (a.ohneDatum)
+            if (a.grund == exchange::Grund::OhneDatum)
                 continue; // most contacts have no birthday written down
-            plan.gruende << zeile(a.name, k.name, a.grund);
+            plan.gruende << zeile(a.name, k.name, exchange::grundtext(exchange::Gelesen::Quelle::Karte, a));
             ++plan.uebersprungen;
         }
         for (const exchange::Satz& s : g.inhalt.saetze) {

@@ -81,7 +81,7 @@ void frmGedenkbuch::eintragNichtLesbar(const store::StoreError& fehler)
         QStringLiteral("Der Eintrag kann nicht angezeigt werden.\n\n%1").arg(core::fehlertext(fehler)),
         QStringLiteral("Eintrag nicht angezeigt"));
     // Under another program's lock a refresh would only wait again; a removed entry leaves its line.
-    if (fehler.art() == store::StoreError::Art::KeinAktuellerDatensatz)
+    if (fehler.art() == store::StoreError::Art::EintragWeg || fehler.art() == store::StoreError::Art::KeinEintrag)
         auffrischen();
 }
 
