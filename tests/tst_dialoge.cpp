@@ -4,19 +4,6 @@
 #include "fensterprobe.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
-namespace {
-
-const Eintraege suchbestand = {{"Anna", 4, 5, 1990}, {"Ilse", 1, 3},        {"3. Hochzeitstag", 9, 3, 2023},
-                               {"Maibaum", 30, 4},   {"Lena", 12, 3, 2000}, {"Ostern 1993", 5, 4}};
-
-} // namespace
 
 class TestDialoge : public QObject {
     Q_OBJECT
@@ -72,12 +59,10 @@ private slots:
             d.speichern();
             nameDanach = d.d.isVisible() ? d.name()->text() : QString();
         });
-        const bool gespeichert = p.t.meldungen.gezeigt.isEmpty();
         QCOMPARE(gezeigt, anzeige);
         QVERIFY(fokusImJahr);
-        QCOMPARE(gespeichert ? p.db.saetze().mid(1).join(u'\n') : p.t.meldungen.gezeigt.join(u'\n'), ergebnis);
-        QCOMPARE(nameDanach, gespeichert ? QString() : name);
-        QCOMPARE(p.db.saetze().size(), gespeichert ? 2 : 1);
+        QCOMPARE(p.db.saetze().mid(1).join(u'\n') + p.t.meldungen.gezeigt.join(u'\n'), ergebnis);
+        QCOMPARE(nameDanach, p.t.meldungen.gezeigt.isEmpty() ? QString() : name);
     }
 
     void aendern_data()
@@ -191,7 +176,9 @@ private slots:
     {
         QFETCH(QString, begriff);
         QFETCH(QStringList, treffer);
-        Fensterprobe p(QDate(2026, 6, 10), suchbestand);
+        const Eintraege bestand = {{"Anna", 4, 5, 1990}, {"Ilse", 1, 3},        {"3. Hochzeitstag", 9, 3, 2023},
+                                   {"Maibaum", 30, 4},   {"Lena", 12, 3, 2000}, {"Ostern 1993", 5, 4}};
+        Fensterprobe p(QDate(2026, 6, 10), bestand);
         QStringList gefunden;
         p.mitDialog("cmdSuchen", [&](QDialog& d) { gefunden = suchlauf(d, begriff); });
         QCOMPARE(gefunden, treffer);
