@@ -27,7 +27,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("wert");
         QTest::addColumn<int>("int16"); // 99999: none
-        QTest::newRow("Ziffern vor Buchstaben") << "12abc" << 12.0 << 12;
         QTest::newRow("Leerraum mitten in der Zahl") << " 1\t2\n3" << 123.0 << 123;
         QTest::newRow("keine Zahl") << "abc" << 0.0 << 0;
         QTest::newRow("halb zur geraden Zahl darunter") << ".5x" << 0.5 << 0;
@@ -35,7 +34,6 @@ private slots:
         QTest::newRow("Exponent") << "1e3" << 1000.0 << 1000;
         QTest::newRow("Exponent ohne Ziffern") << "2e" << 2.0 << 2;
         QTest::newRow("zweiter Punkt beendet") << "1.2.3" << 1.2 << 1;
-        QTest::newRow("zu groß") << "32768" << 32768.0 << 99999;
         QTest::newRow("rundet über die Grenze") << "32767.5" << 32767.5 << 99999;
         QTest::newRow("rundet zur geraden Grenze") << "-32768.5" << -32768.5 << -32768;
         QTest::newRow("unendlich") << "1e999" << std::numeric_limits<double>::infinity() << 99999;

@@ -69,7 +69,6 @@ private slots:
         QTest::newRow("leer") << "leer" << int(Art::LeereDatei) << "" << 5;
         QTest::newRow("Ordner") << "Ordner" << int(Art::KeineDatei) << "" << 5;
         QTest::newRow("nicht lesbar") << "unlesbar" << int(Art::NichtLesbar) << "" << 1;
-        QTest::newRow("Textdatei") << "Text" << int(Art::KeineDatenbank) << "" << 5;
         QTest::newRow("unverschlüsseltes SQLite") << "ohne Kennwort:" + tabelle << int(Art::KeineDatenbank) << "" << 5;
         QTest::newRow("anderes Kennwort") << "eiche:" + tabelle << int(Art::KeineDatenbank) << "" << 5;
         QTest::newRow("ohne Tabelle") << "CREATE TABLE Andere (x INTEGER)" << int(Art::TabelleFehlt) << "Bezeichnung" << 5;
@@ -99,8 +98,6 @@ private slots:
             schreiben(pfad, inhalt == QLatin1String("leer") ? "" : "x");
         else if (inhalt == QLatin1String("Ordner"))
             QDir(ordner.path()).mkdir(QStringLiteral("daten.mdb"));
-        else if (inhalt == QLatin1String("Text"))
-            schreiben(pfad, QByteArray("Dies ist keine Datenbank.\n").repeated(200));
         else if (inhalt != QLatin1String("fehlt")) {
             const QString schluessel = inhalt.contains(u':') ? inhalt.section(u':', 0, 0) : QString();
             sperre.emplace(pfad,
