@@ -273,48 +273,6 @@ private slots:
         QCOMPARE(text, erwartet);
     }
 
-    // A record only another program could have written is skipped or listed without an age; the
-    // entries behind it are all read. An empty table is a complete walk over nothing.
-    void durchlaufMitFremdenDatensaetzen()
-    {
-        Testdatenbank db;
-        auto s = db.oeffnen();
-        store::Cursor cursor(*s);
-        QVERIFY(core::durchlaufen(cursor, [](const store::Datensatz&) {}).leer);
-        db.hinzufuegen({{"Erste", 1, 1, 1990}});
-        QCOMPARE(Fremdzugriff(db.pfad()).sql("INSERT INTO Gedenkbuch VALUES (NULL, 2, 2, 1990, NULL), "
-                                             "('Riesenjahr', 3, 3, 99999, NULL), ('Texttag', 'abc', 4, NULL, NULL), "
-                                             "('Ohne Monat', 5, NULL, NULL, NULL)"),
-                 QString());
-        db.hinzufuegen({{"Letzte", 7, 7, 2000}});
-        QStringList gelesen;
-        const core::Durchlauf d = core::eintraegeDurchlaufen(cursor, [&](const core::Eintrag& e) {
-            gelesen << e.Bezeichnung + (e.jahr ? QStringLiteral(" %1").arg(*e.jahr) : QString());
-        });
-        QVERIFY(d.vollstaendig() && !d.leer);
-        QCOMPARE(gelesen, QStringList({"Erste 1990", "Riesenjahr", "Letzte 2000"}));
-    }
-
-    // A damaged page in the middle: the walk says so, and reads every record before and behind it.
-    void durchlaufHinterSchaden()
-    {
-        Testdatenbank db;
-        db.fuellen(600);
-        QVERIFY(beschaedigen(db.pfad()));
-        auto s = db.oeffnen();
-        QVERIFY(!s->pruefen().isEmpty());
-        store::Cursor cursor(*s);
-        QList<int> gelesen;
-        const core::Durchlauf d = core::eintraegeDurchlaufen(
-            cursor, [&](const core::Eintrag& e) { gelesen << e.Bezeichnung.mid(1).toInt(); });
-        QCOMPARE(d.fehler ? int(d.fehler->art()) : -1, int(store::StoreError::Art::Beschaedigt));
-        int spruenge = 0; // in order, each once; the records of the damaged page are one run
-        for (int i = 1; i < gelesen.size(); ++i)
-            spruenge += gelesen[i] <= gelesen[i - 1] ? 99 : gelesen[i] - gelesen[i - 1] > 1;
-        QVERIFY2(gelesen.size() > 500 && gelesen.constFirst() == 1 && gelesen.constLast() == 600 && spruenge == 1,
-                 qPrintable(QStringLiteral("%1 gelesen, %2 Sprünge").arg(gelesen.size()).arg(spruenge)));
-    }
-
     void unoeffnbareDatei_data()
     {
         // clang-format off
