@@ -7,7 +7,6 @@
 #include "core/eintragsbuch.h"
 #include "core/steuerzeichen.h"
 #include "core/tage.h"
-#include "exchange/eingabe.h"
 #include "exchange/texte.h"
 #include "store/cursor.h"
 
@@ -191,12 +190,11 @@ private slots:
         QTest::addColumn<QStringList>("bericht");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("probe"); // the probe's last line where it matters
-        QTest::addColumn<int>("art"); // why the whole file is refused, -1: it is not
-        QTest::addColumn<QList<int>>("stelle"); // the card and the line the refusal names
+        QTest::addColumn<QString>("abweisung"); // why the tool refuses the whole file, or nothing
         const auto datei = [](const char* name) { return dateiinhalt(GEDENKBUCH_BEISPIELE "/" + QString(name)); };
         const auto gelesen = [](const char* name, const QByteArray& inhalt, const QStringList& saetze, const QStringList& bericht,
                                 int status, const QString& probe = {}) {
-            QTest::newRow(name) << inhalt << saetze << bericht << status << probe << -1 << QList<int>();
+            QTest::newRow(name) << inhalt << saetze << bericht << status << probe << QString();
         };
         gelesen("vCard 2.1, Windows-1252", datei("telefon-21.vcf"),
             {"Jörg Müller|7|3|1962|-", "Gräfin Adelheid Weiß von Hohenlohe-Schillingsfürst|24|12|1955|-",
@@ -271,31 +269,34 @@ private slots:
             {grund(2, QString(60, u'B')), grund(3, "Hochzeitstag " + QString(47, u'C')),
              grund(4, QString(60, u'D')), "1 Eintrag in daten.mdb übernommen, 3 übersprungen."},
             3, "Probe: 1 Eintrag würde in daten.mdb übernommen, 3 übersprungen. Es wurde nichts geschrieben.");
-        using A = exchange::Abweisung::Art;
-        const auto abgewiesen = [](const char* name, const QByteArray& inhalt, A art, QList<int> stelle) {
-            QTest::newRow(name) << inhalt << QStringList() << QStringList() << 1 << QString() << int(art) << stelle;
+        using W = exchange::Abweisung;
+        using A = W::Art;
+        const auto abgewiesen = [](const char* name, const QByteArray& inhalt, const W& abweisung) {
+            QTest::newRow(name) << inhalt << QStringList() << QStringList() << 1 << QString() << exchange::meldung(abweisung);
         };
         const QByteArray anna = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Anna\r\nBDAY:1990-01-01\r\n";
-        abgewiesen("Programm", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16), A::KeinText, {0, 0});
-        abgewiesen("leer", QByteArray(), A::Leer, {0, 0});
-        abgewiesen("nur Leerzeilen", QByteArray("\r\n \r\n\t\n"), A::Leer, {0, 0});
-        abgewiesen("Karte abgeschnitten", anna, A::EndetInKarte, {1, 0});
-        abgewiesen("Karte ohne Ende", anna + anna + "END:VCARD\r\n", A::KarteUnvollstaendig, {1, 5});
-        abgewiesen("Text außerhalb", anna + "END:VCARD\r\nHallo\r\n", A::AusserhalbKarte, {0, 6});
-        abgewiesen("Ende ohne Anfang", anna + "END:VCARD\r\nEND:VCARD\r\n", A::EndeOhneBeginn, {0, 6});
-        abgewiesen("UTF-16", QByteArray("\xff\xfe" "B\0E\0G\0", 8), A::Utf16, {0, 0});
+        abgewiesen("Programm", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16), W(A::KeinText));
+        abgewiesen("leer", QByteArray(), W(A::Leer));
+        abgewiesen("nur Leerzeilen", QByteArray("\r\n \r\n\t\n"), W(A::Leer));
+        abgewiesen("Karte abgeschnitten", anna, W(A::EndetInKarte).beiKarte(1));
+        abgewiesen("Karte ohne Ende", anna + anna + "END:VCARD\r\n", W(A::KarteUnvollstaendig).beiKarte(1).inZeile(5));
+        abgewiesen("Text außerhalb", anna + "END:VCARD\r\nHallo\r\n", W(A::AusserhalbKarte).inZeile(6));
+        abgewiesen("Ende ohne Anfang", anna + "END:VCARD\r\nEND:VCARD\r\n", W(A::EndeOhneBeginn).inZeile(6));
+        abgewiesen("UTF-16", QByteArray("\xff\xfe" "B\0E\0G\0", 8), W(A::Utf16));
         abgewiesen("unbekannter Zeichensatz",
-                   QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=KOI8-R:\xeb\xc1\xd4\xd1\r\nBDAY:19900101\r\nEND:VCARD\r\n"), A::ZeichensatzUnbekannt, {1, 0});
+                   QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=KOI8-R:\xeb\xc1\xd4\xd1\r\nBDAY:19900101\r\nEND:VCARD\r\n"),
+                   W(A::ZeichensatzUnbekannt).beiKarte(1).mitWert("KOI8-R"));
         abgewiesen("UTF-8 mit einem Byte aus Windows-1252",
-                   QByteArray("Name;Geburtstag\r\nJ\xc3\xbcrgen;01.01.1990\r\nJ\xfcrgen;02.01.1990\r\n"), A::GemischteKodierung, {0, 3});
+                   QByteArray("Name;Geburtstag\r\nJ\xc3\xbcrgen;01.01.1990\r\nJ\xfcrgen;02.01.1990\r\n"), W(A::GemischteKodierung).inZeile(3));
         abgewiesen("vCard-Werte ohne CHARSET gemischt",
-                   anna + "N:J\xc3\xbcrgen\r\nEND:VCARD\r\n" + anna + "N;ENCODING=QUOTED-PRINTABLE:M=FCller\r\nEND:VCARD\r\n", A::GemischteKodierung, {0, 11});
+                   anna + "N:J\xc3\xbcrgen\r\nEND:VCARD\r\n" + anna + "N;ENCODING=QUOTED-PRINTABLE:M=FCller\r\nEND:VCARD\r\n",
+                   W(A::GemischteKodierung).inZeile(11));
         abgewiesen("weder UTF-8 noch Windows-1252",
-                   QByteArray("Name;Geburtstag\r\nAnna\x81;01.01.1990\r\n"), A::UnbekannteKodierung, {0, 0});
-        abgewiesen("Anführungszeichen offen", QByteArray("Name,Geburtstag\r\n\"Anna,01.01.1990\r\n"), A::AnfuehrungOffen, {0, 2});
-        abgewiesen("Tabelle ohne Datum", QByteArray("Name,Telefon\r\nAnna,123\r\n"), A::KeineDatumsspalte, {0, 0});
-        abgewiesen("Tabelle ohne Namen", QByteArray("Telefon;Geburtstag\r\n123;01.01.1990\r\n"), A::KeineNamensspalte, {0, 0});
-        abgewiesen("1 GB", QByteArray(), A::ZuGross, {0, 0});
+                   QByteArray("Name;Geburtstag\r\nAnna\x81;01.01.1990\r\n"), W(A::UnbekannteKodierung));
+        abgewiesen("Anführungszeichen offen", QByteArray("Name,Geburtstag\r\n\"Anna,01.01.1990\r\n"), W(A::AnfuehrungOffen).inZeile(2));
+        abgewiesen("Tabelle ohne Datum", QByteArray("Name,Telefon\r\nAnna,123\r\n"), W(A::KeineDatumsspalte));
+        abgewiesen("Tabelle ohne Namen", QByteArray("Telefon;Geburtstag\r\n123;01.01.1990\r\n"), W(A::KeineNamensspalte));
+        abgewiesen("1 GB", QByteArray(), W(A::ZuGross).mitGroesse(qint64(1) << 30));
         // clang-format on
     }
 
@@ -309,8 +310,7 @@ private slots:
         QFETCH(QStringList, bericht);
         QFETCH(int, status);
         QFETCH(QString, probe);
-        QFETCH(int, art);
-        QFETCH(QList<int>, stelle);
+        QFETCH(QString, abweisung);
         Testdatenbank db;
         const QString datei = db.ordner() + QStringLiteral("/eingabe");
         QVERIFY(schreiben(datei, inhalt));
@@ -333,21 +333,11 @@ private slots:
         QCOMPARE(db.saetze(), vorher + saetze);
         if (!bericht.isEmpty())
             QCOMPARE(lauf.ausgabe.split(u'\n', Qt::SkipEmptyParts), bericht.replaceInStrings("daten.mdb", db.pfad()));
-        if (art < 0) {
-            QCOMPARE(lauf.fehler, QString());
-            return;
-        }
-        std::optional<exchange::Abweisung> abweisung;
-        try {
-            exchange::einlesen(datei);
-        } catch (const exchange::Abweisung& a) {
-            abweisung = a;
-        }
-        QVERIFY(abweisung);
-        QCOMPARE(int(abweisung->art), art);
-        QCOMPARE(QList({abweisung->karte, abweisung->zeile}), stelle);
         QCOMPARE(lauf.fehler,
-                 QStringLiteral("„%1“ wird nicht übernommen: %2\n").arg(datei, exchange::meldung(*abweisung)));
+                 abweisung.isEmpty() ? QString()
+                                     : QStringLiteral("„%1“ wird nicht übernommen: %2\n").arg(datei, abweisung));
+        if (abweisung.isEmpty())
+            return;
         QCOMPARE(lauf.ausgabe, QString());
         QCOMPARE(dateiinhalt(db.pfad()), vorherInhalt);
     }

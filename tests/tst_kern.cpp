@@ -159,7 +159,6 @@ private slots:
         QTest::addColumn<int>("treffer");
         const QDate juni(2026, 6, 10), weihnachten(2026, 12, 25);
         QTest::newRow("Februar nach dem Fenster") << juni << QList<int>{201, 612} << 0;
-        QTest::newRow("nur im Fenster, im Jahr darauf") << juni << QList<int>{612} << 0;
         QTest::newRow("Rest des Monats zuerst") << juni << QList<int>{201, 630, 701} << 1;
         QTest::newRow("Anfang des Monats zuletzt") << juni << QList<int>{601, 612} << 0;
         QTest::newRow("erste Zeile eines Tages") << juni << QList<int>{105, 801, 801} << 1;
