@@ -186,7 +186,6 @@ private slots:
         using A = E::Art;
         using V = E::Vorgang;
         using W = exchange::Abweisung;
-        using G = exchange::Grund;
         const QString p = QStringLiteral("d/daten.mdb");
         const auto s = [](const char* zeile, const E& e, const char* erwartet) { QTest::newRow(zeile) << core::meldung(e) << QString::fromUtf8(erwartet); };
         s("DateiFehlt", E(A::DateiFehlt, p), "Die Datei d/daten.mdb gibt es nicht.");
@@ -244,7 +243,7 @@ private slots:
         w("EndetInKarte", W(W::Art::EndetInKarte).beiKarte(1), "Die Datei endet mitten in Karte 1 (END:VCARD fehlt); sie ist wohl unvollständig.");
 
         // A reason as the report's line gives it; the import's reports show every other reason.
-        const exchange::Auslassung frueher{9, "Lena", G::SchonInDatei, {}, {}, {}, 0, 0, 3};
+        const exchange::Auslassung frueher{9, "Lena", exchange::Grund::SchonInDatei, {}, {}, {}, 0, 0, 3};
         QTest::newRow("SchonInDatei Zeile") << exchange::beschreibung(exchange::Gelesen::Quelle::Zeile, frueher) << "Zeile 9 („Lena“): diese Bezeichnung kam schon in Zeile 3 vor";
         // clang-format on
     }

@@ -109,11 +109,3 @@ bool beschaedigen(const QString& pfad, qint64 anzahl, double stelle)
     return datei.open(QIODevice::ReadWrite) && datei.seek(qint64(double(datei.size()) * stelle))
         && datei.write(QByteArray(anzahl, '\xff')) == anzahl;
 }
-
-QStringList texte(const QList<core::Zeile>& zeilen)
-{
-    QStringList t;
-    for (const core::Zeile& z : zeilen)
-        t << z.text;
-    return t;
-}

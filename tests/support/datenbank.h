@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/eintrag.h"
-#include "core/zeile.h"
 #include "store/store.h"
 
 #include <QList>
@@ -59,5 +58,3 @@ QByteArray dateiinhalt(const QString& pfad);
 bool schreiben(const QString& pfad, const QByteArray& inhalt);
 // Overwrites `anzahl` bytes in the middle of a file, as a failing disk would.
 bool beschaedigen(const QString& pfad, qint64 anzahl = 16, double stelle = 0.5);
-// The texts of list lines, as a list shows them.
-QStringList texte(const QList<core::Zeile>& zeilen);

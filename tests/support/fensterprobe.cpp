@@ -8,6 +8,15 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+// The texts of list lines, as a list shows them.
+static QStringList texte(const QList<core::Zeile>& zeilen)
+{
+    QStringList t;
+    for (const core::Zeile& z : zeilen)
+        t << z.text;
+    return t;
+}
+
 bool Antwortbuch::frage(const QString& text, const QString& titel)
 {
     gezeigt << QStringLiteral("?") + titel + QStringLiteral(": ") + text;
@@ -39,8 +48,6 @@ Fensterprobe::Fensterprobe(QDate heute, const Eintraege& eintraege, store::Store
     // Opened by its bare name in the working directory, as the program opens it.
     fenster_ = std::make_unique<frmGedenkbuch>(t.dienste, store::Store::open(store::dateiname, zugriff));
 }
-
-Fensterprobe::~Fensterprobe() = default;
 
 QStringList bild(const frmGedenkbuch& fenster)
 {

@@ -32,7 +32,6 @@ class Fensterprobe {
 public:
     explicit Fensterprobe(QDate heute, const Eintraege& eintraege = {},
                           store::Store::Zugriff zugriff = store::Store::Zugriff::Schreiben);
-    ~Fensterprobe();
 
     QStringList bild() const { return ::bild(*fenster_); }
 
