@@ -21,9 +21,11 @@ using Art = Fehler::Art;
 namespace {
 
 // How the body follows the head: as written, as written with the connection closed after it, one
-// byte a second, or in large pieces as fast as the client takes them, `laenge` bytes or chunked
-// without end.
-enum class Spiel { Fertig, Schluss, Tropfen, Strom };
+// byte a second, in large pieces as fast as the client takes them, `laenge` bytes or chunked
+// without end, or chunked without end at 64 KiB a millisecond, as a fast line brings it.
+enum class Spiel { Fertig, Schluss, Tropfen, Strom, Leitung };
+
+const QByteArray stueck(1 << 16, 'x');
 
 // Answers every request, and what starts like TLS, with `kopf`, and keeps the heads it received.
 // It plays in a thread of its own, so that a client that reads too slowly meets a server that
@@ -48,16 +50,18 @@ public:
                     s->write(kopf);
                     if (spiel == Spiel::Schluss)
                         s->disconnectFromHost();
-                    if (spiel == Spiel::Tropfen) {
+                    if (spiel == Spiel::Tropfen || spiel == Spiel::Leitung) {
                         auto* uhr = new QTimer(s);
-                        QObject::connect(uhr, &QTimer::timeout, s, [s] { s->write("x"); });
-                        uhr->start(1s);
+                        QObject::connect(uhr, &QTimer::timeout, s, [=] {
+                            if (s->isOpen() && s->bytesToWrite() < (1 << 20))
+                                s->write(spiel == Spiel::Tropfen ? "x" : "10000\r\n" + stueck + "\r\n");
+                        });
+                        uhr->start(spiel == Spiel::Tropfen ? 1000ms : 1ms);
                     }
                 }
             });
             auto rest = std::make_shared<qint64>(laenge);
             QObject::connect(s, &QTcpSocket::bytesWritten, s, [=] {
-                static const QByteArray stueck(1 << 16, 'x');
                 while (spiel == Spiel::Strom && s->bytesToWrite() < (1 << 20) && (laenge == 0 || *rest > 0)) {
                     s->write(laenge == 0 ? "10000\r\n" + stueck + "\r\n" : stueck.left(*rest));
                     *rest -= std::min<qint64>(*rest, stueck.size());
@@ -152,6 +156,8 @@ private slots:
             << -1 << QByteArray("401|||") << 1;
         QTest::newRow("Digest, Name in der Adresse") << QByteArray(login + "Digest realm=\"k\", nonce=\"4f2a\"\r\n\r\n")
             << Fertig << anna << ohne << 0 << -1 << QByteArray("401|||") << 1;
+        QTest::newRow("401 ohne Ende") << QByteArray("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"k\"\r\n"
+            "Transfer-Encoding: chunked\r\n\r\n") << Leitung << http << ohne << 0 << int(ZuGross) << nichts << 1;
         QTest::newRow("CR LF im Wert") << umleitung << Fertig << http
             << Kopfzeilen{{"If-Match", "\"e1\"\r\nAuthorization: Basic eA=="}} << 0 << int(KopfUngueltig) << nichts << 0;
         QTest::newRow("NUL im Wert") << umleitung << Fertig << http
@@ -191,7 +197,12 @@ private slots:
                 return true;
             };
 
+        const qint64 vorher = neueSpitzeKiB(true);
         const Antwort antwort = Netztransport(2s).senden(anfrage);
+#ifndef __SANITIZE_ADDRESS__
+        QVERIFY2(vorher < 0 || neueSpitzeKiB(false) - vorher < 32 * 1024,
+                 qPrintable(QString::number(neueSpitzeKiB(false) - vorher)));
+#endif
         QTEST(int(server.anfragen().size()), "anfragen");
         for (const QByteArray& gesendet : server.anfragen()) {
             QVERIFY(gesendet.contains("\r\nUser-Agent: Gedenkbuch/" + core::versionstext.toLatin1() + "\r\n"));

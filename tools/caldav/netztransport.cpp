@@ -6,6 +6,7 @@
 #include "core/programm.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QNetworkReply>
 #include <QSslError>
 #include <QTimer>
@@ -13,12 +14,27 @@
 #include <algorithm>
 #include <memory>
 
+#include <unistd.h>
+
 namespace caldav {
 
 namespace {
 
 // What Qt holds of an answer that has not been read yet; the rest waits in the socket.
 constexpr qint64 lesepuffer = 64 * 1024;
+
+// What the process may gain before an answer's head besides the body: the TLS machinery takes a
+// few MiB on the first connection.
+constexpr qint64 spielraum = 16 << 20;
+
+// The process's resident memory in bytes; 0 where it cannot be read.
+qint64 belegt()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return 0;
+    return statm.read(64).split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
 
 bool steuerzeichenfrei(QByteArrayView text)
 {
@@ -102,8 +118,6 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
 
     QNetworkRequest r(url);
     r.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    // Qt still reads the body of a 401 whole before it hands the answer on: only the deadline
-    // bounds that one.
     r.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     // HTTP/1.1 only: there the reply's read buffer holds Qt back, as the tests check.
     r.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
@@ -113,11 +127,18 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
         r.setRawHeader(name, wert);
 
     std::optional<Fehler::Art> grund;
+    qint64 grenze = anfrage.grenze; // the one an answer passed
     QList<QSslError> zertifikat;
     qint64 gelesen = 0;
     QEventLoop warten;
     QTimer frist;
     frist.setSingleShot(true);
+    // Qt reads the body of a 401 or 407 whole before it hands on even the head: past the read
+    // buffer, without a signal on the way, whatever the request says about logins. Until the head
+    // comes nothing of ours runs, so what the process gains meanwhile is that body; past a status
+    // page's limit the request ends as too large, its status never handed on.
+    QTimer wache;
+    const qint64 vorher = belegt();
     const std::unique_ptr<QNetworkReply> netzantwort(netz_.sendCustomRequest(r, anfrage.verb, anfrage.inhalt));
     QNetworkReply* const n = netzantwort.get();
     // Qt passes the limit on only to a request it has started, and it starts one with a body only
@@ -147,7 +168,15 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
         }
     };
     QObject::connect(&frist, &QTimer::timeout, [&] { beenden(Fehler::Art::Zeitueberschreitung); });
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        const qint64 seite = std::min(anfrage.grenze, kleineAntwort);
+        if (belegt() - vorher > seite + spielraum) {
+            grenze = seite;
+            beenden(Fehler::Art::ZuGross);
+        }
+    });
     QObject::connect(n, &QNetworkReply::metaDataChanged, [&] {
+        wache.stop();
         bool zahl = false;
         if (n->header(QNetworkRequest::ContentLengthHeader).toLongLong(&zahl) > anfrage.grenze && zahl)
             beenden(Fehler::Art::ZuGross);
@@ -156,6 +185,7 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
     QObject::connect(n, &QNetworkReply::sslErrors, [&](const QList<QSslError>& f) { zertifikat = f; });
     QObject::connect(n, &QNetworkReply::finished, &warten, &QEventLoop::quit);
     frist.start(frist_);
+    wache.start(std::chrono::milliseconds(5));
     if (!n->isFinished())
         warten.exec();
     frist.stop();
@@ -165,7 +195,7 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
     if (grund == Fehler::Art::Zeitueberschreitung)
         return fehlschlag(*grund, std::chrono::ceil<std::chrono::seconds>(frist_).count());
     if (grund)
-        return fehlschlag(*grund, anfrage.grenze);
+        return fehlschlag(*grund, grenze);
     if (antwort.abgebrochen)
         return antwort;
     if (!ganzeAntwort(antwort.status, n->error()))
