@@ -113,10 +113,11 @@ class TestNetz : public QObject {
     Q_OBJECT
 
 private slots:
-    // A server that trickles, never ends, claims too much, breaks off, asks for a login Qt must
-    // not answer, speaks no TLS, or redirects; a header that would inject another; a port nobody
-    // listens on (no address). `empfang`: 0 none, 1 takes every piece, 2 refuses the first.
-    // `erwartet`: the kind of failure, or -1 and the answer as "status|ETag|Location|body".
+    // A server that chunks its body, right or wrong, trickles, never ends, claims too much, breaks
+    // off, asks for a login nobody may answer, speaks no TLS, or redirects; a header that would
+    // inject another; a port nobody listens on (no address). `empfang`: 0 none, 1 takes every
+    // piece, 2 refuses the first. `erwartet`: the kind of failure, or -1 and the answer as
+    // "status|ETag|Location|body".
     void senden_data()
     {
         QTest::addColumn<QByteArray>("kopf");
@@ -138,10 +139,13 @@ private slots:
         using enum Spiel;
         using enum Fehler::Art;
         // clang-format off
-        QTest::newRow("207 mit Inhalt") << QByteArray("HTTP/1.1 207 Multi\r\nETag: \"e1\"\r\nContent-Length: 5\r\n\r\nhallo")
-            << Fertig << http << ohne << 1 << -1 << QByteArray("207|\"e1\"||hallo") << 1;
-        QTest::newRow("400 mit Inhalt") << QByteArray("HTTP/1.1 400 Bad Request\r\nContent-Length: 6\r\n\r\nkaputt")
-            << Fertig << http << ohne << 0 << -1 << QByteArray("400|||kaputt") << 1;
+        QTest::newRow("207 in Stücken") << QByteArray("HTTP/1.1 207 Multi\r\nETag: \"e1\"\r\nTransfer-Encoding: chunked\r\n"
+            "\r\n3;x=y\r\nhal\r\n2\r\nlo\r\n0\r\nX: y\r\n\r\n") << Fertig << http << ohne << 1 << -1
+            << QByteArray("207|\"e1\"||hallo") << 1;
+        QTest::newRow("Stückgröße kaputt") << QByteArray(ok + "Transfer-Encoding: chunked\r\n\r\nzz\r\nhallo\r\n0\r\n\r\n")
+            << Fertig << http << ohne << 0 << int(Abgebrochen) << nichts << 1;
+        QTest::newRow("400 bis zum Schluss") << QByteArray("HTTP/1.1 400 Bad Request\r\n\r\nkaputt")
+            << Schluss << http << ohne << 0 << -1 << QByteArray("400|||kaputt") << 1;
         QTest::newRow("308") << umleitung << Fertig << http << ohne << 0 << -1 << QByteArray("308||/neu/|") << 1;
         QTest::newRow("abgerissen") << QByteArray(ok + "Content-Length: 10\r\n\r\nhal") << Schluss << http << ohne << 0
             << int(Abgebrochen) << nichts << 1;
@@ -225,7 +229,7 @@ private slots:
         QCOMPARE(antwort.fehler->zahl, erwartet == int(Art::ZuGross) ? grenze : sekunden);
     }
 
-    // 200 MB handed on piece by piece to a slow reader: none of it is held, by the transport or by Qt.
+    // 200 MB handed on piece by piece to a slow reader: none of it is held, by the transport or its socket.
     void grosserStromImEmpfang()
     {
 #ifdef __SANITIZE_ADDRESS__
