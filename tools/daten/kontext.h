@@ -17,10 +17,10 @@ namespace daten {
 
 // Where the user's things are, as the environment named them when the program started.
 struct Orte {
-    QString heim;      // the home folder, with ~/.netrc
-    QString daten;     // the per-user data folder, where the menu start keeps the book
-    QString autostart; // the folder of the session's autostart entries
-    QString programm;  // this program; gedenkbuch-starten lies beside it
+    QString heim = {};      // the home folder, with ~/.netrc
+    QString daten = {};     // the per-user data folder, where the menu start keeps the book
+    QString autostart = {}; // the folder of the session's autostart entries
+    QString programm = {};  // this program; gedenkbuch-starten lies beside it
 };
 
 // The places of the running program, from its environment.
