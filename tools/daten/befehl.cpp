@@ -3,8 +3,6 @@
 
 #include "befehl.h"
 
-#include "core/fehlertexte.h"
-
 #include <QDir>
 
 namespace daten {
@@ -34,11 +32,6 @@ Option ordneroption(Befehl::Buch buch)
 QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehrzahl)
 {
     return QStringLiteral("%1 %2").arg(anzahl).arg(QString::fromUtf8(anzahl == 1 ? einzahl : mehrzahl));
-}
-
-QString fehlertext(const store::StoreError& fehler, Rat rat)
-{
-    return rat == Rat::Mit ? core::fehlertext(fehler) : core::meldung(fehler);
 }
 
 QString keinOrdner(const QString& ordner)

@@ -7,6 +7,7 @@
 #include "kontext.h"
 
 #include "core/eintrag.h"
+#include "core/fehlertexte.h"
 #include "store/cursor.h"
 #include "store/store.h"
 
@@ -26,11 +27,6 @@ constexpr int DateiBeschaedigt = 5;
 
 // "1 Eintrag", "3 Einträge".
 QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehrzahl);
-
-// What the user is told of a failure of the store, the one place the tool words it: with `rat`,
-// for a damaged file also how to check it and rescue what is still readable.
-enum class Rat { Ohne, Mit };
-QString fehlertext(const store::StoreError& fehler, Rat rat);
 
 // "Den Ordner ORDNER gibt es nicht."
 QString keinOrdner(const QString& ordner);

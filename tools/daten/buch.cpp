@@ -114,13 +114,13 @@ bool Buchbefehl::eintraegeLesen(Kontext& k, store::Cursor::Umfang umfang,
         store::Cursor cursor(*s, umfang);
         durchlauf = core::eintraegeDurchlaufen(cursor, je);
     } catch (const store::StoreError& fehler) {
-        k.fehler << fehlertext(fehler, Rat::Mit) << nachsatz << Qt::endl;
+        k.fehler << core::fehlertext(fehler) << nachsatz << Qt::endl;
         return false;
     }
     if (durchlauf.fehler)
-        k.fehler << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1")
-                        .arg(fehlertext(*durchlauf.fehler, Rat::Mit))
-                 << nachsatz << Qt::endl;
+        k.fehler
+            << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1").arg(core::fehlertext(*durchlauf.fehler))
+            << nachsatz << Qt::endl;
     return !durchlauf.fehler;
 }
 

@@ -117,7 +117,7 @@ int Exportieren::mitBuch(Kontext& k)
 {
     const QString datei = zieldatei.wert(); // null without --datei
     if (const auto vorhanden = datei.isNull() ? std::nullopt : store::schonVorhanden(datei)) {
-        k.fehler << fehlertext(*vorhanden, Rat::Ohne) << Qt::endl;
+        k.fehler << core::meldung(*vorhanden) << Qt::endl;
         return Fehlschlag;
     }
 
@@ -128,8 +128,7 @@ int Exportieren::mitBuch(Kontext& k)
         s = oeffnen(store::Store::Zugriff::NurLesen);
         bestand = ordnen(*s, diesesJahr, format.wert() == QLatin1String("ics"));
     } catch (const store::StoreError& fehler) {
-        k.fehler << fehlertext(fehler, Rat::Ohne) << Qt::endl
-                 << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
+        k.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;
     }
 
@@ -197,7 +196,7 @@ int Exportieren::mitBuch(Kontext& k)
         if (ziel)
             ziel->fertigstellen();
     } catch (const store::StoreError& fehler) {
-        k.fehler << fehlertext(fehler, Rat::Ohne) << Qt::endl
+        k.fehler << core::meldung(fehler) << Qt::endl
                  << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
                           : QStringLiteral("Die Ausgabe ist unvollständig."))
                  << Qt::endl;
@@ -210,8 +209,8 @@ int Exportieren::mitBuch(Kontext& k)
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
         k.fehler << text << Qt::endl;
     if (bestand.schaden) {
-        k.fehler << fehlertext(*bestand.schaden, Rat::Ohne)
-                 << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.") << Qt::endl;
+        k.fehler << core::meldung(*bestand.schaden) << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
+                 << Qt::endl;
         return Fehlschlag;
     }
     return Erfolg;

@@ -73,8 +73,7 @@ public:
                 transaktion->abschliessen();
             }
         } catch (const store::StoreError& fehler) {
-            k.fehler << fehlertext(fehler, Rat::Ohne) << Qt::endl
-                     << QStringLiteral("Es wurde nichts übernommen.") << Qt::endl;
+            k.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts übernommen.") << Qt::endl;
             return Fehlschlag;
         }
 

@@ -111,7 +111,7 @@ int Kontakte::mitBuch(Kontext& k)
         if (herkunft.vorhanden())
             token = herkunft.token(adressbuch);
     } catch (const store::StoreError& fehler) {
-        k.fehler << fehlertext(fehler, Rat::Mit) << nichts << Qt::endl;
+        k.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
         return Fehlschlag;
     }
 
@@ -144,7 +144,7 @@ int Kontakte::mitBuch(Kontext& k)
             transaktion.abschliessen();
         }
     } catch (const store::StoreError& fehler) {
-        k.fehler << fehlertext(fehler, Rat::Mit) << nichts << Qt::endl;
+        k.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
         return Fehlschlag;
     }
 

@@ -31,7 +31,7 @@ public:
         try {
             store::Store::create(datei);
         } catch (const store::StoreError& fehler) {
-            k.fehler << fehlertext(fehler, Rat::Ohne) << Qt::endl;
+            k.fehler << core::meldung(fehler) << Qt::endl;
             return Fehlschlag;
         }
         k.aus << QStringLiteral("Die leere Datenbank %1 wurde angelegt.").arg(datei) << Qt::endl;

@@ -73,7 +73,7 @@ public:
             if (durchlauf.fehler)
                 throw *durchlauf.fehler;
         } catch (const store::StoreError& fehler) {
-            k.fehler << fehlertext(fehler, Rat::Ohne) << Qt::endl;
+            k.fehler << core::meldung(fehler) << Qt::endl;
             const bool beschaedigt = fehler.art() == Art::Beschaedigt || fehler.art() == Art::KeineDatenbank
                 || fehler.art() == Art::LeereDatei || fehler.art() == Art::KeineDatei
                 || fehler.art() == Art::TabelleFehlt || fehler.art() == Art::FalscheForm;

@@ -23,7 +23,7 @@ public:
         try {
             oeffnen(store::Store::Zugriff::NurLesen)->sichern(ziel.wert());
         } catch (const store::StoreError& fehler) {
-            k.fehler << fehlertext(fehler, Rat::Mit) << Qt::endl
+            k.fehler << core::fehlertext(fehler) << Qt::endl
                      << QStringLiteral("Es wurde keine Sicherung angelegt.") << Qt::endl;
             return Fehlschlag;
         }
