@@ -201,7 +201,7 @@ private slots:
                 return true;
             };
 
-        const qint64 vorher = neueSpitzeKiB(true);
+        [[maybe_unused]] const qint64 vorher = neueSpitzeKiB(true);
         const Antwort antwort = Netztransport(2s).senden(anfrage);
 #ifndef __SANITIZE_ADDRESS__
         QVERIFY2(vorher < 0 || neueSpitzeKiB(false) - vorher < 32 * 1024,
@@ -244,7 +244,7 @@ private slots:
             QThread::usleep(100); // as slow as a parser
             return true;
         };
-        const qint64 vorher = neueSpitzeKiB(true);
+        [[maybe_unused]] const qint64 vorher = neueSpitzeKiB(true);
         if (vorher < 0)
             QSKIP("Die Spitze des Speichers lässt sich hier nicht messen.");
         QVERIFY(!Netztransport(120s).senden(anfrage).fehler);
