@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The publication without a server: multistatus answers as servers really send them, which hrefs
-// count, the plan, and its conversation with a server that replays recorded answers.
+// count, the plan, and its conversation with a server that replays recorded answers, also the
+// command's own.
+#include "befehlslauf.h"
+#include "datenbank.h"
+
 #include "caldav/abgleich.h"
 #include "caldav/adresse.h"
 #include "caldav/multistatus.h"
@@ -443,6 +447,50 @@ private slots:
         const auto* fehler = std::get_if<caldav::Fehler>(&bereit);
         QCOMPARE(fehler ? QString::number(int(fehler->art)) : std::get<caldav::Sammlung>(bereit).url.path(), ergebnis);
         QVERIFY(server.antworten.isEmpty());
+    }
+
+    void kalender_data()
+    {
+        // clang-format off
+        QTest::addColumn<int>("status"); // the answer to the first request, none for 0; a redirect leads to port 5233
+        QTest::addColumn<QString>("meldung"); // $H: the home folder, $D: the book
+        QTest::newRow("falsches Kennwort") << 401
+            << "Der Server 127.0.0.1 hat die Anmeldung als „anna“ abgelehnt. Prüfen Sie Name und Kennwort in ~/.netrc.";
+        QTest::newRow("Umleitung zu einem anderen Server") << 308
+            << "Der Server 127.0.0.1:5232 leitet auf http://127.0.0.1:5233/anna/gb/ um, zu einem anderen Server oder aus "
+               "dem Kalender hinaus; dorthin wird nichts gesendet, auch nicht das Kennwort aus ~/.netrc.";
+        QTest::newRow("offene .netrc") << 0
+            << "Die Datei $H/.netrc dürfen auch andere Benutzer lesen oder ändern (Rechte 640), darum wird sie nicht "
+               "verwendet. Abhilfe: chmod 600 $H/.netrc";
+        QTest::newRow("beschädigte Datei") << 0
+            << "Nicht alle Einträge konnten gelesen werden. Die Datei $D ist beschädigt.";
+        // clang-format on
+    }
+
+    // The command on the network its context gives: a failure ends the run with its German message
+    // and status 1, after the first request at most, and the password stays in ~/.netrc.
+    void kalender()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        Testdatenbank db;
+        db.fuellen(600);
+        QVERIFY(!meldung.contains("$D") || beschaedigen(db.pfad()));
+        QTemporaryDir heim;
+        QVERIFY(schreiben(heim.filePath(".netrc"), "machine 127.0.0.1 login anna password geheim"));
+        QVERIFY(QFile::setPermissions(heim.filePath(".netrc"),
+                                      QFile::ReadOwner | QFile::WriteOwner
+                                          | (meldung.contains("640") ? QFile::ReadGroup : QFile::Permissions())));
+        Aufnahme server;
+        server.antworten << caldav::Antwort{status};
+        server.antworten.first().ziel = "http://127.0.0.1:5233/anna/gb/";
+        const Lauf lauf
+            = befehl({"--ordner", db.ordner(), "kalender", sammlung.toString()}, {.heim = heim.path()}, &server);
+        QVERIFY2(lauf.status == 1
+                     && lauf.fehler.startsWith(meldung.replace("$H", heim.path()).replace("$D", db.pfad())),
+                 qPrintable(lauf.fehler));
+        QCOMPARE(server.gehoert, status ? QStringList{"PROPFIND /anna/gb/"} : QStringList());
+        QVERIFY(!(lauf.ausgabe + lauf.fehler).contains("geheim"));
     }
 
     // The alarm rings at 09:00 local time on the day, also on days the clocks change, by RFC 5545

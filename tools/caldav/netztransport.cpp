@@ -3,11 +3,11 @@
 
 #include "netztransport.h"
 
-#include "core/programm.h"
+#include "http11.h"
 
 #include <QEventLoop>
-#include <QNetworkReply>
-#include <QSslError>
+#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace caldav {
 
 namespace {
 
-// What Qt holds of an answer that has not been read yet; the rest waits in the socket.
+// What the socket takes from the system before it is read; the rest waits at the server's cost.
 constexpr qint64 lesepuffer = 64 * 1024;
 
 bool steuerzeichenfrei(QByteArrayView text)
@@ -56,40 +56,12 @@ Fehler::Art zertifikatsart(const QList<QSslError>& fehler)
     return Fehler::Art::ZertifikatUnbekannt;
 }
 
-// Qt turns a status it does not like into an error too, in any of its ranges (400 is a protocol
-// error, 407 a proxy's): an answer with a status is whole unless the connection broke under it.
-bool ganzeAntwort(int status, QNetworkReply::NetworkError fehler)
-{
-    return status != 0
-        && (fehler < QNetworkReply::ConnectionRefusedError || fehler > QNetworkReply::UnknownNetworkError)
-        && fehler != QNetworkReply::ProtocolFailure;
-}
-
-Fehler::Art verbindungsart(QNetworkReply::NetworkError fehler, const QList<QSslError>& zertifikat)
-{
-    switch (fehler) {
-    case QNetworkReply::ConnectionRefusedError:
-        return Fehler::Art::Abgewiesen;
-    case QNetworkReply::HostNotFoundError:
-        return Fehler::Art::UnbekannterName;
-    case QNetworkReply::SslHandshakeFailedError:
-        // Without a certificate to judge, what answered spoke no TLS.
-        return zertifikat.isEmpty() ? Fehler::Art::Handshake : zertifikatsart(zertifikat);
-    default:
-        return Fehler::Art::Abgebrochen;
-    }
-}
-
 } // namespace
 
-Netztransport::Netztransport(std::chrono::milliseconds frist) : frist_(frist)
-{
-    netz_.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-}
+Netztransport::Netztransport(std::chrono::milliseconds frist) : frist_(frist) {}
 
 Antwort Netztransport::senden(const Anfrage& anfrage)
 {
-    // A name in the address would be Qt's to answer a login with, request after request.
     QUrl url = anfrage.url;
     url.setUserInfo({});
     Antwort antwort;
@@ -99,79 +71,107 @@ Antwort Netztransport::senden(const Anfrage& anfrage)
     };
     if (!kopfGueltig(anfrage.kopf))
         return fehlschlag(Fehler::Art::KopfUngueltig);
+    const bool tls = url.scheme() == u"https";
+    if ((!tls && url.scheme() != u"http") || url.host().isEmpty())
+        return fehlschlag(Fehler::Art::KeineAdresse);
 
-    QNetworkRequest r(url);
-    r.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    // Qt still reads the body of a 401 whole before it hands the answer on: only the deadline
-    // bounds that one.
-    r.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
-    // HTTP/1.1 only: there the reply's read buffer holds Qt back, as the tests check.
-    r.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    r.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Gedenkbuch/") + core::versionstext);
-    r.setRawHeader("Accept-Language", "de");
-    for (const auto& [name, wert] : anfrage.kopf)
-        r.setRawHeader(name, wert);
-
+    Antwortleser leser(anfrage.grenze, anfrage.verb == "HEAD", [&](QByteArrayView stueck) {
+        if (anfrage.empfang)
+            return anfrage.empfang(stueck);
+        antwort.inhalt.append(stueck);
+        return true;
+    });
     std::optional<Fehler::Art> grund;
+    bool fertig = false;
     QList<QSslError> zertifikat;
-    qint64 gelesen = 0;
     QEventLoop warten;
     QTimer frist;
     frist.setSingleShot(true);
-    const std::unique_ptr<QNetworkReply> netzantwort(netz_.sendCustomRequest(r, anfrage.verb, anfrage.inhalt));
-    QNetworkReply* const n = netzantwort.get();
-    // Qt passes the limit on only to a request it has started, and it starts one with a body only
-    // once its event loop runs: the queued call comes after that start and before the answer.
-    const auto puffern = [n] { n->setReadBufferSize(lesepuffer); };
-    puffern();
-    QMetaObject::invokeMethod(n, puffern, Qt::QueuedConnection);
-
-    const auto beenden = [&](Fehler::Art art) {
+    const auto beenden = [&](std::optional<Fehler::Art> art) {
+        if (fertig)
+            return;
+        fertig = true;
         grund = art;
-        n->abort();
+        warten.quit();
     };
-    const auto lesen = [&] {
-        while (!grund && !antwort.abgebrochen) {
-            const QByteArray stueck = n->read(lesepuffer);
-            if (stueck.isEmpty())
-                return;
-            gelesen += stueck.size();
-            if (gelesen > anfrage.grenze)
-                beenden(Fehler::Art::ZuGross);
-            else if (!anfrage.empfang)
-                antwort.inhalt += stueck;
-            else if (!anfrage.empfang(stueck)) {
-                antwort.abgebrochen = true;
-                n->abort();
-            }
+    const auto weiter = [&](Antwortleser::Stand stand) {
+        switch (stand) {
+        case Antwortleser::Stand::Kopf:
+        case Antwortleser::Stand::Inhalt:
+            return;
+        case Antwortleser::Stand::Fertig:
+            return beenden({});
+        case Antwortleser::Stand::Abgelehnt:
+            antwort.abgebrochen = true;
+            return beenden({});
+        case Antwortleser::Stand::ZuGross:
+            return beenden(Fehler::Art::ZuGross);
+        case Antwortleser::Stand::Kaputt:
+            return beenden(Fehler::Art::Abgebrochen);
         }
     };
+
+    const std::unique_ptr<QTcpSocket> verbindung(tls ? new QSslSocket : new QTcpSocket);
+    QTcpSocket* const s = verbindung.get();
+    auto* const ssl = qobject_cast<QSslSocket*>(s);
+    s->setReadBufferSize(lesepuffer);
+    QByteArray puffer(lesepuffer, Qt::Uninitialized);
+    const auto lesen = [&] {
+        for (qint64 n; !fertig && (n = s->read(puffer.data(), puffer.size())) > 0;)
+            weiter(leser.lesen(QByteArrayView(puffer.constData(), n)));
+    };
+    // A connection that ends before the handshake did not speak TLS; one that ends after the head
+    // may have been the end of the body.
+    const auto ende = [&](QAbstractSocket::SocketError fehler) {
+        if (fertig)
+            return;
+        lesen();
+        if (fertig)
+            return;
+        if (fehler == QAbstractSocket::RemoteHostClosedError && ssl && !ssl->isEncrypted())
+            fehler = QAbstractSocket::SslHandshakeFailedError;
+        switch (fehler) {
+        case QAbstractSocket::RemoteHostClosedError:
+            return weiter(leser.schluss());
+        case QAbstractSocket::ConnectionRefusedError:
+            return beenden(Fehler::Art::Abgewiesen);
+        case QAbstractSocket::HostNotFoundError:
+            return beenden(Fehler::Art::UnbekannterName);
+        case QAbstractSocket::SslHandshakeFailedError:
+            return beenden(zertifikat.isEmpty() ? Fehler::Art::Handshake : zertifikatsart(zertifikat));
+        default:
+            return beenden(Fehler::Art::Abgebrochen);
+        }
+    };
+    const auto schicken = [&] { s->write(anfragetext(anfrage, url)); };
     QObject::connect(&frist, &QTimer::timeout, [&] { beenden(Fehler::Art::Zeitueberschreitung); });
-    QObject::connect(n, &QNetworkReply::metaDataChanged, [&] {
-        bool zahl = false;
-        if (n->header(QNetworkRequest::ContentLengthHeader).toLongLong(&zahl) > anfrage.grenze && zahl)
-            beenden(Fehler::Art::ZuGross);
-    });
-    QObject::connect(n, &QNetworkReply::readyRead, lesen);
-    QObject::connect(n, &QNetworkReply::sslErrors, [&](const QList<QSslError>& f) { zertifikat = f; });
-    QObject::connect(n, &QNetworkReply::finished, &warten, &QEventLoop::quit);
+    QObject::connect(s, &QAbstractSocket::readyRead, lesen);
+    QObject::connect(s, &QAbstractSocket::errorOccurred, ende);
+    QObject::connect(s, &QAbstractSocket::disconnected, [&] { ende(QAbstractSocket::RemoteHostClosedError); });
+
     frist.start(frist_);
-    if (!n->isFinished())
+    const QString host = url.host(QUrl::FullyEncoded);
+    if (ssl) {
+        QObject::connect(ssl, &QSslSocket::encrypted, schicken);
+        QObject::connect(ssl, &QSslSocket::sslErrors, [&](const QList<QSslError>& f) { zertifikat = f; });
+        ssl->setPeerVerifyMode(QSslSocket::VerifyPeer);
+        ssl->connectToHostEncrypted(host, url.port(443));
+    } else {
+        QObject::connect(s, &QAbstractSocket::connected, schicken);
+        s->connectToHost(host, url.port(80));
+    }
+    if (!fertig)
         warten.exec();
     frist.stop();
-    lesen();
+    s->abort();
 
-    antwort.status = n->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    antwort.status = leser.status();
     if (grund == Fehler::Art::Zeitueberschreitung)
         return fehlschlag(*grund, std::chrono::ceil<std::chrono::seconds>(frist_).count());
     if (grund)
-        return fehlschlag(*grund, anfrage.grenze);
-    if (antwort.abgebrochen)
-        return antwort;
-    if (!ganzeAntwort(antwort.status, n->error()))
-        return fehlschlag(verbindungsart(n->error(), zertifikat));
-    antwort.etag = n->rawHeader("ETag");
-    antwort.ziel = n->rawHeader("Location");
+        return fehlschlag(*grund, *grund == Fehler::Art::ZuGross ? anfrage.grenze : 0);
+    antwort.etag = leser.feld("ETag").value_or(QByteArray());
+    antwort.ziel = leser.feld("Location").value_or(QByteArray());
     return antwort;
 }
 

@@ -5,22 +5,23 @@
 
 #include "transport.h"
 
-#include <QNetworkAccessManager>
 #include <chrono>
 
 namespace caldav {
 
-// The transport of the program, over QNetworkAccessManager. Each request has a deadline from the
-// connection to its last byte, not a timer that a trickle of bytes restarts. Qt answers no login
-// of its own (NTLM, Digest, a name in the address); credentials are only what the caller puts
-// into the headers. Answers are read in pieces and counted against the request's limit.
+// The transport of the program: HTTP/1.1 of its own, one request per connection, over TCP or over
+// TLS that checks the server's certificate against the system's authorities and passes over no
+// error. Each request has a deadline from the connection to its last byte, not a timer that a
+// trickle of bytes restarts. Credentials are only what the caller puts into the headers, a name in
+// the address is dropped, and no redirect is followed. An answer is read as it arrives: its head
+// within a fixed limit, its body, whatever the status, counted against the request's limit before
+// it is kept or handed on; what a server sends beyond is never read.
 class Netztransport final : public Transport {
 public:
     explicit Netztransport(std::chrono::milliseconds frist = std::chrono::seconds(30));
     Antwort senden(const Anfrage& anfrage) override;
 
 private:
-    QNetworkAccessManager netz_;
     std::chrono::milliseconds frist_;
 };
 

@@ -44,7 +44,7 @@ struct Antwort {
 };
 
 // One request, one answer: no credentials but those in `kopf`, no redirect followed, every answer
-// bounded in time and size. The program sends through QNetworkAccessManager; tests put a server's
+// bounded in time and size. The program sends through a socket of its own; tests put a server's
 // recorded conversation in its place.
 class Transport {
 public:

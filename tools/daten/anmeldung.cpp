@@ -3,14 +3,11 @@
 
 // `gedenkbuch-daten anmeldung erinnern|fenster|aus [--tage N]`: what runs at login, as an autostart
 // entry.
-#include "befehl.h"
+#include "gedenktage.h"
 
-#include "core/datenordner.h"
 #include "core/programm.h"
 #include "core/steuerzeichen.h"
-#include "store/store.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
@@ -18,13 +15,9 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace daten {
 
-QString autostartDatei()
-{
-    return core::xdgOrdner("XDG_CONFIG_HOME", QStringLiteral(".config"))
-        + QStringLiteral("/autostart/gedenkbuch.desktop");
-}
+namespace {
 
 // One argument of an Exec line: quoted where the desktop entry rules ask for it, then escaped
 // as every string value of the file is.
@@ -78,77 +71,96 @@ bool schreiben(const QString& pfad, const QString& name, const QStringList& befe
     return true;
 }
 
-} // namespace
-
-int anmeldung(const Aufruf& aufruf)
-{
-    const QString art = aufruf.wert("ART");
-    const bool erinnern = art == QLatin1String("erinnern");
-    // Before the subcommand --ordner is the tool's own option, which every subcommand takes; after
-    // it, it belongs to the subcommand, and only erinnern has a book to remind of.
-    for (const char* nurZumErinnern : {"ordner", "tage"}) {
-        const bool vorn = aufruf.ordnerVorn && qstrcmp(nurZumErinnern, "ordner") == 0;
-        if (!erinnern && aufruf.gesetzt(nurZumErinnern) && !vorn) {
-            aufruf.fehler
-                << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.").arg(QLatin1String(nurZumErinnern))
-                << Qt::endl;
-            return FalscherAufruf;
-        }
+class Anmeldung final : public Befehl {
+public:
+    Anmeldung() : Befehl("anmeldung", Buch::Keins)
+    {
+        beschreibung_ = QStringLiteral(
+            "legt fest, was beim Anmelden geschieht: die Benachrichtigung (erinnern, mit --tage N wie\n"
+            "„erinnern --tage N“) für die daten.mdb in ORDNER, ohne --ordner für die im persönlichen\n"
+            "Datenordner; das Fenster (fenster); oder nichts (aus).");
     }
-    const QString datei = autostartDatei();
-    const QString pfad = core::einzeilig(datei); // as shown: the variable's control characters stay off the terminal
-    if (art == QLatin1String("aus")) {
-        // A symlinked entry is removed as a link, even where its target is gone.
-        if (!QFile::exists(datei) && !QFileInfo(datei).isSymLink()) {
-            aufruf.aus << QStringLiteral("Von %1 lief beim Anmelden schon nichts.").arg(core::programmname) << Qt::endl;
+
+    int ausfuehren(Kontext& k) override
+    {
+        const bool erinnern = art.wert() == QLatin1String("erinnern");
+        // Before the command --ordner is the tool's own option, which every command takes; after it,
+        // it belongs to the command, and only erinnern has a book to remind of.
+        for (const Eingabe* nurZumErinnern : std::initializer_list<const Eingabe*>{&ordner, &tage}) {
+            const bool vorn = ordnerVorn && nurZumErinnern == &ordner;
+            if (!erinnern && nurZumErinnern->gesetzt() && !vorn) {
+                k.fehler << QStringLiteral("„--%1“ gilt nur für anmeldung erinnern.").arg(nurZumErinnern->name())
+                         << Qt::endl;
+                return FalscherAufruf;
+            }
+        }
+        const QString datei = k.orte.autostart + QStringLiteral("/gedenkbuch.desktop");
+        const QString pfad
+            = core::einzeilig(datei); // as shown: the variable's control characters stay off the terminal
+        if (art.wert() == QLatin1String("aus")) {
+            // A symlinked entry is removed as a link, even where its target is gone.
+            if (!QFile::exists(datei) && !QFileInfo(datei).isSymLink()) {
+                k.aus << QStringLiteral("Von %1 lief beim Anmelden schon nichts.").arg(core::programmname) << Qt::endl;
+                return Erfolg;
+            }
+            if (!QFile::remove(datei)) {
+                k.fehler << QStringLiteral("%1 konnte nicht gelöscht werden.").arg(pfad) << Qt::endl;
+                return Fehlschlag;
+            }
+            k.aus << QStringLiteral("Beim Anmelden läuft nun nichts mehr von %1 (%2 ist gelöscht).")
+                         .arg(core::programmname, pfad)
+                  << Qt::endl;
             return Erfolg;
         }
-        if (!QFile::remove(datei)) {
-            aufruf.fehler << QStringLiteral("%1 konnte nicht gelöscht werden.").arg(pfad) << Qt::endl;
+
+        if (erinnern && ordner.gesetzt() && !QFileInfo(ordner.wert()).isDir()) {
+            k.fehler << keinOrdner(ordner.wert()) << Qt::endl;
             return Fehlschlag;
         }
-        aufruf.aus << QStringLiteral("Beim Anmelden läuft nun nichts mehr von %1 (%2 ist gelöscht).")
-                          .arg(core::programmname, pfad)
-                   << Qt::endl;
+        // The programs and the book are named by their full path, so the entry works wherever they are.
+        const QString buchordner = ordner.gesetzt() ? QDir(ordner.wert()).absolutePath() : k.orte.daten;
+        const QString starten = QFileInfo(k.orte.programm).path() + QStringLiteral("/gedenkbuch-starten");
+        QStringList befehl = erinnern
+            ? QStringList{k.orte.programm, QStringLiteral("--ordner"), buchordner, QStringLiteral("erinnern")}
+            : QStringList{starten};
+        if (tage.gesetzt())
+            befehl << QStringLiteral("--tage") << QString::number(tage.wert());
+        // A line break would start a key of its own in the entry, a second Exec= for instance.
+        for (const QString& argument : befehl) {
+            const QString sauber = core::einzeilig(argument);
+            if (sauber != argument) {
+                k.fehler << QStringLiteral("Der Pfad „%1“ enthält Steuerzeichen; das Anmelden wird nicht "
+                                           "eingerichtet.")
+                                .arg(sauber)
+                         << Qt::endl;
+                return Fehlschlag;
+            }
+        }
+        const QString name = erinnern ? core::programmname + QStringLiteral(": Erinnerung") : core::programmname;
+        if (!schreiben(datei, name, befehl)) {
+            k.fehler << QStringLiteral("%1 konnte nicht geschrieben werden.").arg(pfad) << Qt::endl;
+            return Fehlschlag;
+        }
+        if (erinnern)
+            k.aus << QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge %1 aus %2 (%3).")
+                         .arg(zeitraum(tage.wert()), buchordner + u'/' + store::dateiname, pfad);
+        else
+            k.aus << QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).")
+                         .arg(core::programmname, pfad);
+        k.aus << Qt::endl;
         return Erfolg;
     }
 
-    if (erinnern && aufruf.gesetzt("ordner") && !QFileInfo(aufruf.wert("ordner")).isDir()) {
-        aufruf.fehler << QStringLiteral("Den Ordner %1 gibt es nicht.").arg(QDir(aufruf.wert("ordner")).path())
-                      << Qt::endl;
-        return Fehlschlag;
-    }
-    // The programs and the book are named by their full path, so the entry works wherever they are.
-    const QString buchordner
-        = aufruf.gesetzt("ordner") ? QDir(aufruf.wert("ordner")).absolutePath() : core::datenordner();
-    const QString starten = QCoreApplication::applicationDirPath() + QStringLiteral("/gedenkbuch-starten");
-    QStringList befehl = erinnern ? QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("--ordner"),
-                                                buchordner, QStringLiteral("erinnern")}
-                                  : QStringList{starten};
-    if (aufruf.gesetzt("tage"))
-        befehl << QStringLiteral("--tage") << aufruf.wert("tage");
-    // A line break would start a key of its own in the entry, a second Exec= for instance.
-    for (const QString& argument : befehl) {
-        const QString sauber = core::einzeilig(argument);
-        if (sauber != argument) {
-            aufruf.fehler << QStringLiteral("Der Pfad „%1“ enthält Steuerzeichen; das Anmelden wird nicht "
-                                            "eingerichtet.")
-                                 .arg(sauber)
-                          << Qt::endl;
-            return Fehlschlag;
-        }
-    }
-    const QString name = erinnern ? core::programmname + QStringLiteral(": Erinnerung") : core::programmname;
-    if (!schreiben(datei, name, befehl)) {
-        aufruf.fehler << QStringLiteral("%1 konnte nicht geschrieben werden.").arg(pfad) << Qt::endl;
-        return Fehlschlag;
-    }
-    if (erinnern)
-        aufruf.aus << QStringLiteral("Beim Anmelden erinnert nun eine Benachrichtigung an die Einträge %1 aus %2 (%3).")
-                          .arg(zeitraum(aufruf.zahl("tage", 1)), buchordner + u'/' + store::dateiname, pfad);
-    else
-        aufruf.aus
-            << QStringLiteral("Beim Anmelden öffnet sich nun das Fenster von %1 (%2).").arg(core::programmname, pfad);
-    aufruf.aus << Qt::endl;
-    return Erfolg;
+private:
+    Vorlauftage tage{this};
+    Auswahl art{this, Argument{"ART"}, {"erinnern", "fenster", "aus"}};
+};
+
+} // namespace
+
+std::unique_ptr<Befehl> anmeldung()
+{
+    return std::make_unique<Anmeldung>();
 }
+
+} // namespace daten

@@ -3,42 +3,22 @@
 
 #pragma once
 
-#include "kanal.h"
+#include "eingabe.h"
+#include "kontext.h"
 
-#include <QDate>
-#include <QHash>
-#include <QList>
-#include <QStringList>
-#include <QTextStream>
-#include <QVariant>
+#include "core/eintrag.h"
+#include "core/fehlertexte.h"
+#include "store/cursor.h"
+#include "store/store.h"
 
-// One call of a subcommand of gedenkbuch-daten, its options and arguments checked against the
-// subcommand's declaration: the values by name, the daten.mdb it works on, and the two output
-// streams. Every text is German. Whether standard output took everything is checked once the
-// subcommand is done.
-struct Aufruf {
-    // Typed as declared: "datum" → QDate(2026, 12, 24), "TAGE" → 3, "format" → "csv"; a switch given → "".
-    QHash<QString, QVariant> werte;
-    QString buch; // as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path
-    QTextStream& aus;
-    QTextStream& fehler;
-    Kanal& ausgabe;          // standard output itself, for data written as it is
-    bool ordnerVorn = false; // --ordner stood before the subcommand, as the tool's own option
+#include <functional>
+#include <memory>
+#include <vector>
 
-    QString datenbank() const { return buch; }
-    // The report of a subcommand whose output is data: which file it read.
-    QString gelesenAus() const { return QStringLiteral("Gelesen aus %1.").arg(buch); }
-    bool gesetzt(const char* name) const { return werte.contains(QLatin1String(name)); }
-    QString wert(const char* name) const { return werte.value(QLatin1String(name)).toString(); }
-    int zahl(const char* name, int vorgabe) const
-    {
-        return gesetzt(name) ? werte.value(QLatin1String(name)).toInt() : vorgabe;
-    }
-    QDate datum() const; // --datum, else today
-};
+namespace daten {
 
-// Exit status of a subcommand: 0 done, 1 failed (a German message on standard error), 2 called
-// wrongly. Subcommands may define further ones and say so in their help.
+// Exit status of a command: 0 done, 1 failed (a German message on standard error), 2 called
+// wrongly. Commands may define further ones and say so in their help.
 enum Status { Erfolg = 0, Fehlschlag = 1, FalscherAufruf = 2 };
 // import: 3 some records skipped, 4 none taken; pruefen: 5 the file is damaged.
 constexpr int EinigeUebersprungen = 3;
@@ -46,62 +26,102 @@ constexpr int NichtsUebernommen = 4;
 constexpr int DateiBeschaedigt = 5;
 
 // "1 Eintrag", "3 Einträge".
-inline QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehrzahl)
-{
-    return QStringLiteral("%1 %2").arg(anzahl).arg(QString::fromUtf8(anzahl == 1 ? einzahl : mehrzahl));
-}
+QString mitAnzahl(qsizetype anzahl, const char* einzahl, const char* mehrzahl);
 
-// What a value may be; the command line refuses any other before the subcommand runs.
-struct Wertart {
-    enum Art { Text, Zahl, Datum, Auswahl } art = Text;
-    int von = 0, bis = 0;     // Zahl
-    QStringList auswahl = {}; // Auswahl
-};
+// "Den Ordner ORDNER gibt es nicht."
+QString keinOrdner(const QString& ordner);
 
-// "--datum DATUM"; a switch has no `wert`.
-struct Option {
-    const char* name;
-    const char* wert;  // the value's name in the help, nullptr for a switch
-    const char* hilfe; // one line
-    const char* fehlt; // what a missing value is called: "das Format"
-    Wertart art = {};
-    bool noetig = false;
-};
-
-// A positional argument: "TAGE"; an Auswahl shows its choices in the call instead.
-struct Argument {
-    const char* name;
-    Wertart art = {};
-    bool noetig = true;
-};
-
-using Befehl = int (*)(const Aufruf& aufruf);
-
-struct Unterbefehl {
-    // Which daten.mdb a subcommand uses: none, the one it creates, or the book (see buch.h).
+// A command of gedenkbuch-daten. It declares its options and arguments as members (see
+// eingabe.h), the command line reads their values before it runs, and the help is made from them.
+class Befehl {
+public:
+    // Which daten.mdb a command uses: none, the one it creates, or an existing one (Buchbefehl).
     enum class Buch { Keins, Neu, Vorhanden };
-    const char* name;
-    const char* beschreibung; // one or more lines, each indented by the help
-    QList<Option> optionen;   // without --ordner and the help, which every subcommand has
-    QList<Argument> argumente;
-    Buch buch;
-    Befehl ausfuehren;
+
+    virtual ~Befehl() = default;
+    Befehl(const Befehl&) = delete;
+    Befehl& operator=(const Befehl&) = delete;
+
+    QString name() const { return QString::fromUtf8(name_); }
+    Buch buchart() const { return buch_; }
+    // One or more lines; the help indents them.
+    const QString& beschreibung() const { return beschreibung_; }
+    // Its own options, then --ordner, which every command has.
+    QList<Eingabe*> optionen() { return optionen_ + QList<Eingabe*>{&ordner}; }
+    const QList<Eingabe*>& argumente() const { return argumente_; }
+
+    // Does the work of a call whose values are read. Returns the exit status.
+    virtual int ausfuehren(Kontext& k) = 0;
+
+    // Before the command, --ordner is the tool's own option; after it, it belongs to the command.
+    Text ordner;
+    bool ordnerVorn = false;
+
+protected:
+    Befehl(const char* name, Buch buch);
+    QString beschreibung_;
+
+private:
+    friend class Eingabe;
+    void aufnehmen(Eingabe* eingabe);
+
+    const char* name_;
+    Buch buch_;
+    QList<Eingabe*> optionen_;
+    QList<Eingabe*> argumente_;
 };
 
-// Every subcommand, in the order of the help.
-const QList<Unterbefehl>& unterbefehle();
+// --ordner as a command of this kind takes it.
+Option ordneroption(Befehl::Buch buch);
 
-// "2026-12-24" or "24.12.2026"; invalid when it is neither or no day of the calendar.
-QDate datumLesen(const QString& text);
+// A command that works on an existing book: the daten.mdb in the folder --ordner names, else the
+// one the book rule finds (see buchFinden). It is found before the command's work begins; opening
+// it, walking it and telling of a walk that stopped short happen here for every such command.
+class Buchbefehl : public Befehl {
+public:
+    int ausfuehren(Kontext& k) final;
 
-int neu(const Aufruf& aufruf);
-int heute(const Aufruf& aufruf);
-int erinnern(const Aufruf& aufruf);
-int anmeldung(const Aufruf& aufruf);
-int importieren(const Aufruf& aufruf);
-int exportieren(const Aufruf& aufruf);
-int sichern(const Aufruf& aufruf);
-int pruefen(const Aufruf& aufruf);
-int kalender(const Aufruf& aufruf);
-int drucken(const Aufruf& aufruf);
-int kontakteAbgleichen(const Aufruf& aufruf);
+protected:
+    explicit Buchbefehl(const char* name) : Befehl(name, Buch::Vorhanden) {}
+    // The work, once the book is found.
+    virtual int mitBuch(Kontext& k) = 0;
+
+    // The book as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path.
+    const QString& buch() const { return buch_; }
+    // The report of a command whose output is data: "Gelesen aus BUCH."
+    QString gelesenAus() const;
+    // Throws a store::StoreError when it cannot be opened.
+    std::unique_ptr<store::Store> oeffnen(store::Store::Zugriff zugriff) const;
+    // Every entry the walk rule admits, to `je` in store order. False after a German message on
+    // standard error, ending in `nachsatz` (what was left undone), when the book cannot be opened
+    // or read whole: a partial list would look like entries deleted.
+    bool eintraegeLesen(Kontext& k, store::Cursor::Umfang umfang, const std::function<void(const core::Eintrag&)>& je,
+                        const QString& nachsatz = {}) const;
+
+private:
+    QString buch_;
+};
+
+// The book of a command: ORDNER/daten.mdb with --ordner, named as given ("DIR/daten.mdb"); else
+// daten.mdb in the current folder when there is one, the rule of the window program, but only when
+// it is the user's own and no one else may write it or its folder; else the user's book in the
+// per-user data folder `datenordner`, where the menu start keeps it. A book the rule finds is named
+// by its absolute path. Empty after a German message when there is none, or the one in the current
+// folder is refused.
+QString buchFinden(const QString& ordner, const QString& datenordner, QTextStream& fehler);
+
+// Every command, made anew for one call, in the order of the help; each made by its own file.
+std::vector<std::unique_ptr<Befehl>> alleBefehle();
+std::unique_ptr<Befehl> neu();
+std::unique_ptr<Befehl> heute();
+std::unique_ptr<Befehl> erinnern();
+std::unique_ptr<Befehl> anmeldung();
+std::unique_ptr<Befehl> importieren();
+std::unique_ptr<Befehl> exportieren();
+std::unique_ptr<Befehl> sichern();
+std::unique_ptr<Befehl> pruefen();
+std::unique_ptr<Befehl> kalender();
+std::unique_ptr<Befehl> drucken();
+std::unique_ptr<Befehl> kontakte();
+
+} // namespace daten

@@ -3,64 +3,24 @@
 
 #include "befehlszeile.h"
 
+#include "core/programm.h"
 #include "core/steuerzeichen.h"
 
-#include <QCommandLineParser>
+#include <QHash>
 #include <QStringDecoder>
+
+namespace daten {
 
 namespace {
 
 const QString allgemeinerAufruf = QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] BEFEHL [ARGUMENTE]");
 
-// "csv oder ics", "erinnern, fenster oder aus".
-QString oder(const QStringList& moeglich)
+// The names an option is called by: the help by three.
+QStringList namen(const Eingabe& option)
 {
-    if (moeglich.size() < 2)
-        return moeglich.join(QString());
-    return moeglich.first(moeglich.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" oder ") + moeglich.last();
-}
-
-QString erlaubt(const Wertart& art)
-{
-    switch (art.art) {
-    case Wertart::Zahl:
-        return QStringLiteral("eine Zahl von %1 bis %2").arg(art.von).arg(art.bis);
-    case Wertart::Datum:
-        return QStringLiteral("ein Datum, das es gibt, als JJJJ-MM-TT oder TT.MM.JJJJ");
-    case Wertart::Auswahl:
-        return oder(art.auswahl);
-    case Wertart::Text:
-        break;
-    }
-    return {};
-}
-
-// The value as its kind, read once here; none when it does not fit.
-std::optional<QVariant> lesen(const Wertart& art, const QString& wert)
-{
-    switch (art.art) {
-    case Wertart::Zahl: {
-        bool zahl = false;
-        const int n = wert.toInt(&zahl);
-        return zahl && n >= art.von && n <= art.bis ? std::optional<QVariant>(n) : std::nullopt;
-    }
-    case Wertart::Datum: {
-        const QDate datum = datumLesen(wert);
-        return datum.isValid() ? std::optional<QVariant>(datum) : std::nullopt;
-    }
-    case Wertart::Auswahl:
-        return art.auswahl.contains(wert) ? std::optional<QVariant>(wert) : std::nullopt;
-    case Wertart::Text:
-        break;
-    }
-    return wert;
-}
-
-QStringList namen(const Option& option)
-{
-    if (qstrcmp(option.name, "help") == 0)
+    if (option.name() == QLatin1String("help"))
         return {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("hilfe")};
-    return {QLatin1String(option.name)};
+    return {option.name()};
 }
 
 // As typed: "-h", "--hilfe".
@@ -69,134 +29,160 @@ QString anzeige(const QString& name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-void aufbauen(QCommandLineParser& parser, const QList<Option>& optionen)
+QString fehlenderWert(const Eingabe& option)
 {
-    for (const Option& o : optionen)
-        parser.addOption(QCommandLineOption(namen(o), QString(), o.wert ? QString::fromUtf8(o.wert) : QString()));
-}
-
-QString fehlenderWert(const Option& option)
-{
-    const QString was
-        = QStringLiteral("Nach --%1 fehlt %2").arg(QLatin1String(option.name), QString::fromUtf8(option.fehlt));
-    const QString moeglich = erlaubt(option.art);
+    const QString was = QStringLiteral("Nach --%1 fehlt %2").arg(option.name(), option.fehlt());
+    const QString moeglich = option.erlaubt();
     return moeglich.isEmpty() ? was + u'.' : QStringLiteral("%1; erlaubt ist %2.").arg(was, moeglich);
 }
 
-QString unpassend(const QString& wert, const QString& wofuer, const Wertart& art)
+QString unpassend(const QString& wert, const QString& wofuer, const Eingabe& eingabe)
 {
-    return QStringLiteral("„%1“ ist für %2 nicht erlaubt; erlaubt ist %3.").arg(wert, wofuer, erlaubt(art));
+    return QStringLiteral("„%1“ ist für %2 nicht erlaubt; erlaubt ist %3.").arg(wert, wofuer, eingabe.erlaubt());
 }
 
-// parse() failed: an unknown option, a value missing at the end (Qt takes the next argument as the
-// value, whatever it is), or a value given to a switch ("--probe=ja").
-QString parserfehler(const QCommandLineParser& parser, const QList<Option>& optionen, const QStringList& argumente,
-                     const QString& wo)
+// The arguments as typed: the values given to each option, and the others in order. An option's
+// value follows it after "=" or as the next argument, whatever that is; "--" ends the options.
+// Before the command (`vorn`), its name ends them too. Names what cannot be split: an unknown
+// option first, then a value missing at the end, then a value given to a switch.
+struct Zerlegt {
+    QHash<const Eingabe*, QStringList> werte; // a switch given has none
+    QStringList rest;
+    QString meldung;
+};
+
+Zerlegt zerlegen(const QStringList& argumente, const QList<Eingabe*>& optionen, bool vorn, const QString& wo)
 {
-    if (!parser.unknownOptionNames().isEmpty()) {
+    const auto finden = [&](const QString& name) -> Eingabe* {
+        for (Eingabe* o : optionen) {
+            if (namen(*o).contains(name))
+                return o;
+        }
+        return nullptr;
+    };
+    Zerlegt z;
+    QString unbekannt, schalter;
+    const Eingabe* ohneWert = nullptr;
+    bool nurNoch = false; // nothing but arguments from here on
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (nurNoch || a == u"-" || !a.startsWith(u'-')) {
+            z.rest << a;
+            nurNoch = nurNoch || (vorn && a != u"-");
+        } else if (a == u"--") {
+            nurNoch = true;
+        } else if (a.startsWith(u"--")) {
+            const QString name = a.mid(2).section(u'=', 0, 0);
+            const Eingabe* o = finden(name);
+            const qsizetype gleich = a.indexOf(u'=');
+            if (!o)
+                unbekannt = unbekannt.isNull() ? QStringLiteral("--") + name : unbekannt;
+            else if (o->istSchalter() && gleich >= 0)
+                schalter = schalter.isNull() ? QStringLiteral("--") + name : schalter;
+            else if (o->istSchalter())
+                z.werte[o];
+            else if (gleich >= 0)
+                z.werte[o] << a.mid(gleich + 1);
+            else if (i + 1 < argumente.size())
+                z.werte[o] << argumente[++i];
+            else
+                ohneWert = o;
+        } else {
+            // Single letters, also several in one: "-h". No option of one letter takes a value.
+            for (const QChar c : a.mid(1)) {
+                const Eingabe* o = finden(c);
+                if (!o && unbekannt.isNull())
+                    unbekannt = QStringLiteral("-") + c;
+                else if (o)
+                    z.werte[o];
+            }
+        }
+    }
+    if (!unbekannt.isNull()) {
         QStringList alle;
-        for (const Option& o : optionen) {
-            for (const QString& name : namen(o))
+        for (const Eingabe* o : optionen) {
+            for (const QString& name : namen(*o))
                 alle << anzeige(name);
         }
-        // As typed: "--x" and "-x" both give the name "x".
-        const QString lang = QStringLiteral("--") + parser.unknownOptionNames().constFirst();
-        const bool alsLang = std::any_of(argumente.cbegin(), argumente.cend(),
-                                         [&](const QString& a) { return a == lang || a.startsWith(lang + u'='); });
-        return QStringLiteral("Unbekannte Option „%1“ %2. Erlaubt sind: %3.")
-            .arg(alsLang ? lang : lang.mid(1), wo, alle.join(QStringLiteral(", ")));
+        z.meldung = QStringLiteral("Unbekannte Option „%1“ %2. Erlaubt sind: %3.")
+                        .arg(unbekannt, wo, alle.join(QStringLiteral(", ")));
+    } else if (ohneWert) {
+        z.meldung = fehlenderWert(*ohneWert);
+    } else if (!schalter.isNull()) {
+        z.meldung = QStringLiteral("Die Option „%1“ nimmt keinen Wert.").arg(schalter);
     }
-    for (const Option& o : optionen) {
-        if (o.wert && argumente.constLast() == anzeige(QLatin1String(o.name)))
-            return fehlenderWert(o);
-    }
-    QString schalter;
-    for (const QString& a : argumente) {
-        if (a.startsWith(QLatin1String("--")) && a.contains(u'=') && schalter.isNull())
-            schalter = a.section(u'=', 0, 0);
-    }
-    return QStringLiteral("Die Option „%1“ nimmt keinen Wert.").arg(schalter);
+    return z;
 }
 
-// Each option at most once, each value fit; the values go into `werte`.
-QString optionswerte(const QCommandLineParser& parser, const QList<Option>& optionen, QHash<QString, QVariant>& werte)
+// Each option at most once, and its value read by it, in the order of their declaration.
+QString optionswerte(const QList<Eingabe*>& optionen, const Zerlegt& z)
 {
-    for (const Option& o : optionen) {
-        const QString name = QLatin1String(o.name);
-        if (!parser.isSet(name))
+    for (Eingabe* o : optionen) {
+        if (!z.werte.contains(o))
             continue;
-        const QStringList gegeben = parser.values(name);
-        if (gegeben.size() > 1 || werte.contains(name))
-            return QStringLiteral("Die Option „--%1“ ist mehrfach angegeben; erlaubt ist sie einmal.").arg(name);
-        if (o.wert && gegeben.constFirst().isEmpty())
-            return fehlenderWert(o);
-        const std::optional<QVariant> wert
-            = o.wert ? lesen(o.art, gegeben.constFirst()) : std::optional<QVariant>(QString());
-        if (!wert)
-            return unpassend(gegeben.constFirst(), QStringLiteral("--") + name, o.art);
-        werte.insert(name, *wert);
+        const QStringList& gegeben = z.werte[o];
+        if (gegeben.size() > 1 || o->gesetzt())
+            return QStringLiteral("Die Option „--%1“ ist mehrfach angegeben; erlaubt ist sie einmal.").arg(o->name());
+        if (!o->istSchalter() && gegeben.constFirst().isEmpty())
+            return fehlenderWert(*o);
+        if (!o->lesen(gegeben.value(0)))
+            return unpassend(gegeben.constFirst(), QStringLiteral("--") + o->name(), *o);
     }
     return {};
 }
 
-QString argumentwerte(const Unterbefehl& b, const QStringList& gegeben, QHash<QString, QVariant>& werte)
+QString argumentwerte(const Befehl& b, const QStringList& gegeben)
 {
-    const QString befehl = QLatin1String(b.name);
-    if (gegeben.size() > b.argumente.size()) {
-        const QString zuViel = gegeben.at(b.argumente.size());
-        if (b.argumente.isEmpty())
-            return QStringLiteral("Der Befehl %1 nimmt kein Argument; „%2“ ist zu viel.").arg(befehl, zuViel);
-        const Argument& einziges = b.argumente.constFirst(); // no subcommand takes more than one
+    const QList<Eingabe*>& argumente = b.argumente();
+    if (gegeben.size() > argumente.size()) {
+        const QString zuViel = gegeben.at(argumente.size());
+        if (argumente.isEmpty())
+            return QStringLiteral("Der Befehl %1 nimmt kein Argument; „%2“ ist zu viel.").arg(b.name(), zuViel);
+        // No command takes more than one.
         return QStringLiteral("Der Befehl %1 nimmt nur ein Argument (%2); „%3“ ist zu viel.")
-            .arg(befehl, platzhalter(einziges.name, einziges.art), zuViel);
+            .arg(b.name(), argumente.constFirst()->platzhalter(), zuViel);
     }
-    for (qsizetype i = 0; i < b.argumente.size(); ++i) {
-        const Argument& a = b.argumente[i];
-        const bool auswahl = a.art.art == Wertart::Auswahl; // a choice of the command's kind: named by the command
-        if (i >= gegeben.size()) {
-            if (a.noetig)
-                return QStringLiteral("Dem Befehl %1 fehlt ein Argument: %2.")
-                    .arg(befehl, auswahl ? erlaubt(a.art) : QLatin1String(a.name));
+    for (qsizetype i = 0; i < argumente.size(); ++i) {
+        Eingabe& a = *argumente[i];
+        // A choice of the command's kind is named by the command.
+        if (i >= gegeben.size() && a.noetig())
+            return QStringLiteral("Dem Befehl %1 fehlt ein Argument: %2.")
+                .arg(b.name(), a.istAuswahl() ? a.erlaubt() : a.name());
+        if (i >= gegeben.size() || a.lesen(gegeben[i]))
             continue;
-        }
-        if (a.art.art == Wertart::Text && gegeben[i].isEmpty())
+        if (a.erlaubt().isEmpty()) // any text but none
             return QStringLiteral("Das Argument %1 ist leer; der Befehl %2 braucht dort einen Wert.")
-                .arg(QLatin1String(a.name), befehl);
-        const std::optional<QVariant> wert = lesen(a.art, gegeben[i]);
-        if (!wert)
-            return unpassend(gegeben[i], auswahl ? befehl : QLatin1String(a.name), a.art);
-        werte.insert(QLatin1String(a.name), *wert);
+                .arg(a.name(), b.name());
+        return unpassend(gegeben[i], a.istAuswahl() ? b.name() : a.name(), a);
     }
     return {};
+}
+
+enum class Gelesen { Werte, Hilfe, Falsch };
+
+// The command's own arguments, read into its options and arguments. Falsch after a German message.
+Gelesen befehlLesen(Befehl& b, const QStringList& argumente, QTextStream& fehler)
+{
+    Hilfeschalter hilfe;
+    const QList<Eingabe*> optionen = b.optionen() + QList<Eingabe*>{&hilfe};
+    const Zerlegt z = zerlegen(argumente, optionen, false, QStringLiteral("für ") + b.name());
+    if (z.meldung.isEmpty() && z.werte.contains(&hilfe))
+        return Gelesen::Hilfe;
+    QString meldung = z.meldung.isEmpty() ? optionswerte(optionen, z) : z.meldung;
+    for (const Eingabe* o : b.optionen()) {
+        if (o->noetig() && !o->gesetzt() && meldung.isEmpty())
+            meldung
+                = QStringLiteral("Dem Befehl %1 fehlt die Option --%2 %3.").arg(b.name(), o->name(), o->platzhalter());
+    }
+    if (meldung.isEmpty())
+        meldung = argumentwerte(b, z.rest);
+    if (meldung.isEmpty())
+        return Gelesen::Werte;
+    fehler << meldung << Qt::endl;
+    return Gelesen::Falsch;
 }
 
 } // namespace
-
-QString platzhalter(const char* name, const Wertart& art)
-{
-    return art.art == Wertart::Auswahl ? art.auswahl.join(u'|') : QString::fromUtf8(name);
-}
-
-const Option& hilfeoption()
-{
-    static const Option hilfe{"help", nullptr, "zeigt diese Hilfe", nullptr};
-    return hilfe;
-}
-
-const Option& versionsoption()
-{
-    static const Option version{"version", nullptr, "nennt Programm und Version", nullptr};
-    return version;
-}
-
-const Option& ordneroption(Unterbefehl::Buch buch)
-{
-    static const Option neu{"ordner", "ORDNER", "legt ORDNER/daten.mdb an, wenn nötig auch ORDNER", "der Ordner"};
-    static const Option vorhanden{"ordner", "ORDNER", "arbeitet mit ORDNER/daten.mdb", "der Ordner"};
-    static const Option anmeldung{
-        "ordner", "ORDNER", "erinnert an ORDNER/daten.mdb statt an die im persönlichen Datenordner", "der Ordner"};
-    return buch == Unterbefehl::Buch::Neu ? neu : buch == Unterbefehl::Buch::Keins ? anmeldung : vorhanden;
-}
 
 std::optional<QStringList> argumenteLesen(int argc, const char* const* argv, QTextStream& fehler)
 {
@@ -219,49 +205,47 @@ std::optional<QStringList> argumenteLesen(int argc, const char* const* argv, QTe
     return argumente;
 }
 
-Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler)
+int ausfuehren(const QStringList& argumente, Kontext& k)
 {
-    const QList<Option> optionen = {ordneroption(Unterbefehl::Buch::Vorhanden), hilfeoption(), versionsoption()};
-    QCommandLineParser parser;
-    aufbauen(parser, optionen);
-    // The first argument that is no option names the subcommand; the rest is the subcommand's own.
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    QHash<QString, QVariant> werte;
-    const QString meldung = parser.parse(QStringList{QString()} + argumente)
-        ? optionswerte(parser, optionen, werte)
-        : parserfehler(parser, optionen, argumente, QStringLiteral("vor dem Befehl"));
+    Vorspann vorspann;
+    const Zerlegt z = zerlegen(argumente, vorspann.optionen(), true, QStringLiteral("vor dem Befehl"));
+    const QString meldung = z.meldung.isEmpty() ? optionswerte(vorspann.optionen(), z) : z.meldung;
     if (!meldung.isEmpty()) {
-        fehler << meldung << Qt::endl << allgemeinerAufruf << Qt::endl;
-        return {Vorspann::Ergebnis::Falsch, {}, {}};
+        k.fehler << meldung << Qt::endl << allgemeinerAufruf << Qt::endl;
+        return FalscherAufruf;
     }
-    const auto ergebnis = werte.contains(QStringLiteral("help")) ? Vorspann::Ergebnis::Hilfe
-        : werte.contains(QStringLiteral("version"))              ? Vorspann::Ergebnis::Version
-                                                                 : Vorspann::Ergebnis::Befehl;
-    return {ergebnis, werte.value(QStringLiteral("ordner")).toString(), parser.positionalArguments()};
+    if (vorspann.hilfe.gesetzt() || vorspann.version.gesetzt()) {
+        k.aus << (vorspann.hilfe.gesetzt()
+                      ? hilfe(k.orte.daten)
+                      : QStringLiteral("gedenkbuch-daten (%1) %2\n").arg(core::programmname, core::versionstext));
+        return Erfolg;
+    }
+    if (z.rest.isEmpty()) {
+        k.fehler << hilfe(k.orte.daten);
+        return FalscherAufruf;
+    }
+    const QString name = z.rest.constFirst();
+    for (const std::unique_ptr<Befehl>& b : alleBefehle()) {
+        if (b->name() != name)
+            continue;
+        if (vorspann.ordner.gesetzt()) {
+            b->ordner.lesen(vorspann.ordner.wert());
+            b->ordnerVorn = true;
+        }
+        const Gelesen gelesen = befehlLesen(*b, z.rest.mid(1), k.fehler);
+        if (gelesen == Gelesen::Hilfe) {
+            k.aus << befehlshilfe(*b, k.orte.daten);
+            return Erfolg;
+        }
+        const int status = gelesen == Gelesen::Werte ? b->ausfuehren(k) : FalscherAufruf;
+        if (status == FalscherAufruf)
+            k.fehler << QStringLiteral("Aufruf: gedenkbuch-daten [--ordner ORDNER] %1").arg(aufrufzeile(*b))
+                     << Qt::endl;
+        return status;
+    }
+    k.fehler << QStringLiteral("Unbekannter Befehl „%1“. Die Befehle nennt gedenkbuch-daten --hilfe.").arg(name)
+             << Qt::endl;
+    return FalscherAufruf;
 }
 
-Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QVariant>& werte,
-                    QTextStream& fehler)
-{
-    const QList<Option> optionen = befehl.optionen + QList<Option>{ordneroption(befehl.buch), hilfeoption()};
-    QCommandLineParser parser;
-    aufbauen(parser, optionen);
-    QString meldung;
-    if (!parser.parse(QStringList{QString()} + argumente))
-        meldung = parserfehler(parser, optionen, argumente, QStringLiteral("für ") + QLatin1String(befehl.name));
-    else if (parser.isSet(QStringLiteral("help")))
-        return Gelesen::Hilfe;
-    else if (meldung = optionswerte(parser, optionen, werte); meldung.isEmpty()) {
-        for (const Option& o : befehl.optionen) {
-            if (o.noetig && !werte.contains(QLatin1String(o.name)) && meldung.isEmpty())
-                meldung = QStringLiteral("Dem Befehl %1 fehlt die Option --%2 %3.")
-                              .arg(QLatin1String(befehl.name), QLatin1String(o.name), platzhalter(o.wert, o.art));
-        }
-        if (meldung.isEmpty())
-            meldung = argumentwerte(befehl, parser.positionalArguments(), werte);
-    }
-    if (meldung.isEmpty())
-        return Gelesen::Werte;
-    fehler << meldung << Qt::endl;
-    return Gelesen::Falsch;
-}
+} // namespace daten

@@ -7,40 +7,38 @@
 
 #include <optional>
 
-// The command line of gedenkbuch-daten, on QCommandLineParser: one parser for what comes before the
-// subcommand (--ordner, the help, --version) and one per subcommand, built from its declaration.
-// Qt's own texts are English, so every refusal is worded here, naming what is wrong and what is
-// allowed.
+// The command line of gedenkbuch-daten: "[--ordner ORDNER] BEFEHL [ARGUMENTE]", split here as typed
+// and each value read by the option or argument that declares it. Every refusal is worded here,
+// naming what is wrong and what is allowed.
+
+namespace daten {
 
 // The arguments after the program's name, as the user typed them. QCoreApplication::arguments()
 // would turn bytes that are no UTF-8 into U+FFFD and so name another file; such an argument is
 // refused (none after a German message).
 std::optional<QStringList> argumenteLesen(int argc, const char* const* argv, QTextStream& fehler);
 
-// What comes before the subcommand. `rest` is the subcommand's name and its own arguments.
-struct Vorspann {
-    enum class Ergebnis { Befehl, Hilfe, Version, Falsch } ergebnis;
-    QString ordner; // null without --ordner
-    QStringList rest;
+// One call of the tool, the help and the version included. Returns the exit status; whether the
+// output was written whole is the caller's to check.
+int ausfuehren(const QStringList& argumente, Kontext& k);
+
+// -h, --help or --hilfe: every command has it, and the tool as a whole.
+struct Hilfeschalter final : Schalter {
+    Hilfeschalter() : Schalter(nullptr, "help", "zeigt diese Hilfe") {}
 };
-Vorspann vorspannLesen(const QStringList& argumente, QTextStream& fehler);
 
-// The subcommand's own arguments, checked against its declaration; the values go into `werte`, read
-// once into the type their declaration gives
-// ("ordner" from the Vorspann may be there already). Falsch after a German message.
-enum class Gelesen { Werte, Hilfe, Falsch };
-Gelesen befehlLesen(const Unterbefehl& befehl, const QStringList& argumente, QHash<QString, QVariant>& werte,
-                    QTextStream& fehler);
+// What may stand before the command.
+struct Vorspann {
+    Text ordner{nullptr, ordneroption(Befehl::Buch::Vorhanden)};
+    Hilfeschalter hilfe;
+    Schalter version{nullptr, "version", "nennt Programm und Version"};
+    QList<Eingabe*> optionen() { return {&ordner, &hilfe, &version}; }
+};
 
-// The help of the whole tool, of one subcommand, and a subcommand's call:
-// "heute [TAGE] [--datum DATUM]".
-QString hilfe();
-QString befehlshilfe(const Unterbefehl& befehl);
-QString aufrufzeile(const Unterbefehl& befehl);
-// A value's name in a call: "TAGE", or the choices of an Auswahl, "csv|ics".
-QString platzhalter(const char* name, const Wertart& art);
+// The help of the whole tool, with the book rule for the data folder `datenordner`; the help of
+// one command; and the command's call, "heute [TAGE] [--datum DATUM]".
+QString hilfe(const QString& datenordner);
+QString befehlshilfe(Befehl& befehl, const QString& datenordner);
+QString aufrufzeile(Befehl& befehl);
 
-// The options every subcommand has, --version the tool as a whole.
-const Option& ordneroption(Unterbefehl::Buch buch);
-const Option& hilfeoption();
-const Option& versionsoption();
+} // namespace daten

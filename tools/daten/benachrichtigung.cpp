@@ -10,6 +10,8 @@
 #include <QScopeGuard>
 #include <QVariantMap>
 
+namespace daten {
+
 namespace {
 
 QDBusMessage aufruf(const QString& methode)
@@ -63,3 +65,5 @@ QString benachrichtigen(const QString& titel, const QString& text, QDeadlineTime
         return keinDienst;
     return {};
 }
+
+} // namespace daten

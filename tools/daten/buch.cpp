@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Das Gedenkbuch-Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "buch.h"
+// The book a command works on: which daten.mdb, opened, and walked.
+#include "befehl.h"
 
-#include "core/datenordner.h"
-#include "store/store.h"
+#include "core/durchlauf.h"
 
 #include <QDir>
 
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace daten {
 
 namespace {
 
@@ -23,7 +25,7 @@ QString benutzername(uid_t nummer)
 // Why daten.mdb in the current folder is not the user's own book, or nothing when it is. Where
 // others may write the folder, as in /tmp, anyone may have put the file there, or may swap it at
 // any moment; a book of theirs would take the user's contacts, and give theirs to the calendar.
-QString fremd(const QString& datei)
+QString fremd(const QString& datei, const QString& datenordner)
 {
     const uid_t ich = ::geteuid();
     const QByteArray name = QFile::encodeName(datei);
@@ -55,30 +57,71 @@ QString fremd(const QString& datei)
     return grund
         + QStringLiteral("; sie wird nicht verwendet. Ein Buch wählen Sie mit --ordner ORDNER; Ihr eigenes liegt im "
                          "persönlichen Datenordner %1.")
-              .arg(core::datenordner());
+              .arg(datenordner);
 }
 
 } // namespace
 
-QString buchFinden(const QString& ordner, QTextStream& fehler)
+QString buchFinden(const QString& ordner, const QString& datenordner, QTextStream& fehler)
 {
     if (!ordner.isNull())
         return QDir::cleanPath(QDir(ordner).filePath(store::dateiname));
     const QString hier = QDir::current().absoluteFilePath(store::dateiname);
     if (QFileInfo::exists(hier)) {
-        const QString grund = fremd(hier);
+        const QString grund = fremd(hier, datenordner);
         if (!grund.isEmpty())
             fehler << grund << Qt::endl;
         return grund.isEmpty() ? hier : QString();
     }
-    const QString eigenes = core::datenordner() + u'/' + store::dateiname;
+    const QString eigenes = datenordner + u'/' + store::dateiname;
     if (QFileInfo::exists(eigenes))
         return eigenes;
     fehler << QStringLiteral("Die Datei %1 gibt es weder im aktuellen Ordner %2 noch im persönlichen Datenordner %3; "
                              "einen anderen Ordner nennen Sie mit --ordner ORDNER. Ein neues, leeres Buch legt das "
                              "Programm bei seinem ersten Start aus dem Menü an, oder der Befehl "
                              "gedenkbuch-daten --ordner %3 neu.")
-                  .arg(store::dateiname, QDir::currentPath(), core::datenordner())
+                  .arg(store::dateiname, QDir::currentPath(), datenordner)
            << Qt::endl;
     return {};
 }
+
+int Buchbefehl::ausfuehren(Kontext& k)
+{
+    if (ordner.gesetzt() && !QFileInfo(ordner.wert()).isDir()) {
+        k.fehler << keinOrdner(ordner.wert()) << Qt::endl;
+        return Fehlschlag;
+    }
+    buch_ = buchFinden(ordner.wert(), k.orte.daten, k.fehler);
+    return buch_.isEmpty() ? Fehlschlag : mitBuch(k);
+}
+
+QString Buchbefehl::gelesenAus() const
+{
+    return QStringLiteral("Gelesen aus %1.").arg(buch_);
+}
+
+std::unique_ptr<store::Store> Buchbefehl::oeffnen(store::Store::Zugriff zugriff) const
+{
+    return store::Store::open(buch_, zugriff);
+}
+
+bool Buchbefehl::eintraegeLesen(Kontext& k, store::Cursor::Umfang umfang,
+                                const std::function<void(const core::Eintrag&)>& je, const QString& nachsatz) const
+{
+    core::Durchlauf durchlauf;
+    try {
+        const auto s = oeffnen(store::Store::Zugriff::NurLesen);
+        store::Cursor cursor(*s, umfang);
+        durchlauf = core::eintraegeDurchlaufen(cursor, je);
+    } catch (const store::StoreError& fehler) {
+        k.fehler << core::fehlertext(fehler) << nachsatz << Qt::endl;
+        return false;
+    }
+    if (durchlauf.fehler)
+        k.fehler
+            << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1").arg(core::fehlertext(*durchlauf.fehler))
+            << nachsatz << Qt::endl;
+    return !durchlauf.fehler;
+}
+
+} // namespace daten

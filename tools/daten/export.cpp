@@ -11,9 +11,7 @@
 #include "core/durchlauf.h"
 #include "core/eintrag.h"
 #include "core/kalenderfolge.h"
-#include "store/cursor.h"
 #include "store/neuedatei.h"
-#include "store/store.h"
 #include "store/systemfehler.h"
 #include "termin/jahrestermin.h"
 #include "termin/kennung.h"
@@ -23,6 +21,8 @@
 #include <QHash>
 
 #include <functional>
+
+namespace daten {
 
 namespace {
 
@@ -92,25 +92,43 @@ QString ausgelassen(const Bestand& b)
                            : QStringLiteral("Nicht ausgegeben: %1.").arg(teile.join(QStringLiteral(" und ")));
 }
 
-} // namespace
+class Exportieren final : public Buchbefehl {
+public:
+    Exportieren() : Buchbefehl("export")
+    {
+        beschreibung_ = QStringLiteral(
+            "gibt die Einträge in Kalenderfolge aus: als CSV-Tabelle (UTF-8) oder als iCalendar-Datei mit\n"
+            "einem jährlichen ganztägigen Termin je Eintrag. Ohne --datei auf die Standardausgabe; eine\n"
+            "vorhandene Datei wird nicht überschrieben. Aus einer beschädigten Datei gibt es aus, was noch\n"
+            "lesbar ist, und endet mit Status 1.");
+    }
 
-int exportieren(const Aufruf& aufruf)
+    int mitBuch(Kontext& k) override;
+
+private:
+    Auswahl format{
+        this, Option{"format", "FORMAT", "CSV-Tabelle oder iCalendar-Datei", "das Format", true}, {"csv", "ics"}};
+    Text zieldatei{this,
+                   Option{"datei", "DATEI", "schreibt in die neue Datei DATEI statt auf die Standardausgabe",
+                          "der Name der Datei"}};
+};
+
+int Exportieren::mitBuch(Kontext& k)
 {
-    const QString format = aufruf.wert("format");
-    const QString datei = aufruf.wert("datei"); // null without --datei
+    const QString datei = zieldatei.wert(); // null without --datei
     if (const auto vorhanden = datei.isNull() ? std::nullopt : store::schonVorhanden(datei)) {
-        aufruf.fehler << core::meldung(*vorhanden) << Qt::endl;
+        k.fehler << core::meldung(*vorhanden) << Qt::endl;
         return Fehlschlag;
     }
 
-    const int diesesJahr = QDate::currentDate().year();
+    const int diesesJahr = k.heute.year();
     std::unique_ptr<store::Store> s;
     Bestand bestand;
     try {
-        s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
-        bestand = ordnen(*s, diesesJahr, format == QLatin1String("ics"));
+        s = oeffnen(store::Store::Zugriff::NurLesen);
+        bestand = ordnen(*s, diesesJahr, format.wert() == QLatin1String("ics"));
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
+        k.fehler << core::meldung(fehler) << Qt::endl << QStringLiteral("Es wurde nichts ausgegeben.") << Qt::endl;
         return Fehlschlag;
     }
 
@@ -120,7 +138,7 @@ int exportieren(const Aufruf& aufruf)
     std::optional<store::StoreError> schreibfehler;
     Puffer ausgabe([&](QByteArrayView daten) {
         if (!ziel)
-            return aufruf.ausgabe.roh(daten); // the tool says why, once it closes standard output
+            return k.ausgabe.roh(daten); // the tool says why, once it closes standard output
         try {
             ziel->schreiben(daten);
             return true;
@@ -136,13 +154,13 @@ int exportieren(const Aufruf& aufruf)
                                                        termin::beschreibungImExport(e)),
                                   zeitstempel);
     };
-    const bool csv = format == QLatin1String("csv");
+    const bool csv = format.wert() == QLatin1String("csv");
     qsizetype geschrieben = 0;
     try {
         if (!datei.isNull())
             ziel.emplace(datei);
         else // standard output is data: the file read is named on standard error
-            aufruf.fehler << aufruf.gelesenAus() << Qt::endl;
+            k.fehler << gelesenAus() << Qt::endl;
         bool ok = ausgabe.anfuegen(csv ? exchange::csvKopf() : termin::dateianfang());
         std::optional<store::Lesezug> zug;
         for (qsizetype i = 0; i < bestand.zeilen.size(); ++i) {
@@ -178,22 +196,31 @@ int exportieren(const Aufruf& aufruf)
         if (ziel)
             ziel->fertigstellen();
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::meldung(fehler) << Qt::endl
-                      << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
-                               : QStringLiteral("Die Ausgabe ist unvollständig."))
-                      << Qt::endl;
+        k.fehler << core::meldung(fehler) << Qt::endl
+                 << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
+                          : QStringLiteral("Die Ausgabe ist unvollständig."))
+                 << Qt::endl;
         return Fehlschlag;
     }
     if (ziel)
-        aufruf.aus << QStringLiteral("%1 aus %2 in %3 geschrieben.")
-                          .arg(mitAnzahl(geschrieben, "Eintrag", "Einträge"), aufruf.datenbank(), datei)
-                   << Qt::endl;
+        k.aus << QStringLiteral("%1 aus %2 in %3 geschrieben.")
+                     .arg(mitAnzahl(geschrieben, "Eintrag", "Einträge"), buch(), datei)
+              << Qt::endl;
     if (const QString text = ausgelassen(bestand); !text.isEmpty())
-        aufruf.fehler << text << Qt::endl;
+        k.fehler << text << Qt::endl;
     if (bestand.schaden) {
-        aufruf.fehler << core::meldung(*bestand.schaden) << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
-                      << Qt::endl;
+        k.fehler << core::meldung(*bestand.schaden) << QStringLiteral(" Ausgegeben ist nur, was noch lesbar war.")
+                 << Qt::endl;
         return Fehlschlag;
     }
     return Erfolg;
 }
+
+} // namespace
+
+std::unique_ptr<Befehl> exportieren()
+{
+    return std::make_unique<Exportieren>();
+}
+
+} // namespace daten

@@ -3,99 +3,98 @@
 
 // `gedenkbuch-daten kalender URL [--vorlauf TAGE]`: publishes the book to a CalDAV calendar, one
 // yearly all-day event per entry, and changes on the server only what differs.
-#include "befehl.h"
-
+#include "gedenktage.h"
 #include "kalendertexte.h"
 
 #include "caldav/abgleich.h"
 #include "caldav/adresse.h"
 #include "caldav/netrc.h"
-#include "caldav/netztransport.h"
 
-#include "core/datenordner.h"
-#include "core/durchlauf.h"
-#include "core/eintragsbuch.h"
-#include "store/cursor.h"
-#include "store/store.h"
+namespace daten {
 
 namespace {
 
-struct Auftrag {
-    QUrl url;
-    caldav::Terminform form;
+class Kalender final : public Buchbefehl {
+public:
+    Kalender() : Buchbefehl("kalender")
+    {
+        beschreibung_
+            = QStringLiteral(
+                  "veröffentlicht die Einträge im CalDAV-Kalender unter URL, einen jährlichen ganztägigen\n"
+                  "Termin je Eintrag, und legt den Kalender an, wenn es ihn nicht gibt. Geändert wird nur, was\n"
+                  "sich unterscheidet; fremde Termine bleiben unberührt. --vorlauf TAGE (%1 bis %2) erinnert\n"
+                  "um 9 Uhr TAGE Tage vorher. Name und Kennwort stehen in ~/.netrc (machine SERVER login NAME\n"
+                  "password KENNWORT), die nur Sie lesen dürfen (chmod 600 ~/.netrc). Nur https, unverschlüsselt\n"
+                  "(http) nur zum eigenen Rechner. --alter zeigt an den Tagen dieses und des nächsten Jahres das\n"
+                  "Alter, das der Eintrag erreicht: „Anna Berg (41)“; ein täglicher Lauf hält es aktuell.\n"
+                  "Der Kalender zeigt das Gedenkbuch: Änderungen an diesen Terminen anderswo nimmt der nächste\n"
+                  "Lauf zurück; ändern Sie den Eintrag im Gedenkbuch.")
+                  .arg(vorlauf.von())
+                  .arg(vorlauf.bis());
+    }
+
+    int mitBuch(Kontext& k) override;
+
+private:
+    Zahl vorlauf{this,
+                 Option{"vorlauf", "TAGE", "erinnert um 9 Uhr TAGE Tage vorher ({von} bis {bis})", "die Zahl der Tage"},
+                 0, 365};
+    Schalter alter{this, "alter", "zeigt in diesem und im nächsten Jahr das erreichte Alter"};
+    Stichtag datum{this};
+    Text url{this, Argument{"URL"}};
 };
 
-// The address as typed and the lead time; none after a German message when the address is refused.
-std::optional<Auftrag> auftragLesen(const Aufruf& aufruf)
+int Kalender::mitBuch(Kontext& k)
 {
-    const QString getippt = aufruf.wert("URL");
+    const QString getippt = url.wert();
     if (const auto fehler = caldav::adressfehler(getippt)) {
-        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
-        return std::nullopt;
+        k.fehler << kalendertext(*fehler) << Qt::endl;
+        return FalscherAufruf;
     }
-    Auftrag auftrag{QUrl(getippt, QUrl::StrictMode), {}};
-    if (aufruf.gesetzt("vorlauf"))
-        auftrag.form.vorlauf = aufruf.zahl("vorlauf", 0);
-    if (aufruf.gesetzt("alter"))
-        auftrag.form.alterIm = aufruf.datum().year();
-    return auftrag;
-}
+    const QUrl adresse(getippt, QUrl::StrictMode);
+    caldav::Terminform form;
+    if (vorlauf.gesetzt())
+        form.vorlauf = vorlauf.wert();
+    if (alter.gesetzt())
+        form.alterIm = datum.wert(k.heute).year();
 
-// The entries the day lists show; none after a German message when the file cannot be read whole.
-std::optional<QList<core::Eintrag>> eintraegeLesen(const Aufruf& aufruf)
-{
-    const QString nichts = QStringLiteral(" Am Kalender wurde nichts geändert.");
-    core::Eintragsbuch::Bestand bestand;
-    try {
-        auto s = store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen);
-        store::Cursor cursor(*s);
-        bestand = core::Eintragsbuch(*s, cursor).alle();
-    } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
-        return std::nullopt;
-    }
-    // An incomplete walk would look like deleted entries: their events would be removed.
-    if (bestand.durchlauf.fehler) {
-        aufruf.fehler << QStringLiteral("Nicht alle Einträge konnten gelesen werden. %1")
-                             .arg(core::fehlertext(*bestand.durchlauf.fehler))
-                      << nichts << Qt::endl;
-        return std::nullopt;
-    }
+    // The entries the day lists show. An incomplete walk would look like deleted entries: their
+    // events would be removed.
     QList<core::Eintrag> eintraege;
-    for (const core::Eintrag& e : std::as_const(bestand.eintraege)) {
-        if (core::gibtEsDenTag(e.tag, e.monat))
-            eintraege.append(e);
+    if (!eintraegeLesen(
+            k, store::Cursor::Umfang::Alles,
+            [&eintraege](const core::Eintrag& e) {
+                if (core::gibtEsDenTag(e.tag, e.monat))
+                    eintraege.append(e);
+            },
+            QStringLiteral(" Am Kalender wurde nichts geändert.")))
+        return Fehlschlag;
+
+    const caldav::Netrc netrc = caldav::zugangLesen(k.orte.heim, adresse.host(), adresse.userName());
+    if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
+        k.fehler << kalendertext(*fehler) << Qt::endl;
+        return Fehlschlag;
     }
-    return eintraege;
+    caldav::Verbindung verbindung(k.netz, adresse, std::get<std::optional<caldav::Zugang>>(netrc));
+    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, adresse, eintraege, form);
+    const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
+        || !bericht.fehlgeschlagen.isEmpty();
+    if (!bericht.abbruch || begonnen) {
+        for (const QString& zeile : kalenderbericht(bericht, getippt, buch()))
+            k.aus << zeile << Qt::endl;
+    }
+    for (const auto& [was, fehler] : bericht.fehlgeschlagen)
+        k.fehler << QStringLiteral("Nicht veröffentlicht: „%1“. %2").arg(was, kalendertext(fehler)) << Qt::endl;
+    if (bericht.abbruch)
+        k.fehler << kalendertext(*bericht.abbruch) << Qt::endl;
+    return bericht.vollstaendig() ? Erfolg : Fehlschlag;
 }
 
 } // namespace
 
-int kalender(const Aufruf& aufruf)
+std::unique_ptr<Befehl> kalender()
 {
-    const auto auftrag = auftragLesen(aufruf);
-    if (!auftrag)
-        return FalscherAufruf;
-    const auto eintraege = eintraegeLesen(aufruf);
-    if (!eintraege)
-        return Fehlschlag;
-    const caldav::Netrc netrc = caldav::zugangLesen(core::heimordner(), auftrag->url.host(), auftrag->url.userName());
-    if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
-        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
-        return Fehlschlag;
-    }
-    caldav::Netztransport netz;
-    caldav::Verbindung verbindung(netz, auftrag->url, std::get<std::optional<caldav::Zugang>>(netrc));
-    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, auftrag->url, *eintraege, auftrag->form);
-    const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
-        || !bericht.fehlgeschlagen.isEmpty();
-    if (!bericht.abbruch || begonnen) {
-        for (const QString& zeile : kalenderbericht(bericht, aufruf.wert("URL"), aufruf.datenbank()))
-            aufruf.aus << zeile << Qt::endl;
-    }
-    for (const auto& [was, fehler] : bericht.fehlgeschlagen)
-        aufruf.fehler << QStringLiteral("Nicht veröffentlicht: „%1“. %2").arg(was, kalendertext(fehler)) << Qt::endl;
-    if (bericht.abbruch)
-        aufruf.fehler << kalendertext(*bericht.abbruch) << Qt::endl;
-    return bericht.vollstaendig() ? Erfolg : Fehlschlag;
+    return std::make_unique<Kalender>();
 }
+
+} // namespace daten

@@ -5,6 +5,8 @@
 
 #include "caldav/adresse.h"
 
+namespace daten {
+
 namespace {
 
 using Art = caldav::Fehler::Art;
@@ -143,3 +145,5 @@ QStringList kalenderbericht(const caldav::Bericht& b, const QString& getippt, co
                       .arg(href);
     return zeilen;
 }
+
+} // namespace daten

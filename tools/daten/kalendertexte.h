@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace daten {
+
 // The German texts of the calendar, made here from the kinds the client reports.
 QString kalendertext(const caldav::Fehler& fehler);
 
@@ -16,3 +18,5 @@ QString kalendertext(const caldav::Fehler& fehler);
 // server led elsewhere, and the book; then one line for each event that was restored, moved to
 // another name, or passed over.
 QStringList kalenderbericht(const caldav::Bericht& bericht, const QString& getippt, const QString& buch);
+
+} // namespace daten

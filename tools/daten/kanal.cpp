@@ -6,13 +6,24 @@
 #include <cerrno>
 #include <unistd.h>
 
+namespace daten {
+
 Kanal::Kanal(int fd) : fd_(fd)
+{
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+Kanal::Kanal(QByteArray& speicher) : speicher_(&speicher)
 {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
 bool Kanal::alles(QByteArrayView daten)
 {
+    if (speicher_) {
+        speicher_->append(daten);
+        return true;
+    }
     while (!daten.isEmpty() && fehler_ == 0) {
         const ssize_t geschrieben = ::write(fd_, daten.data(), std::size_t(daten.size()));
         if (geschrieben < 0 && errno == EINTR)
@@ -60,8 +71,10 @@ bool Kanal::abschliessen()
     // A file system may report a failed write only when the file is closed. Closing a copy of the
     // descriptor reports it as well and leaves the channel open for whatever a library writes
     // while the program ends.
-    const int kopie = ::dup(fd_);
+    const int kopie = speicher_ ? -1 : ::dup(fd_);
     if (kopie >= 0 && ::close(kopie) != 0 && fehler_ == 0)
         fehler_ = errno;
     return fehler_ == 0;
 }
+
+} // namespace daten

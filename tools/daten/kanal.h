@@ -5,6 +5,8 @@
 
 #include <QIODevice>
 
+namespace daten {
+
 // Standard output or standard error of the tool, with every write checked. Text written through
 // it (a QTextStream on it) loses every control character but line feed and tab on the way out:
 // whatever a message quotes, a name from a file or a path, never reaches a terminal as an escape
@@ -12,6 +14,8 @@
 class Kanal final : public QIODevice {
 public:
     explicit Kanal(int fd);
+    // Into memory, for a command run inside another program.
+    explicit Kanal(QByteArray& speicher);
 
     bool roh(QByteArrayView daten);
     // Writes what is left; false when any write failed or fails now.
@@ -26,7 +30,10 @@ protected:
 private:
     bool alles(QByteArrayView daten);
 
-    int fd_;
+    int fd_ = -1;
+    QByteArray* speicher_ = nullptr;
     int fehler_ = 0;
     bool offenesC2_ = false; // a 0xC2 that may start a C1 control character in UTF-8
 };
+
+} // namespace daten

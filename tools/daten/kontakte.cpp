@@ -8,16 +8,13 @@
 
 #include "caldav/adresse.h"
 #include "caldav/netrc.h"
-#include "caldav/netztransport.h"
 #include "kontakte/abgleich.h"
 
-#include "core/datenordner.h"
-#include "core/durchlauf.h"
 #include "core/eintragsbuch.h"
 #include "core/steuerzeichen.h"
-#include "store/cursor.h"
 #include "store/herkunft.h"
-#include "store/store.h"
+
+namespace daten {
 
 namespace {
 
@@ -38,7 +35,8 @@ core::Aenderung aenderung(const exchange::Satz& s)
     return a;
 }
 
-void ausfuehren(store::Store& s, store::Herkunftsbuch& herkunft, const QString& adressbuch, const kontakte::Plan& plan)
+void planAusfuehren(store::Store& s, store::Herkunftsbuch& herkunft, const QString& adressbuch,
+                    const kontakte::Plan& plan)
 {
     store::Cursor cursor(s);
     core::Eintragsbuch buch(s, cursor);
@@ -67,47 +65,65 @@ void ausfuehren(store::Store& s, store::Herkunftsbuch& herkunft, const QString& 
     }
 }
 
-} // namespace
+class Kontakte final : public Buchbefehl {
+public:
+    Kontakte() : Buchbefehl("kontakte")
+    {
+        beschreibung_
+            = QStringLiteral(
+                  "übernimmt die Geburtstage, Hochzeitstage und Todestage des CardDAV-Adressbuchs unter URL nach\n"
+                  "den Regeln von import und hält sie mit ihm in Schritt: Eine geänderte Karte ändert ihren\n"
+                  "Eintrag, eine gelöschte entfernt ihn, solange der Eintrag hält, was der letzte Lauf schrieb;\n"
+                  "was Sie im Gedenkbuch geändert haben, gilt und wird genannt. Gelesen werden nur die\n"
+                  "Änderungen seit dem letzten Lauf. --probe %1.\n"
+                  "Name und Kennwort stehen in ~/.netrc wie bei kalender.")
+                  .arg(probe.hilfe());
+    }
 
-int kontakteAbgleichen(const Aufruf& aufruf)
+    int mitBuch(Kontext& k) override;
+
+private:
+    Schalter probe{this, "probe", "zeigt nur, was geschähe, und schreibt nichts"};
+    Text url{this, Argument{"URL"}};
+};
+
+int Kontakte::mitBuch(Kontext& k)
 {
-    const bool probe = aufruf.gesetzt("probe");
-    const QString getippt = aufruf.wert("URL");
+    const bool probe = this->probe.gesetzt();
+    const QString getippt = url.wert();
     if (const auto fehler = caldav::adressfehler(getippt)) {
-        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
+        k.fehler << kalendertext(*fehler) << Qt::endl;
         return FalscherAufruf;
     }
-    const QUrl url(getippt, QUrl::StrictMode);
+    const QUrl adresse(getippt, QUrl::StrictMode);
     // The address book as the memory knows it: the address without the user's name.
-    const QString adressbuch = caldav::anzeige(caldav::alsSammlung(url));
+    const QString adressbuch = caldav::anzeige(caldav::alsSammlung(adresse));
     const QString nichts = QStringLiteral(" Es wurde nichts übernommen.");
 
     std::unique_ptr<store::Store> s;
     std::optional<QString> token;
     QHash<QString, QByteArray> bekannt;
     try {
-        s = store::Store::open(aufruf.datenbank(),
-                               probe ? store::Store::Zugriff::NurLesen : store::Store::Zugriff::Schreiben);
+        s = oeffnen(probe ? store::Store::Zugriff::NurLesen : store::Store::Zugriff::Schreiben);
         store::Herkunftsbuch herkunft(*s);
         for (const kontakte::Gemerkt& m : gemerkt(herkunft, adressbuch))
             bekannt.insert(m.herkunft.karte, m.herkunft.etag);
         if (herkunft.vorhanden())
             token = herkunft.token(adressbuch);
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
+        k.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
         return Fehlschlag;
     }
 
-    const caldav::Netrc netrc = caldav::zugangLesen(core::heimordner(), url.host(), url.userName());
+    const caldav::Netrc netrc = caldav::zugangLesen(k.orte.heim, adresse.host(), adresse.userName());
     if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
-        aufruf.fehler << kalendertext(*fehler) << Qt::endl;
+        k.fehler << kalendertext(*fehler) << Qt::endl;
         return Fehlschlag;
     }
-    caldav::Netztransport netz;
-    caldav::Verbindung verbindung(netz, url, std::get<std::optional<caldav::Zugang>>(netrc));
-    const auto gelesen = kontakte::lesen(verbindung, url, token, bekannt);
+    caldav::Verbindung verbindung(k.netz, adresse, std::get<std::optional<caldav::Zugang>>(netrc));
+    const auto gelesen = kontakte::lesen(verbindung, adresse, token, bekannt);
     if (const auto* fehler = std::get_if<caldav::Fehler>(&gelesen)) {
-        aufruf.fehler << kalendertext(*fehler) << nichts << Qt::endl;
+        k.fehler << kalendertext(*fehler) << nichts << Qt::endl;
         return Fehlschlag;
     }
     const kontakte::Stand& stand = std::get<kontakte::Stand>(gelesen);
@@ -122,32 +138,41 @@ int kontakteAbgleichen(const Aufruf& aufruf)
             store::Transaktion transaktion(*s);
             herkunft.anlegen();
             plan = kontakte::planen(gemerkt(herkunft, adressbuch), stand, s->namen());
-            ausfuehren(*s, herkunft, adressbuch, plan);
+            planAusfuehren(*s, herkunft, adressbuch, plan);
             if (neuerToken)
                 herkunft.tokenSetzen(adressbuch, stand.token);
             transaktion.abschliessen();
         }
     } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
+        k.fehler << core::fehlertext(fehler) << nichts << Qt::endl;
         return Fehlschlag;
     }
 
     for (const QString& grund : std::as_const(plan.gruende))
-        aufruf.aus << core::einzeilig(grund) << Qt::endl;
+        k.aus << core::einzeilig(grund) << Qt::endl;
     for (const QString& href : stand.uebergangen)
-        aufruf.aus << QStringLiteral("Der Server nennt %1, eine Adresse außerhalb des Adressbuchs; sie wurde "
-                                     "übergangen.")
-                          .arg(href)
-                   << Qt::endl;
+        k.aus << QStringLiteral("Der Server nennt %1, eine Adresse außerhalb des Adressbuchs; sie wurde "
+                                "übergangen.")
+                     .arg(href)
+              << Qt::endl;
     const QString zahlen
         = QStringLiteral("%1 neu, %2 geändert, %3 entfernt, %4 unverändert, %5 übersprungen")
               .arg(QString::number(plan.neu), QString::number(plan.geaendert), QString::number(plan.entfernt),
                    QString::number(plan.unveraendert), QString::number(plan.uebersprungen));
     if (probe)
-        aufruf.aus << QStringLiteral("Probe: Kontakte aus %1 in %2: %3. Es wurde nichts geschrieben.")
-                          .arg(getippt, aufruf.datenbank(), zahlen)
-                   << Qt::endl;
+        k.aus << QStringLiteral("Probe: Kontakte aus %1 in %2: %3. Es wurde nichts geschrieben.")
+                     .arg(getippt, buch(), zahlen)
+              << Qt::endl;
     else
-        aufruf.aus << QStringLiteral("Kontakte aus %1 in %2: %3.").arg(getippt, aufruf.datenbank(), zahlen) << Qt::endl;
+        k.aus << QStringLiteral("Kontakte aus %1 in %2: %3.").arg(getippt, buch(), zahlen) << Qt::endl;
     return Erfolg;
 }
+
+} // namespace
+
+std::unique_ptr<Befehl> kontakte()
+{
+    return std::make_unique<Kontakte>();
+}
+
+} // namespace daten

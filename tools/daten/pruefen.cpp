@@ -5,11 +5,11 @@
 #include "befehl.h"
 
 #include "core/durchlauf.h"
-#include "store/cursor.h"
-#include "store/store.h"
 
 #include <QRegularExpression>
 #include <set>
+
+namespace daten {
 
 namespace {
 
@@ -45,41 +45,55 @@ QString befundtext(const QStringList& befunde)
     return text + QStringLiteral(" auf den Seiten %1 und %2.").arg(namen.join(QStringLiteral(", ")), letzte);
 }
 
+class Pruefen final : public Buchbefehl {
+public:
+    Pruefen() : Buchbefehl("pruefen")
+    {
+        beschreibung_ = QStringLiteral("prüft daten.mdb gründlich und nennt die Zahl der Einträge.\n"
+                                       "Status: 0 in Ordnung, 5 beschädigt oder keine Gedenkbuch-Datenbank.");
+    }
+
+    int mitBuch(Kontext& k) override
+    {
+        using Art = store::StoreError::Art;
+        qsizetype eintraege = 0, andere = 0;
+        try {
+            const auto s = oeffnen(store::Store::Zugriff::NurLesen);
+            const QStringList befunde = s->pruefen(store::Store::Pruefung::Gruendlich);
+            if (!befunde.isEmpty()) {
+                k.fehler << QStringLiteral("Die Datei %1 ist beschädigt. %2").arg(buch(), befundtext(befunde))
+                         << Qt::endl
+                         << QStringLiteral("Was noch lesbar ist, sichert „gedenkbuch-daten export“ in eine neue Datei.")
+                         << Qt::endl;
+                return DateiBeschaedigt;
+            }
+            store::Cursor cursor(*s, store::Cursor::Umfang::OhneBemerkungen);
+            const core::Durchlauf durchlauf = core::durchlaufen(
+                cursor, [&](const store::Datensatz& satz) { ++(core::eintragLesen(satz) ? eintraege : andere); });
+            if (durchlauf.fehler)
+                throw *durchlauf.fehler;
+        } catch (const store::StoreError& fehler) {
+            k.fehler << core::meldung(fehler) << Qt::endl;
+            const bool beschaedigt = fehler.art() == Art::Beschaedigt || fehler.art() == Art::KeineDatenbank
+                || fehler.art() == Art::LeereDatei || fehler.art() == Art::KeineDatei
+                || fehler.art() == Art::TabelleFehlt || fehler.art() == Art::FalscheForm;
+            return beschaedigt ? DateiBeschaedigt : Fehlschlag;
+        }
+        k.aus << QStringLiteral("Die Datei %1 ist in Ordnung: %2.")
+                     .arg(buch(), mitAnzahl(eintraege, "Eintrag", "Einträge"));
+        if (andere > 0)
+            k.aus << QStringLiteral(" Dazu kommen %1 ohne Bezeichnung, Tag oder Monat, die das Programm nicht zeigt.")
+                         .arg(mitAnzahl(andere, "Datensatz", "Datensätze"));
+        k.aus << Qt::endl;
+        return Erfolg;
+    }
+};
+
 } // namespace
 
-int pruefen(const Aufruf& aufruf)
+std::unique_ptr<Befehl> pruefen()
 {
-    using Art = store::StoreError::Art;
-    const QString datei = aufruf.datenbank();
-    qsizetype eintraege = 0, andere = 0;
-    try {
-        const auto s = store::Store::open(datei, store::Store::Zugriff::NurLesen);
-        const QStringList befunde = s->pruefen(store::Store::Pruefung::Gruendlich);
-        if (!befunde.isEmpty()) {
-            aufruf.fehler << QStringLiteral("Die Datei %1 ist beschädigt. %2").arg(datei, befundtext(befunde))
-                          << Qt::endl
-                          << QStringLiteral(
-                                 "Was noch lesbar ist, sichert „gedenkbuch-daten export“ in eine neue Datei.")
-                          << Qt::endl;
-            return DateiBeschaedigt;
-        }
-        store::Cursor cursor(*s, store::Cursor::Umfang::OhneBemerkungen);
-        const core::Durchlauf durchlauf = core::durchlaufen(
-            cursor, [&](const store::Datensatz& satz) { ++(core::eintragLesen(satz) ? eintraege : andere); });
-        if (durchlauf.fehler)
-            throw *durchlauf.fehler;
-    } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::meldung(fehler) << Qt::endl;
-        const bool beschaedigt = fehler.art() == Art::Beschaedigt || fehler.art() == Art::KeineDatenbank
-            || fehler.art() == Art::LeereDatei || fehler.art() == Art::KeineDatei || fehler.art() == Art::TabelleFehlt
-            || fehler.art() == Art::FalscheForm;
-        return beschaedigt ? DateiBeschaedigt : Fehlschlag;
-    }
-    aufruf.aus
-        << QStringLiteral("Die Datei %1 ist in Ordnung: %2.").arg(datei, mitAnzahl(eintraege, "Eintrag", "Einträge"));
-    if (andere > 0)
-        aufruf.aus << QStringLiteral(" Dazu kommen %1 ohne Bezeichnung, Tag oder Monat, die das Programm nicht zeigt.")
-                          .arg(mitAnzahl(andere, "Datensatz", "Datensätze"));
-    aufruf.aus << Qt::endl;
-    return Erfolg;
+    return std::make_unique<Pruefen>();
 }
+
+} // namespace daten

@@ -5,21 +5,42 @@
 // program runs.
 #include "befehl.h"
 
-#include "core/durchlauf.h"
-#include "store/store.h"
-#include "store/storeerror.h"
+namespace daten {
 
-int sichern(const Aufruf& aufruf)
-{
-    const QString ziel = aufruf.wert("ZIEL");
-    try {
-        store::Store::open(aufruf.datenbank(), store::Store::Zugriff::NurLesen)->sichern(ziel);
-    } catch (const store::StoreError& fehler) {
-        aufruf.fehler << core::fehlertext(fehler) << Qt::endl
-                      << QStringLiteral("Es wurde keine Sicherung angelegt.") << Qt::endl;
-        return Fehlschlag;
+namespace {
+
+class Sichern final : public Buchbefehl {
+public:
+    Sichern() : Buchbefehl("sichern")
+    {
+        beschreibung_ = QStringLiteral(
+            "schreibt eine Kopie von daten.mdb mit demselben Kennwort in die neue Datei ZIEL und prüft sie;\n"
+            "das geht auch, während das Programm läuft.");
     }
-    aufruf.aus << QStringLiteral("Die Sicherung %1 von %2 ist geschrieben und geprüft.").arg(ziel, aufruf.datenbank())
-               << Qt::endl;
-    return Erfolg;
+
+    int mitBuch(Kontext& k) override
+    {
+        try {
+            oeffnen(store::Store::Zugriff::NurLesen)->sichern(ziel.wert());
+        } catch (const store::StoreError& fehler) {
+            k.fehler << core::fehlertext(fehler) << Qt::endl
+                     << QStringLiteral("Es wurde keine Sicherung angelegt.") << Qt::endl;
+            return Fehlschlag;
+        }
+        k.aus << QStringLiteral("Die Sicherung %1 von %2 ist geschrieben und geprüft.").arg(ziel.wert(), buch())
+              << Qt::endl;
+        return Erfolg;
+    }
+
+private:
+    Text ziel{this, Argument{"ZIEL"}};
+};
+
+} // namespace
+
+std::unique_ptr<Befehl> sichern()
+{
+    return std::make_unique<Sichern>();
 }
+
+} // namespace daten

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <unistd.h>
 
+namespace daten {
+
 Wachhund::Wachhund(QDeadlineTimer frist, const QString& meldung) : meldung_(meldung.toUtf8() + '\n')
 {
     const auto ende = frist.deadline<std::chrono::steady_clock>();
@@ -33,3 +35,5 @@ Wachhund::~Wachhund()
     abgerufen_.notify_one();
     wache_.join();
 }
+
+} // namespace daten

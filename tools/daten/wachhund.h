@@ -10,6 +10,8 @@
 #include <mutex>
 #include <thread>
 
+namespace daten {
+
 // Bounds a part of the tool that may wait without limit inside a library (Qt's bus connection
 // waits for the peer's handshake for ever). Unless it is destroyed before `frist`, it writes
 // `meldung` to standard error and ends the process with status 1, from a thread of its own and
@@ -28,3 +30,5 @@ private:
     bool fertig_ = false;
     std::thread wache_;
 };
+
+} // namespace daten
