@@ -123,7 +123,7 @@ private slots:
              "$H/.local/share/gedenkbuch neu.\n");
         fall("Export in eine Datei", {"xdg"}, {"export", "--format", "ics", "--datei", "k"}, 0,
              "0 Einträge aus " + xdg + " in k geschrieben.\n");
-        fall("Jahr und ewig", {"xdg"}, {"drucken", "--ewig", "--jahr", "2026", "--datei", "k.pdf"}, 2,
+        fall("Jahr und ewig, kein Buch", {}, {"drucken", "--ewig", "--jahr", "2026", "--datei", "k.pdf"}, 2,
              "--jahr gilt nur für die Jahresübersicht; der immerwährende Kalender hat kein Jahr.\n"
              "Aufruf: gedenkbuch-daten [--ordner ORDNER] drucken [--jahr JAHR] [--ewig] --datei DATEI\n");
     }

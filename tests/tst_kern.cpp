@@ -223,7 +223,7 @@ private slots:
         const auto w = [](const char* zeile, const W& a, const char* erwartet) { QTest::newRow(zeile) << exchange::meldung(a) << QString::fromUtf8(erwartet); };
         w("DateiFehlt", W(W::Art::DateiFehlt), "Die Datei gibt es nicht.");
         w("KeineDatei", W(W::Art::KeineDatei), "Das ist keine Datei.");
-        w("ZuGross", W(W::Art::ZuGross).mitGroesse(qint64(1) << 30), "Die Datei ist 1024 MB groß; gelesen werden Dateien bis 64 MB.");
+        w("ZuGross", W(W::Art::ZuGross).mitGroesse((qint64(64) << 20) + 1), "Die Datei ist 65 MB groß; gelesen werden Dateien bis 64 MB.");
         w("Unlesbar", W(W::Art::Unlesbar).mitWert("Permission denied"), "Die Datei kann nicht gelesen werden: Permission denied.");
         w("Gewachsen", W(W::Art::Gewachsen), "Die Datei ist größer als 64 MB.");
         w("Utf16", W(W::Art::Utf16), "Die Datei ist in UTF-16 geschrieben, einer Kodierung, die hier nicht gelesen wird. Speichern Sie sie als UTF-8.");

@@ -163,16 +163,20 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QStringList>("befehl");
-        QTest::addColumn<QString>("ausgabe"); // where standard output goes
+        QTest::addColumn<QString>("ausgabe"); // where standard output goes; "|" a pipe nobody reads
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
         const QString voll = QStringLiteral("Die Ausgabe konnte nicht vollständig geschrieben werden: Der Datenträger ist voll.\n");
         const QString gelesen = QStringLiteral("Gelesen aus $D.\n");
         QTest::newRow("CSV") << QStringList{"export", "--format", "csv"} << "/dev/full" << 1 << gelesen + voll;
         QTest::newRow("heute") << QStringList{"heute", "365"} << "/dev/full" << 1 << gelesen + voll;
+        QTest::newRow("Leser fort") << QStringList{"export", "--format", "csv"} << "|" << 1 << gelesen
+            + "Die Ausgabe konnte nicht vollständig geschrieben werden: Das Programm, das die Ausgabe lesen sollte, liest nicht mehr.\n";
         QTest::newRow("Datei zu groß") << QStringList{"export", "--format", "csv", "--datei", "aus.csv"} << "" << 1
             << "Die Datei aus.csv konnte nicht geschrieben werden: Die Datei würde größer, als das System erlaubt.\n"
                "Es wurde keine Datei angelegt.\n";
+        QTest::newRow("Ordner fehlt") << QStringList{"export", "--format", "csv", "--datei", "fehlt/aus.csv"} << "" << 1
+            << "Die Datei fehlt/aus.csv kann nicht angelegt werden: Den Ordner gibt es nicht.\nEs wurde keine Datei angelegt.\n";
         QTest::newRow("Verknüpfung ins Leere") << QStringList{"export", "--format", "csv", "--datei", "weg.csv"} << "" << 1
             << "Unter dem Namen weg.csv liegt schon eine Verknüpfung. Sie wird nicht überschrieben.\n";
         QTest::newRow("Name kein UTF-8") << QStringList{"export", "--format", "csv", "--datei", "printf:\\377.csv"} << "" << 2

@@ -8,13 +8,21 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 Lauf starten(const QString& programm, const QStringList& argumente, const QString& ordner, const QStringList& umgebung,
              int sekunden, const QString& ausgabe)
 {
     QProcess p;
     p.setWorkingDirectory(ordner);
-    if (!ausgabe.isEmpty())
+    if (ausgabe == u"|") {
+        // A pipe whose reader is gone, with the signal it raises as a shell would leave it.
+        p.setChildProcessModifier([] {
+            int enden[2];
+            if (::pipe(enden) == 0 && ::close(enden[0]) == 0 && ::dup2(enden[1], STDOUT_FILENO) >= 0)
+                std::signal(SIGPIPE, SIG_DFL);
+        });
+    } else if (!ausgabe.isEmpty())
         p.setStandardOutputFile(ausgabe);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& eintrag : umgebung) {

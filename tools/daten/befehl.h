@@ -85,6 +85,9 @@ protected:
     explicit Buchbefehl(const char* name) : Befehl(name, Buch::Vorhanden) {}
     // The work, once the book is found.
     virtual int mitBuch(Kontext& k) = 0;
+    // Why options that each are valid cannot go together, or nothing; a wrong call whether or not
+    // there is a book.
+    virtual QString widerspruch() const { return {}; }
 
     // The book as the user would name it: "daten.mdb", "DIR/daten.mdb", an absolute path.
     const QString& buch() const { return buch_; }

@@ -87,6 +87,10 @@ QString buchFinden(const QString& ordner, const QString& datenordner, QTextStrea
 
 int Buchbefehl::ausfuehren(Kontext& k)
 {
+    if (const QString grund = widerspruch(); !grund.isEmpty()) {
+        k.fehler << grund << Qt::endl;
+        return FalscherAufruf;
+    }
     if (ordner.gesetzt() && !QFileInfo(ordner.wert()).isDir()) {
         k.fehler << keinOrdner(ordner.wert()) << Qt::endl;
         return Fehlschlag;

@@ -29,14 +29,15 @@ public:
                   .arg(jahr.bis());
     }
 
+    QString widerspruch() const override
+    {
+        return ewig.gesetzt() && jahr.gesetzt()
+            ? QStringLiteral("--jahr gilt nur für die Jahresübersicht; der immerwährende Kalender hat kein Jahr.")
+            : QString();
+    }
+
     int mitBuch(Kontext& k) override
     {
-        if (ewig.gesetzt() && jahr.gesetzt()) {
-            k.fehler << QStringLiteral(
-                "--jahr gilt nur für die Jahresübersicht; der immerwährende Kalender hat kein Jahr.")
-                     << Qt::endl;
-            return FalscherAufruf;
-        }
         const druck::Ergebnis ergebnis = druck::drucken(
             {buch(), datei.wert(), ewig.gesetzt() ? druck::Art::Immerwaehrend : druck::Art::Jahresuebersicht,
              jahr.gesetzt() ? jahr.wert() : k.heute.year()});

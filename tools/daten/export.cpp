@@ -63,7 +63,7 @@ Bestand ordnen(store::Store& s, int diesesJahr, bool mitNummern)
     return b;
 }
 
-// Writes what `schreiben` is given in pieces of some ten kilobytes. False once writing failed.
+// Writes what `schreiben` is given in pieces of 64 KiB. False once writing failed.
 class Puffer {
 public:
     explicit Puffer(std::function<bool(QByteArrayView)> ziel) : ziel_(std::move(ziel)) {}
@@ -197,8 +197,8 @@ int Exportieren::mitBuch(Kontext& k)
             ziel->fertigstellen();
     } catch (const store::StoreError& fehler) {
         k.fehler << core::meldung(fehler) << Qt::endl
-                 << (ziel ? QStringLiteral("Es wurde keine Datei angelegt.")
-                          : QStringLiteral("Die Ausgabe ist unvollständig."))
+                 << (!datei.isNull() ? QStringLiteral("Es wurde keine Datei angelegt.")
+                                     : QStringLiteral("Die Ausgabe ist unvollständig."))
                  << Qt::endl;
         return Fehlschlag;
     }

@@ -18,9 +18,11 @@ QString eingerueckt(const QString& text, const QString& rand)
 
 QString buchregel(const QString& datenordner)
 {
-    return QStringLiteral("Ohne --ordner gilt daten.mdb im aktuellen Ordner, wenn es sie dort gibt, sie Ihnen gehört\n"
-                          "und niemand sonst sie oder den Ordner ändern darf; sonst die im persönlichen Datenordner\n"
-                          "%1\n($XDG_DATA_HOME/gedenkbuch, ohne diese Variable ~/.local/share/gedenkbuch).\n")
+    return QStringLiteral(
+               "Ohne --ordner gilt daten.mdb im aktuellen Ordner, wenn es sie dort gibt. Gehört sie nicht\n"
+               "Ihnen oder darf außer Ihnen jemand sie oder den Ordner ändern, wird sie abgewiesen. Gibt es\n"
+               "dort keine, gilt die im persönlichen Datenordner\n"
+               "%1\n($XDG_DATA_HOME/gedenkbuch, ohne diese Variable ~/.local/share/gedenkbuch).\n")
         .arg(datenordner);
 }
 

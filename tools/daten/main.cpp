@@ -10,6 +10,7 @@
 
 #include "core/fehlertexte.h"
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,9 @@ private:
 
 int main(int argc, char* argv[])
 {
+    // A reader that stops (`export | head`) would otherwise end the process without a word and
+    // with no status of its own; as a failed write it is reported like any other.
+    std::signal(SIGPIPE, SIG_IGN);
     // Only drucken lays out text, which takes a QGuiApplication; every other command runs on the core.
     const bool drucken = std::any_of(argv + 1, argv + argc, [](const char* a) { return qstrcmp(a, "drucken") == 0; });
     const std::unique_ptr<QCoreApplication> app

@@ -34,7 +34,7 @@ QString meldung(const Abweisung& a)
         return QStringLiteral("Das ist keine Datei.");
     case Art::ZuGross:
         return QStringLiteral("Die Datei ist %1 MB groß; gelesen werden Dateien bis %2 MB.")
-            .arg(a.groesse / mb)
+            .arg((a.groesse + mb - 1) / mb) // never "64 MB; bis 64 MB"
             .arg(hoechstgroesse / mb);
     case Art::Unlesbar:
         return QStringLiteral("Die Datei kann nicht gelesen werden: %1.").arg(a.wert);
