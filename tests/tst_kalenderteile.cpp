@@ -13,6 +13,7 @@
 #include "caldav/netrc.h"
 #include "caldav/plan.h"
 #include "caldav/sammlung.h"
+#include "kontakte/adressbuch.h"
 #include "termin/jahrestermin.h"
 
 #include <QFile>
@@ -160,12 +161,12 @@ private slots:
     // Only an href directly inside the collection names a resource; a request goes nowhere else.
     void innerhalb_data()
     {
-        QTest::addColumn<QString>("href");
-        QTest::addColumn<QString>("erwartet"); // the resource's path, empty for none
+        QTest::addColumn<QString>("href");     // "SAMMLUNG|href" in another collection than /anna/gb/
+        QTest::addColumn<QString>("erwartet"); // the resource's path as sent, empty for none
         QTest::newRow("relativ") << "a.ics"
                                  << "/anna/gb/a.ics";
         QTest::newRow("maskiert, absolut") << "http://127.0.0.1:5232/anna/gb/Geb%C3%BCrtstag%20A.ics"
-                                           << "/anna/gb/Gebürtstag A.ics";
+                                           << "/anna/gb/Geb%C3%BCrtstag%20A.ics";
         QTest::newRow("Ordner darüber") << "../other/a.ics"
                                         << "";
         QTest::newRow("Wurzel") << "/"
@@ -186,14 +187,17 @@ private slots:
                                        << "";
         QTest::newRow("die Sammlung") << "/anna/gb/"
                                       << "";
+        QTest::newRow("Schrägstrich im Namen der Sammlung") << "/anna/a%2Fb/|x.ics"
+                                                            << "/anna/a%2Fb/x.ics";
     }
 
     void innerhalb()
     {
         QFETCH(QString, href);
         QFETCH(QString, erwartet);
-        const auto url = caldav::innerhalb(sammlung, href);
-        QCOMPARE(url ? url->path(QUrl::FullyDecoded) : QString(), erwartet);
+        const QUrl in = href.contains(u'|') ? sammlung.resolved(QUrl(href.section(u'|', 0, 0))) : sammlung;
+        const auto url = caldav::innerhalb(in, href.section(u'|', -1));
+        QCOMPARE(url ? url->path(QUrl::FullyEncoded) : QString(), erwartet);
     }
 
     // Plain http only to this computer; "localhost" only as what it resolves to.
@@ -338,7 +342,7 @@ private slots:
         QTest::addColumn<QString>("art"); // Ersetzen with the ETag "e1", or Anlegen
         QTest::addColumn<QStringList>("antworten");
         QTest::addColumn<QStringList>("gehoert");
-        QTest::addColumn<QString>("bericht");
+        QTest::addColumn<QString>("bericht"); // "neu geändert ok|fehlgeschlagen", or "Ende" of the run
         const QString put = "PUT /anna/gb/a.ics";
         QTest::newRow("412, neu gelesen, einmal wiederholt")
             << "Ersetzen" << QStringList{"412", "200 \"e2\" ~", "412"}
@@ -350,6 +354,8 @@ private slots:
         QTest::newRow("ETag mit Zeilenumbruch")
             << "Ersetzen\r\nAuthorization: x" << QStringList{"200 \"e2\" ~", "204"}
             << QStringList{"GET /anna/gb/a.ics", put + " If-Match: \"e2\""} << "0 1 ok";
+        QTest::newRow("auf den Kalender umgeleitet")
+            << "Ersetzen" << QStringList{"308 - /anna/gb/"} << QStringList{put + " If-Match: \"e1\""} << "Ende";
         QTest::newRow("207 mit 507") << "Ersetzen" << QStringList{"207 - 507"} << QStringList{put + " If-Match: \"e1\""}
                                      << "0 0 fehlgeschlagen";
         QTest::newRow("Name inzwischen besetzt")
@@ -373,6 +379,7 @@ private slots:
             caldav::Antwort antwort{a.section(u' ', 0, 0).toInt()};
             antwort.etag = a.section(u' ', 1, 1).toLatin1();
             const QString was = a.section(u' ', 2, 2);
+            antwort.ziel = antwort.status == 308 ? was.toLatin1() : QByteArray();
             if (was == "~")
                 antwort.inhalt = QByteArray(soll[0].inhalt).replace("SUMMARY:", "SUMMARY:Frau ");
             if (was == "fremd")
@@ -394,6 +401,11 @@ private slots:
         caldav::Verbindung verbindung(server, sammlung, caldav::Zugang{"anna", "geheim"});
         caldav::Bericht b;
         caldav::ausfuehren(verbindung, sammlung, plan, soll, b);
+        if (bericht == "Ende") {
+            QCOMPARE(server.gehoert, gehoert);
+            QVERIFY(b.abbruch && b.abbruch->art == caldav::Fehler::Art::UmleitungAnderswohin);
+            return;
+        }
         QCOMPARE(server.gehoert.mid(0, server.gehoert.size() - 1), gehoert);
         QCOMPARE(server.gehoert.constLast(), "PUT /anna/gb/b.ics If-None-Match: *");
         QCOMPARE(QString("%1 %2 %3")
@@ -447,6 +459,43 @@ private slots:
         const auto* fehler = std::get_if<caldav::Fehler>(&bereit);
         QCOMPARE(fehler ? QString::number(int(fehler->art)) : std::get<caldav::Sammlung>(bereit).url.path(), ergebnis);
         QVERIFY(server.antworten.isEmpty());
+    }
+
+    // An address book read without a token: a listing cut short by a 507, or one that names cards
+    // outside the collection, shows no card as gone.
+    void adressbuchLesen_data()
+    {
+        QTest::addColumn<QStringList>("liste"); // the hrefs of the cards; "507": the collection cut short
+        QTest::addColumn<bool>("vollstaendig");
+        QTest::newRow("ganz") << QStringList{"a.vcf", "b.vcf"} << true;
+        QTest::newRow("507") << QStringList{"a.vcf", "507"} << false;
+        QTest::newRow("eine Karte außerhalb") << QStringList{"a.vcf", "/bert/k/b.vcf"} << false;
+    }
+
+    void adressbuchLesen()
+    {
+        QFETCH(QStringList, liste);
+        QFETCH(bool, vollstaendig);
+        const auto antwort = [](const QString& href, const QByteArray& status, const QByteArray& prop = {}) {
+            return "<response><href>" + href.toLatin1() + "</href><propstat><prop>" + prop + "</prop><status>HTTP/1.1 "
+                + status + " X</status></propstat></response>";
+        };
+        const QByteArray kopf = "<multistatus xmlns='DAV:' xmlns:C='urn:ietf:params:xml:ns:carddav'>";
+        Aufnahme server;
+        server.antworten << caldav::Antwort{207} << caldav::Antwort{207};
+        server.antworten[0].inhalt = kopf
+            + antwort(sammlung.path(), "200", "<resourcetype><C:addressbook/></resourcetype>") + "</multistatus>";
+        server.antworten[1].inhalt = kopf;
+        for (const QString& href : liste)
+            server.antworten[1].inhalt
+                += href == "507" ? antwort(sammlung.path(), "507") : antwort(href, "200", "<getetag>e</getetag>");
+        server.antworten[1].inhalt += "</multistatus>";
+        caldav::Verbindung verbindung(server, sammlung, std::nullopt);
+        const auto gelesen = kontakte::lesen(verbindung, sammlung, std::nullopt, {{"a.vcf", "e"}, {"b.vcf", "e"}});
+        QVERIFY(std::holds_alternative<kontakte::Stand>(gelesen));
+        QCOMPARE(std::get<kontakte::Stand>(gelesen).vollstaendig, vollstaendig);
+        QCOMPARE(std::get<kontakte::Stand>(gelesen).alle.first(), "a.vcf");
+        QCOMPARE(server.gehoert, QStringList({"PROPFIND /anna/gb/", "PROPFIND /anna/gb/"}));
     }
 
     void kalender_data()

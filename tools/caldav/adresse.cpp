@@ -95,7 +95,9 @@ std::optional<QUrl> innerhalb(const QUrl& sammlung, const QString& href)
     if (pfad.size() != eigene.size() + 1 || pfad.mid(0, eigene.size()) != eigene || pfad.constLast().isEmpty())
         return std::nullopt;
     QUrl ressource = alsSammlung(sammlung);
-    ressource.setPath(ressource.path(QUrl::FullyDecoded) + pfad.constLast(), QUrl::DecodedMode);
+    ressource.setPath(ressource.path(QUrl::FullyEncoded)
+                          + QString::fromLatin1(QUrl::toPercentEncoding(pfad.constLast())),
+                      QUrl::StrictMode);
     return ressource;
 }
 

@@ -20,7 +20,8 @@ QString name(const QUrl& url)
 QUrl ressource(const QUrl& sammlung, const QString& name)
 {
     QUrl url = alsSammlung(sammlung);
-    url.setPath(url.path(QUrl::FullyDecoded) + name, QUrl::DecodedMode);
+    // Encoded: a "%2F" in the collection's own name stays one, and no request leaves it.
+    url.setPath(url.path(QUrl::FullyEncoded) + QString::fromLatin1(QUrl::toPercentEncoding(name)), QUrl::StrictMode);
     return url;
 }
 

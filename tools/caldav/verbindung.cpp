@@ -29,6 +29,9 @@ Antwort Verbindung::senden(Anfrage anfrage, const std::optional<QUrl>& sammlung)
         const QByteArray basic = (zugang_->login + u':' + zugang_->passwort).toUtf8().toBase64();
         anfrage.kopf.append({"Authorization", "Basic " + basic});
     }
+    // A request to the collection may be sent on to it under another name; one to a resource only
+    // to a resource, never to the collection, whose DELETE would take every event with it.
+    const bool anDieSammlung = sammlung && istSammlung(*sammlung, anfrage.url);
     for (int sprung = 0;; ++sprung) {
         Antwort antwort = transport_.senden(anfrage);
         antwort.url = anfrage.url;
@@ -36,8 +39,9 @@ Antwort Verbindung::senden(Anfrage anfrage, const std::optional<QUrl>& sammlung)
             return antwort;
         const QUrl ziel = anfrage.url.resolved(QUrl::fromEncoded(antwort.ziel, QUrl::StrictMode));
         const bool erlaubt = ziel.isValid() && gleicherServer(ziel, server_) && ziel.userInfo().isEmpty()
-            && (!sammlung || istSammlung(*sammlung, ziel)
-                || innerhalb(*sammlung, QString::fromUtf8(ziel.toEncoded())).has_value());
+            && (!sammlung
+                || (anDieSammlung ? istSammlung(*sammlung, ziel)
+                                  : innerhalb(*sammlung, QString::fromUtf8(ziel.toEncoded())).has_value()));
         if (!erlaubt) {
             // Named with its port: a redirect to another port of the same host is one to another server.
             const QString von

@@ -14,7 +14,8 @@ namespace caldav {
 // Requests to one server through a transport: Basic authentication with the credentials of that
 // server only, and redirects followed by hand, a few hops at most, with the same verb, body and
 // headers (Qt's own would turn a PROPFIND into a GET). A redirect goes only to the same scheme,
-// host and port; for a request inside a collection only to a resource directly inside it.
+// host and port; for a request to a collection only to that collection, for one to a resource in
+// it only to a resource directly inside it.
 // Anything else is refused, and nothing is sent there.
 class Verbindung {
 public:

@@ -140,6 +140,7 @@ std::variant<Stand, Fehler> lesen(caldav::Verbindung& verbindung, const QUrl& ur
             seitToken = false;
             gelistet.clear();
             stand.weg.clear();
+            stand.uebergangen.clear();
             break;
         }
         gelistet += teil;
@@ -163,7 +164,9 @@ std::variant<Stand, Fehler> lesen(caldav::Verbindung& verbindung, const QUrl& ur
             return *m.fehler;
         if (m.status != 207)
             return caldav::statusfehler(verbindung, "PROPFIND", {m.status, {}, {}, {}, false, {}, stand.url});
-        stand.vollstaendig = true;
+        // A listing cut short (507), or one with cards named outside the collection, does not
+        // show which cards are gone.
+        stand.vollstaendig = !m.abgeschnitten && stand.uebergangen.isEmpty();
         for (const auto& [karte, etag] : std::as_const(gelistet))
             stand.alle << name(karte);
     }
