@@ -294,12 +294,12 @@ private slots:
     void alter()
     {
         Testdatenbank db;
-        db.hinzufuegen({{"Anna", 15, 4, 1985}, {"Ohne Jahr", 1, 5}, {"Schaltkind", 29, 2, 2000}});
+        db.hinzufuegen({{"Anna", 15, 4, 1985}, {"Ohne Jahr", 1, 5}, {"Schaltkind %1", 29, 2, 2000}});
         const QString url = server->adresse("anna/alter/").toString();
         QCOMPARE(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2027-06-01"}).status, 0);
         QCOMPARE(ueberschreibungen(*server, "anna/alter/"),
                  QStringList({"Anna: 20270415 Anna (42), 20280415 Anna (43)",
-                              "Ohne Jahr:", "Schaltkind: 20280229 Schaltkind (28)"}));
+                              "Ohne Jahr:", "Schaltkind %1: 20280229 Schaltkind %1 (28)"}));
         QCOMPARE(zahlen(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2027-12-31"})),
                  "0 neu, 0 geändert, 0 entfernt, 3 unverändert");
         QCOMPARE(zahlen(kalender(db, {url, "--alter", "--vorlauf", "1", "--datum", "2028-01-01"})),

@@ -227,7 +227,10 @@ void ausfuehren(Verbindung& verbindung, const QUrl& sammlung, const Plan& plan, 
                 bericht.abbruch = *f;
                 return;
             }
-            bericht.fehlgeschlagen.append({s.soll >= 0 ? soll[s.soll].eintrag : anzeige(s.url), *f});
+            if (s.art == Schritt::Art::Entfernen)
+                bericht.nichtEntfernt.append({anzeige(s.url), *f});
+            else
+                bericht.fehlgeschlagen.append({soll[s.soll].eintrag, *f});
             continue;
         }
         switch (std::get<Ausgang>(ergebnis)) {

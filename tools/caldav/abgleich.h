@@ -26,8 +26,9 @@ struct Bericht {
     QList<QPair<QString, QString>> ausgewichen = {};   // entry, the resource name it got instead of its own
     QStringList uebergangen = {};                      // hrefs of the server outside the collection
     QList<QPair<QString, Fehler>> fehlgeschlagen = {}; // entry, or resource, and why
+    QList<QPair<QString, Fehler>> nichtEntfernt = {};  // resource of an event no entry asks for, and why
     std::optional<Fehler> abbruch = {};                // the run could not go on from here, or not even start
-    bool vollstaendig() const { return fehlgeschlagen.isEmpty() && !abbruch; }
+    bool vollstaendig() const { return fehlgeschlagen.isEmpty() && nichtEntfernt.isEmpty() && !abbruch; }
 };
 
 // What the events show besides the entry: an alarm `vorlauf` days before, and with `alterIm` the

@@ -9,6 +9,7 @@
 #include "caldav/abgleich.h"
 #include "caldav/adresse.h"
 #include "caldav/netrc.h"
+#include "core/steuerzeichen.h"
 
 namespace daten {
 
@@ -78,13 +79,16 @@ int Kalender::mitBuch(Kontext& k)
     caldav::Verbindung verbindung(k.netz, adresse, std::get<std::optional<caldav::Zugang>>(netrc));
     const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, adresse, eintraege, form);
     const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
-        || !bericht.fehlgeschlagen.isEmpty();
+        || !bericht.fehlgeschlagen.isEmpty() || !bericht.nichtEntfernt.isEmpty();
     if (!bericht.abbruch || begonnen) {
         for (const QString& zeile : kalenderbericht(bericht, getippt, buch()))
             k.aus << zeile << Qt::endl;
     }
     for (const auto& [was, fehler] : bericht.fehlgeschlagen)
         k.fehler << QStringLiteral("Nicht veröffentlicht: „%1“. %2").arg(was, kalendertext(fehler)) << Qt::endl;
+    for (const auto& [was, fehler] : bericht.nichtEntfernt)
+        k.fehler << QStringLiteral("Nicht entfernt: %1. %2").arg(core::einzeilig(was), kalendertext(fehler))
+                 << Qt::endl;
     if (bericht.abbruch)
         k.fehler << kalendertext(*bericht.abbruch) << Qt::endl;
     return bericht.vollstaendig() ? Erfolg : Fehlschlag;

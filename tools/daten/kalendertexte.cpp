@@ -4,6 +4,7 @@
 #include "kalendertexte.h"
 
 #include "caldav/adresse.h"
+#include "core/steuerzeichen.h"
 
 namespace daten {
 
@@ -142,7 +143,7 @@ QStringList kalenderbericht(const caldav::Bericht& b, const QString& getippt, co
                       .arg(eintrag, name);
     for (const QString& href : b.uebergangen)
         zeilen << QStringLiteral("Der Server nennt %1, eine Adresse außerhalb des Kalenders; sie wurde übergangen.")
-                      .arg(href);
+                      .arg(core::einzeilig(href));
     return zeilen;
 }
 

@@ -153,7 +153,7 @@ int Kontakte::mitBuch(Kontext& k)
     for (const QString& href : stand.uebergangen)
         k.aus << QStringLiteral("Der Server nennt %1, eine Adresse außerhalb des Adressbuchs; sie wurde "
                                 "übergangen.")
-                     .arg(href)
+                     .arg(core::einzeilig(href))
               << Qt::endl;
     const QString zahlen
         = QStringLiteral("%1 neu, %2 geändert, %3 entfernt, %4 unverändert, %5 übersprungen")

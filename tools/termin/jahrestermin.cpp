@@ -187,7 +187,8 @@ QList<Vorkommen> mitAlter(const core::Eintrag& e, const QString& titel, int dies
     for (const int jahr : {diesesJahr, diesesJahr + 1}) {
         const std::optional<int> alter = core::alter(e.jahr, jahr);
         if (alter && QDate::isValid(jahr, e.monat, e.tag))
-            vorkommen.append({QDate(jahr, e.monat, e.tag), QStringLiteral("%1 (%2)").arg(titel).arg(*alter)});
+            vorkommen.append(
+                {QDate(jahr, e.monat, e.tag), QStringLiteral("%1 (%2)").arg(titel, QString::number(*alter))});
     }
     return vorkommen;
 }
