@@ -63,7 +63,10 @@ void Multistatusleser::lesen()
                     gefunden_.kalenderdaten += daten;
             } else if (offen_.constLast() == Element::Href || offen_.constLast() == Element::Status
                        || offen_.constLast() == Element::Getetag || offen_.constLast() == Element::Token) {
-                if (text_.size() + leser_.text().size() <= laengsterText)
+                // Cut short, an href would name another resource, an ETag or a token another version.
+                if (text_.size() + leser_.text().size() > laengsterText)
+                    fehler_ = true;
+                else
                     text_ += leser_.text();
             }
             break;
