@@ -132,14 +132,15 @@ int Kontakte::mitBuch(Kontext& k)
     try {
         store::Herkunftsbuch herkunft(*s);
         plan = kontakte::planen(gemerkt(herkunft, adressbuch), stand, s->namen());
-        const bool neuerToken = !stand.token.isEmpty() && stand.token != token.value_or(QString());
-        if (!probe && (!plan.schritte.isEmpty() || neuerToken)) {
+        const auto neuerToken
+            = [&] { return !plan.namensgleich && !stand.token.isEmpty() && stand.token != token.value_or(QString()); };
+        if (!probe && (!plan.schritte.isEmpty() || neuerToken())) {
             // Planned again under the write lock: the book may have changed while the server talked.
             store::Transaktion transaktion(*s);
             herkunft.anlegen();
             plan = kontakte::planen(gemerkt(herkunft, adressbuch), stand, s->namen());
             planAusfuehren(*s, herkunft, adressbuch, plan);
-            if (neuerToken)
+            if (neuerToken())
                 herkunft.tokenSetzen(adressbuch, stand.token);
             transaktion.abschliessen();
         }

@@ -27,15 +27,16 @@ QString zeile(const QString& name, const QString& karte, const QString& grund)
 }
 
 // Whether a date of a card passes the import's rules against the names in `vergeben`; the reason
-// when not.
-std::optional<QString> abgewiesen(const exchange::Satz& satz, const QSet<QString>& vergeben)
+// when not. One that the book's names alone refuse asks for the card to be read again next time.
+std::optional<QString> abgewiesen(const exchange::Satz& satz, const QSet<QString>& vergeben, Plan& plan)
 {
     exchange::Gelesen einer;
     einer.saetze = {satz};
     const exchange::Auswahl auswahl = exchange::auswaehlen(einer, vergeben);
-    if (auswahl.uebernehmen.isEmpty())
-        return exchange::grundtext(exchange::Gelesen::Quelle::Karte, auswahl.auslassungen.constLast());
-    return std::nullopt;
+    if (!auswahl.uebernehmen.isEmpty())
+        return std::nullopt;
+    plan.namensgleich |= auswahl.auslassungen.constLast().grund == exchange::Grund::SchonImBuch;
+    return exchange::grundtext(exchange::Gelesen::Quelle::Karte, auswahl.auslassungen.constLast());
 }
 
 // The record the memory found: what was written, under the number it has now.
@@ -135,7 +136,7 @@ Plan planen(const QList<Gemerkt>& gemerkt, const Stand& stand, QSet<QString> ver
         }
         QSet<QString> andere = vergeben;
         andere.remove(h.geschrieben.feld(store::Feld::Bezeichnung).toString());
-        if (const auto grund = abgewiesen(*neu, andere)) {
+        if (const auto grund = abgewiesen(*neu, andere, plan)) {
             behalten(m, *grund);
             continue;
         }
@@ -167,7 +168,7 @@ Plan planen(const QList<Gemerkt>& gemerkt, const Stand& stand, QSet<QString> ver
         for (const exchange::Satz& s : g.inhalt.saetze) {
             if (bekannt.contains({k.name, int(s.anlass)}))
                 continue;
-            if (const auto grund = abgewiesen(s, vergeben)) {
+            if (const auto grund = abgewiesen(s, vergeben, plan)) {
                 plan.gruende << zeile(s.name, k.name, *grund);
                 ++plan.uebersprungen;
                 continue;

@@ -41,6 +41,9 @@ struct Plan {
     QList<Schritt> schritte;
     int neu = 0, geaendert = 0, entfernt = 0, unveraendert = 0, uebersprungen = 0;
     QStringList gruende; // each skipped card date and each entry kept as the book has it, and why
+    // A card's date was refused for a name the book holds: once that entry is renamed or gone, the
+    // card is to come in, so the next run asks again for the changes since the same point.
+    bool namensgleich = false;
 };
 
 // The five values an entry gets from a card's date: the name, day, month, year or null, no remarks.
