@@ -6,6 +6,8 @@
 #include "caldav/adresse.h"
 #include "caldav/multistatus.h"
 
+#include <QSet>
+
 namespace kontakte {
 
 namespace {
@@ -173,20 +175,29 @@ std::variant<Stand, Fehler> lesen(caldav::Verbindung& verbindung, const QUrl& ur
 
     // The cards whose version is not known yet, a few hundred to a request.
     QList<QUrl> lesen;
+    QSet<QString> schonGelistet;
     for (const auto& [karte, etag] : std::as_const(gelistet)) {
-        if (etag.isEmpty() || bekannt.value(name(karte)) != etag)
+        const QString n = name(karte);
+        if (!schonGelistet.contains(n) && (etag.isEmpty() || bekannt.value(n) != etag))
             lesen << karte;
+        schonGelistet.insert(n);
     }
     for (qsizetype ab = 0; ab < lesen.size(); ab += kartenJeAnfrage) {
-        const Mehrfach m = mehrfach(
-            verbindung,
-            {"REPORT", stand.url, kartenLesen(lesen.mid(ab, kartenJeAnfrage)), {{"Depth", "1"}, {"Content-Type", xml}}},
-            stand.url, stand, [&](const QUrl& karte, const caldav::Ressource& r) {
-                if (r.status == 404 || r.fehlstatus == 404)
-                    stand.weg << name(karte);
-                else if (r.status == 200)
-                    stand.karten.append({name(karte), r.etag, r.kalenderdaten, r.zuGross});
-            });
+        const QList<QUrl> diese = lesen.mid(ab, kartenJeAnfrage);
+        // Each card asked for counts once; one named twice, or not asked for, is no card of this run.
+        QSet<QString> gefragt;
+        for (const QUrl& karte : diese)
+            gefragt.insert(name(karte));
+        const Mehrfach m
+            = mehrfach(verbindung, {"REPORT", stand.url, kartenLesen(diese), {{"Depth", "1"}, {"Content-Type", xml}}},
+                       stand.url, stand, [&](const QUrl& karte, const caldav::Ressource& r) {
+                           if (!gefragt.remove(name(karte)))
+                               return;
+                           if (r.status == 404 || r.fehlstatus == 404)
+                               stand.weg << name(karte);
+                           else if (r.status == 200)
+                               stand.karten.append({name(karte), r.etag, r.kalenderdaten, r.zuGross});
+                       });
         if (m.fehler)
             return *m.fehler;
         if (m.status != 207)
