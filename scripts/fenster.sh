@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shell helpers for running the program in a real X window (sourced by tests and tools).
 
-# Runs the calling script again inside a fresh Xvfb, unless it already runs in one.
+# Runs the calling script again inside a fresh Xvfb, unless it already runs in one. Without
+# -noreset the server resets whenever its last client leaves, as each xdotool call does, and a
+# program connecting at that moment finds no display.
 # Call as: im_xvfb "$0" "$@"
 im_xvfb() {
   if [ -z "${GEDENKBUCH_IM_XVFB:-}" ]; then
-    GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24' "$@"
+    GEDENKBUCH_IM_XVFB=1 exec xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$@"
   fi
   export QT_QPA_PLATFORM=xcb
 }
