@@ -465,7 +465,7 @@ private slots:
 
     // An address book read without a token: a listing cut short by a 507, or one that names cards
     // outside the collection, shows no card as gone. A card is read once, however often the server
-    // names it, and one not asked for is none.
+    // names it, and one not asked for is none. Cards too large together are asked for in halves.
     void adressbuchLesen_data()
     {
         QTest::addColumn<QStringList>("liste"); // the hrefs of the cards; "507": the collection cut short
@@ -475,6 +475,8 @@ private slots:
         QTest::newRow("507") << QStringList{"a.vcf", "507"} << false << QStringList();
         QTest::newRow("eine Karte außerhalb") << QStringList{"a.vcf", "/bert/k/b.vcf"} << false << QStringList();
         QTest::newRow("zweimal genannt") << QStringList{"a.vcf", "c.vcf", "c.vcf"} << true << QStringList{"c.vcf"};
+        QTest::newRow("zusammen zu groß")
+            << QStringList{"a.vcf", "c.vcf", "d.vcf"} << true << QStringList{"c.vcf", "d.vcf"};
     }
 
     void adressbuchLesen()
@@ -496,12 +498,22 @@ private slots:
             server.antworten[1].inhalt
                 += href == "507" ? antwort(sammlung.path(), "507") : antwort(href, "200", "<getetag>e</getetag>");
         server.antworten[1].inhalt += "</multistatus>";
-        // The multiget's answer names each card twice and one more.
-        server.antworten << caldav::Antwort{207, kopf};
+        // The multiget's answer names each card twice and one more; two cards at once are too large,
+        // after the first came whole.
         const QByteArray karte = "<getetag>f</getetag><C:address-data>BEGIN:VCARD&#13;\nEND:VCARD</C:address-data>";
-        for (const QString& href : gelesen + gelesen + QStringList{"x.vcf"})
-            server.antworten[2].inhalt += antwort(href, "200", karte);
-        server.antworten[2].inhalt += "</multistatus>";
+        const bool zuGross = gelesen.size() > 1;
+        if (zuGross)
+            server.antworten << caldav::Antwort{0,     kopf + antwort(gelesen[0], "200", karte),    {}, {},
+                                                false, caldav::Fehler{caldav::Fehler::Art::ZuGross}};
+        QList<QStringList> teile = gelesen.isEmpty() ? QList<QStringList>() : QList<QStringList>{gelesen};
+        if (zuGross)
+            teile = {{gelesen[0]}, {gelesen[1]}};
+        for (const QStringList& teil : std::as_const(teile)) {
+            server.antworten << caldav::Antwort{207, kopf};
+            for (const QString& href : teil + teil + QStringList{"x.vcf"})
+                server.antworten.last().inhalt += antwort(href, "200", karte);
+            server.antworten.last().inhalt += "</multistatus>";
+        }
         caldav::Verbindung verbindung(server, sammlung, std::nullopt);
         const auto ergebnis = kontakte::lesen(verbindung, sammlung, std::nullopt, {{"a.vcf", "e"}, {"b.vcf", "e"}});
         QVERIFY(std::holds_alternative<kontakte::Stand>(ergebnis));
@@ -512,7 +524,7 @@ private slots:
         for (const kontakte::Karte& k : stand.karten)
             karten << k.name;
         QCOMPARE(karten, gelesen);
-        QCOMPARE(server.gehoert.size(), gelesen.isEmpty() ? 2 : 3);
+        QVERIFY(server.antworten.isEmpty());
     }
 
     void kalender_data()

@@ -182,8 +182,12 @@ std::variant<Stand, Fehler> lesen(caldav::Verbindung& verbindung, const QUrl& ur
             lesen << karte;
         schonGelistet.insert(n);
     }
-    for (qsizetype ab = 0; ab < lesen.size(); ab += kartenJeAnfrage) {
-        const QList<QUrl> diese = lesen.mid(ab, kartenJeAnfrage);
+    QList<QList<QUrl>> offen;
+    for (qsizetype ab = 0; ab < lesen.size(); ab += kartenJeAnfrage)
+        offen << lesen.mid(ab, kartenJeAnfrage);
+    while (!offen.isEmpty()) {
+        const QList<QUrl> diese = offen.takeFirst();
+        const qsizetype karten = stand.karten.size(), weg = stand.weg.size(), ueber = stand.uebergangen.size();
         // Each card asked for counts once; one named twice, or not asked for, is no card of this run.
         QSet<QString> gefragt;
         for (const QUrl& karte : diese)
@@ -198,6 +202,15 @@ std::variant<Stand, Fehler> lesen(caldav::Verbindung& verbindung, const QUrl& ur
                            else if (r.status == 200)
                                stand.karten.append({name(karte), r.etag, r.kalenderdaten, r.zuGross});
                        });
+        // Cards with photos may pass the limit together that each keeps: asked for in halves.
+        if (m.fehler && m.fehler->art == Fehler::Art::ZuGross && diese.size() > 1) {
+            stand.karten.resize(karten);
+            stand.weg.resize(weg);
+            stand.uebergangen.resize(ueber);
+            offen.prepend(diese.mid(diese.size() / 2));
+            offen.prepend(diese.first(diese.size() / 2));
+            continue;
+        }
         if (m.fehler)
             return *m.fehler;
         if (m.status != 207)
