@@ -3,8 +3,7 @@
 
 #include "kontakte.h"
 
-#include "radicale.h"
-#include "spitze.h"
+#include "davplatz.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,8 +11,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -28,17 +25,6 @@ void neuesBuch(const QString& ordner)
     neu.start(QStringLiteral(GEDENKBUCH_DATEN), {"--ordner", ordner, "neu"});
     if (!neu.waitForFinished(60000) || neu.exitCode() != 0)
         qFatal("gedenkbuch-daten neu: %s", neu.readAllStandardError().constData());
-}
-
-double median(std::vector<double> zeiten)
-{
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
-
-void zeile(const char* name, const std::vector<double>& zeiten)
-{
-    QTextStream(stdout) << name << ' ' << anzahl << ' ' << QString::number(median(zeiten), 'f', 1) << Qt::endl;
 }
 
 // An address book of 1,000 cards, half of them with a birthday, put straight into the storage.
@@ -67,21 +53,10 @@ void adressbuchAnlegen(Radicale& server, const QString& pfad)
 
 void kontakteMessen(int runden)
 {
-    if (!Radicale::installiert()) {
-        QTextStream(stderr) << "kontakte: Radicale fehlt (Debian: python3-radicale), nicht gemessen." << Qt::endl;
+    const auto platz = Davplatz::oeffnen("kontakte");
+    if (!platz)
         return;
-    }
-    Radicale server;
-    if (!server.fehler().isEmpty())
-        qFatal("%s", qPrintable(server.fehler()));
-    QTemporaryDir home;
-    QFile netrc(home.filePath(QStringLiteral(".netrc")));
-    netrc.open(QIODevice::WriteOnly);
-    netrc.write(QByteArray("machine 127.0.0.1 login ") + Radicale::benutzer + " password " + Radicale::kennwort + '\n');
-    netrc.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    netrc.close();
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("HOME"), home.path());
+    Radicale& server = platz->server;
 
     std::vector<double> erster, zweiter, boden;
     for (int runde = 0; runde <= runden; ++runde) {
@@ -107,37 +82,20 @@ void kontakteMessen(int runden)
 
         QTemporaryDir buch;
         neuesBuch(buch.path());
-        const auto lauf = [&] {
-            QProcess werkzeug;
-            werkzeug.setProcessEnvironment(umgebung);
-            werkzeug.setStandardOutputFile(QProcess::nullDevice());
-            uhr.restart();
-            werkzeug.start(QStringLiteral(GEDENKBUCH_DATEN),
-                           {"--ordner", buch.path(), "kontakte", server.adresse(pfad).toString()});
-            if (!werkzeug.waitForFinished(600000) || werkzeug.exitStatus() != QProcess::NormalExit
-                || werkzeug.exitCode() != 0)
-                qFatal("gedenkbuch-daten kontakte: %s", werkzeug.readAllStandardError().constData());
-            return double(uhr.nsecsElapsed()) / 1e6;
-        };
-        const double erste = lauf(), zweite = lauf();
+        const QStringList argumente = {"--ordner", buch.path(), "kontakte", server.adresse(pfad).toString()};
+        const double erste = platz->werkzeug(argumente), zweite = platz->werkzeug(argumente);
         if (runde == 0)
             continue; // the first round warms the server's own caches
         boden.push_back(bodenzeit);
         erster.push_back(erste);
         zweiter.push_back(zweite);
     }
-    zeile("kontakte", erster);
-    zeile("kontakte_unveraendert", zweiter);
-    zeile("kontakte_boden", boden);
+    medianAusgeben("kontakte", anzahl, erster);
+    medianAusgeben("kontakte_unveraendert", anzahl, zweiter);
+    medianAusgeben("kontakte_boden", anzahl, boden);
 
     QTemporaryDir buch;
     neuesBuch(buch.path());
-    const QByteArray heimVorher = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
-    const QStringList argumente
-        = {"--ordner", buch.path(), "kontakte", server.adresse(QStringLiteral("anna/kbench-0/")).toString()};
-    spitzeAusgeben(QStringLiteral("kontakte"), anzahl, programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
-    spitzeAusgeben(QStringLiteral("kontakte_unveraendert"), anzahl,
-                   programmSpitze(QStringLiteral(GEDENKBUCH_DATEN), argumente));
-    qputenv("HOME", heimVorher);
+    platz->spitzen({"kontakte", "kontakte_unveraendert"}, anzahl,
+                   {"--ordner", buch.path(), "kontakte", server.adresse(QStringLiteral("anna/kbench-0/")).toString()});
 }

@@ -115,39 +115,34 @@ Ergebnis Ausfuehrung::anlegen(QUrl url, qsizetype i, int ausweichen)
     return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "PUT", 412, {}};
 }
 
+// A change and a removal are written on the ETag read. Where the server has none fit for a header,
+// or answers 412, the event is read again; a second 412 is another writer's, and that one wins.
 Ergebnis Ausfuehrung::ersetzen(const QUrl& url, std::optional<QByteArray> etag, qsizetype i)
 {
     const Soll& s = soll_[i];
-    for (int versuch = 0;; ++versuch) {
-        if (!etag) {
-            // No ETag fit for a header: the resource is read again for one.
-            const auto jetzt = nachsehen(url);
-            if (const Fehler* f = std::get_if<Fehler>(&jetzt))
-                return *f;
-            const Stand& stand = std::get<Stand>(jetzt);
-            if (stand.status == 404)
-                return anlegen(url, i, 0);
-            etag = stand.etag.value_or(QByteArrayLiteral("*"));
+    for (int abgelehnt = 0;;) {
+        if (etag) {
+            const Antwort antwort = schreiben("PUT", url, s.inhalt, {"If-Match", *etag});
+            if (antwort.fehler)
+                return *antwort.fehler;
+            if (antwort.status != 412) {
+                if (const auto fehler = gelungen("PUT", antwort))
+                    return *fehler;
+                return Ausgang::Geaendert;
+            }
+            if (abgelehnt++ > 0)
+                return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "PUT", 412, {}};
         }
-        const Antwort antwort = schreiben("PUT", url, s.inhalt, {"If-Match", *etag});
-        if (antwort.fehler)
-            return *antwort.fehler;
-        if (antwort.status != 412) {
-            if (const auto fehler = gelungen("PUT", antwort))
-                return *fehler;
-            return Ausgang::Geaendert;
-        }
-        if (versuch > 0)
-            return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "PUT", 412, {}};
         const auto jetzt = nachsehen(url);
         if (const Fehler* f = std::get_if<Fehler>(&jetzt))
             return *f;
         const Stand& stand = std::get<Stand>(jetzt);
         if (stand.status == 404)
             return anlegen(url, i, 0);
-        if (!stand.termin || stand.termin->uid != s.kennung.uid())
+        // Read only for want of an ETag, the event is the one the plan saw; after a 412 it is checked.
+        if (abgelehnt > 0 && (!stand.termin || stand.termin->uid != s.kennung.uid()))
             return Fehler{Fehler::Art::FremderTermin, url.host(), anzeige(url), "PUT", 412, {}};
-        if (wieGeschrieben(*stand.termin, s))
+        if (abgelehnt > 0 && wieGeschrieben(*stand.termin, s))
             return Ausgang::Unveraendert;
         etag = stand.etag.value_or(QByteArrayLiteral("*"));
     }
@@ -155,7 +150,7 @@ Ergebnis Ausfuehrung::ersetzen(const QUrl& url, std::optional<QByteArray> etag, 
 
 Ergebnis Ausfuehrung::entfernen(const QUrl& url, std::optional<QByteArray> etag, const QString& uid)
 {
-    for (int versuch = 0;; ++versuch) {
+    for (int abgelehnt = 0;;) {
         if (etag) {
             const Antwort antwort = schreiben("DELETE", url, {}, {"If-Match", *etag});
             if (antwort.fehler)
@@ -167,7 +162,7 @@ Ergebnis Ausfuehrung::entfernen(const QUrl& url, std::optional<QByteArray> etag,
                     return *fehler;
                 return Ausgang::Entfernt;
             }
-            if (versuch > 0)
+            if (abgelehnt++ > 0)
                 return Fehler{Fehler::Art::GleichzeitigGeaendert, url.host(), anzeige(url), "DELETE", 412, {}};
         }
         const auto jetzt = nachsehen(url);

@@ -3,12 +3,11 @@
 
 // `gedenkbuch-daten kalender URL [--vorlauf TAGE]`: publishes the book to a CalDAV calendar, one
 // yearly all-day event per entry, and changes on the server only what differs.
+#include "davzugang.h"
 #include "gedenktage.h"
 #include "kalendertexte.h"
 
 #include "caldav/abgleich.h"
-#include "caldav/adresse.h"
-#include "caldav/netrc.h"
 #include "core/steuerzeichen.h"
 
 namespace daten {
@@ -48,11 +47,10 @@ private:
 int Kalender::mitBuch(Kontext& k)
 {
     const QString getippt = url.wert();
-    if (const auto fehler = caldav::adressfehler(getippt)) {
-        k.fehler << kalendertext(*fehler) << Qt::endl;
+    const std::optional<QUrl> geprueft = davAdresse(k, getippt);
+    if (!geprueft)
         return FalscherAufruf;
-    }
-    const QUrl adresse(getippt, QUrl::StrictMode);
+    const QUrl adresse = *geprueft;
     caldav::Terminform form;
     if (vorlauf.gesetzt())
         form.vorlauf = vorlauf.wert();
@@ -71,13 +69,10 @@ int Kalender::mitBuch(Kontext& k)
             QStringLiteral(" Am Kalender wurde nichts geändert.")))
         return Fehlschlag;
 
-    const caldav::Netrc netrc = caldav::zugangLesen(k.orte.heim, adresse.host(), adresse.userName());
-    if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
-        k.fehler << kalendertext(*fehler) << Qt::endl;
+    std::optional<caldav::Verbindung> verbindung = davVerbindung(k, adresse);
+    if (!verbindung)
         return Fehlschlag;
-    }
-    caldav::Verbindung verbindung(k.netz, adresse, std::get<std::optional<caldav::Zugang>>(netrc));
-    const caldav::Bericht bericht = caldav::veroeffentlichen(verbindung, adresse, eintraege, form);
+    const caldav::Bericht bericht = caldav::veroeffentlichen(*verbindung, adresse, eintraege, form);
     const bool begonnen = bericht.neu + bericht.geaendert + bericht.entfernt + bericht.unveraendert > 0
         || !bericht.fehlgeschlagen.isEmpty() || !bericht.nichtEntfernt.isEmpty();
     if (!bericht.abbruch || begonnen) {

@@ -4,10 +4,10 @@
 // `gedenkbuch-daten kontakte URL [--probe]`: takes the dates of a CardDAV address book into the
 // book, and keeps them in step without overwriting what the user changed in the book.
 #include "befehl.h"
+#include "davzugang.h"
 #include "kalendertexte.h"
 
 #include "caldav/adresse.h"
-#include "caldav/netrc.h"
 #include "kontakte/abgleich.h"
 
 #include "core/eintragsbuch.h"
@@ -91,11 +91,10 @@ int Kontakte::mitBuch(Kontext& k)
 {
     const bool probe = this->probe.gesetzt();
     const QString getippt = url.wert();
-    if (const auto fehler = caldav::adressfehler(getippt)) {
-        k.fehler << kalendertext(*fehler) << Qt::endl;
+    const std::optional<QUrl> geprueft = davAdresse(k, getippt);
+    if (!geprueft)
         return FalscherAufruf;
-    }
-    const QUrl adresse(getippt, QUrl::StrictMode);
+    const QUrl adresse = *geprueft;
     // The address book as the memory knows it: the address without the user's name.
     const QString adressbuch = caldav::anzeige(caldav::alsSammlung(adresse));
     const QString nichts = QStringLiteral(" Es wurde nichts übernommen.");
@@ -115,13 +114,10 @@ int Kontakte::mitBuch(Kontext& k)
         return Fehlschlag;
     }
 
-    const caldav::Netrc netrc = caldav::zugangLesen(k.orte.heim, adresse.host(), adresse.userName());
-    if (const auto* fehler = std::get_if<caldav::Fehler>(&netrc)) {
-        k.fehler << kalendertext(*fehler) << Qt::endl;
+    std::optional<caldav::Verbindung> verbindung = davVerbindung(k, adresse);
+    if (!verbindung)
         return Fehlschlag;
-    }
-    caldav::Verbindung verbindung(k.netz, adresse, std::get<std::optional<caldav::Zugang>>(netrc));
-    const auto gelesen = kontakte::lesen(verbindung, adresse, token, bekannt);
+    const auto gelesen = kontakte::lesen(*verbindung, adresse, token, bekannt);
     if (const auto* fehler = std::get_if<caldav::Fehler>(&gelesen)) {
         k.fehler << kalendertext(*fehler) << nichts << Qt::endl;
         return Fehlschlag;
